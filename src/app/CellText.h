@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+// The text a grid cell or a field shows for a value read from the database: text as it is,
+// a date in the short date form of the user's settings with a four-digit year, a date and time
+// as that date, a blank and the time of day (no time at midnight), numbers plainly, Null empty.
+QString cellText(const QVariant &value);
+
+// The short date format of the user's settings with the year always written in four digits.
+QString shortDateFormat();

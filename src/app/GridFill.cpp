@@ -1,0 +1,23 @@
+#include "GridFill.h"
+
+#include "platform/DataGrid.h"
+
+void beginGridFill(DataGrid &grid, const QStringList &headers)
+{
+    grid.setRows(0);
+    grid.setCols(int(headers.size()));
+    grid.addItem(headers.join(QLatin1Char('\t')));
+}
+
+void finishGridFill(DataGrid &grid)
+{
+    const int columns = grid.cols();
+    for (int col = 0; col < columns; ++col) {
+        grid.setColAlignment(col, Qt::AlignCenter);
+        grid.setFixedAlignment(col, Qt::AlignCenter);
+    }
+    grid.setAutoSizeMode(DataGrid::SizeColumns);
+    grid.autoSize(0, columns - 1);
+    grid.setFixedRows(1);
+    grid.refresh();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <memory>
+
+class Database;
+class MDI;
+class QComboBox;
+
+// Program-wide values, set by start-up and kept for the whole run.
+extern std::unique_ptr<Database> gDatabase;
+extern QString gDatabasePath;
+extern qint16 gCallBackMonths;
+extern bool gNavigatorOpen;
+
+// The main window once start-up has shown it.
+MDI *mainWindow();
+
+// Start-up: reads config.txt, opens the database, refuses a second copy, shows the main window.
+// Returns 0 when the main window is up; otherwise the failure was shown and the exit status
+// is returned. The program folder defaults to the folder of the executable.
+int Main();
+void setProgramFolder(const QString &folder);
+QString programFolder();
+
+// Fills gDatabasePath and gCallBackMonths from config.txt; throws ConfigError.
+void ReadConfig();
+
+// Picks a list entry by the prefix typed in quick succession (shared by all lists).
+// keyAscii is set to 0 so that the list ignores the key.
+void ComboTypeAhead(QComboBox *list, quint16 &keyAscii);
+// The clock ComboTypeAhead reads: seconds since midnight. Tests replace it.
+void setTypeAheadClock(double (*clock)());

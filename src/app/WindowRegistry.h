@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ChildForm.h"
+
+#include <QHash>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <typeindex>
+
+// Each child window kind exists at most once. open<T>() creates, loads and shows a kind that is
+// not open and returns an open one unchanged; after it closed, the next request makes a fresh one.
+class WindowRegistry
+{
+public:
+    explicit WindowRegistry(QMdiArea *area) : m_area(area) {}
+
+    template <typename T>
+    T *open()
+    {
+        if (T *existing = find<T>())
+            return existing;
+        auto *form = new T;
+        adopt(std::type_index(typeid(T)), form);
+        return form;
+    }
+
+    template <typename T>
+    T *find() const
+    {
+        auto it = m_frames.constFind(std::type_index(typeid(T)));
+        if (it == m_frames.constEnd() || it->isNull())
+            return nullptr;
+        return qobject_cast<T *>((*it)->widget());
+    }
+
+    QMdiArea *area() const { return m_area; }
+
+private:
+    void adopt(std::type_index kind, ChildForm *form);
+
+    QMdiArea *m_area;
+    QHash<std::type_index, QPointer<QMdiSubWindow>> m_frames;
+};

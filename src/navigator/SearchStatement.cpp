@@ -1,0 +1,172 @@
+#include "SearchStatement.h"
+
+#include "db/SqlText.h"
+
+#include <QStringList>
+
+namespace {
+
+const char *const SelectList =
+    "Customer.Customer,Address1,Address2,City,State,Zip,Phone,Fax,Website,Type,Contact1,"
+    "Contact1Title,Contact1Phone,Contact1Fax,Contact1Email,Contact2,Contact2Title,Contact2Phone,"
+    "Contact2Fax,Contact2Email,Customer.DateEntered";
+
+const char *const JoinedTables = "((Customer LEFT JOIN Equipment ON Customer.Customer = "
+                                 "Equipment.Customer) LEFT JOIN Telemarket ON Customer.Customer = "
+                                 "Telemarket.Customer)";
+
+const char *const OrderBy = "  ORDER BY Customer.Customer,Customer.Address1,Customer.Address2";
+
+// The columns a search word is looked for in, by table, in the order the word group names them.
+const QStringList CustomerWordColumns = {
+    "Customer.Customer", "Address1", "Address2", "City",     "State",        "Zip",         "Phone",
+    "Fax",               "Website",  "Contact1", "Contact1Title", "Contact2", "Contact2Title"};
+const QStringList EquipmentWordColumns = {"Brand", "Model", "SN", "Provider", "Satisfied", "Notes"};
+const QStringList TelemarketWordColumns = {"Telemarketer", "Interest"};
+
+QString wordPattern(const QString &word) { return sqlText(QLatin1Char('*') + word + QLatin1Char('*')); }
+
+QString dateRange(const char *column, const DateWindow &window)
+{
+    return QStringLiteral(" %1 >= #%2# AND %1 <= #%3#")
+        .arg(QLatin1String(column), sqlDate(window.start), sqlDate(window.stop));
+}
+
+// The word group exactly as it is kept: 21 Like conditions joined by OR, the quirky blank after
+// the thirteenth OR included, so that the kept text stays what it always was.
+QString wordGroup(const QString &word)
+{
+    const QStringList columns = CustomerWordColumns + EquipmentWordColumns + TelemarketWordColumns;
+    const QString quoted = wordPattern(word);
+    QString group = QStringLiteral(" (");
+    for (int i = 0; i < columns.size(); ++i) {
+        if (i > 0)
+            group += i == CustomerWordColumns.size() ? QStringLiteral(" OR  ") : QStringLiteral(" OR ");
+        else
+            group += QLatin1Char(' ');
+        group += QStringLiteral("(%1 Like %2)").arg(columns[i], quoted);
+    }
+    return group + QStringLiteral(" )");
+}
+
+// The customer's own criteria, shared by both statements.
+QStringList customerConditions(const SearchCriteria &c)
+{
+    QStringList conditions;
+    if (!c.customer.isEmpty())
+        conditions << QStringLiteral(" Customer.Customer = ") + sqlText(c.customer);
+    if (!c.city.isEmpty())
+        conditions << QStringLiteral(" City = ") + sqlText(c.city);
+    if (!c.zip.isEmpty())
+        conditions << QStringLiteral(" Zip = ") + sqlText(c.zip);
+    if (!c.type.isEmpty())
+        conditions << QStringLiteral(" Type = ") + sqlText(c.type);
+    return conditions;
+}
+
+QString whereClause(const QStringList &conditions)
+{
+    QString text;
+    for (int i = 0; i < conditions.size(); ++i)
+        text += (i == 0 ? QStringLiteral(" WHERE") : QStringLiteral(" AND")) + conditions[i];
+    return text;
+}
+
+QStringList words(const SearchCriteria &c)
+{
+    QStringList list;
+    if (!c.word1.isEmpty())
+        list << c.word1;
+    if (!c.word2.isEmpty())
+        list << c.word2;
+    return list;
+}
+
+// WordMask(n, pattern1..n, columns...) sets bit i when pattern i matches one of the columns.
+QString wordMask(const QStringList &patterns, const QStringList &columns)
+{
+    return QStringLiteral("WordMask(%1,%2,%3)")
+        .arg(patterns.size())
+        .arg(patterns.join(QLatin1Char(',')), columns.join(QLatin1Char(',')));
+}
+
+QString detailCondition(const char *table, const std::optional<DateWindow> &window,
+                        const char *dateColumn)
+{
+    QString text = QStringLiteral("Customer.Customer = %1.Customer").arg(QLatin1String(table));
+    if (window)
+        text += QStringLiteral(" AND") + dateRange(dateColumn, *window);
+    return text;
+}
+
+// The set of word masks found among a customer's machines (or calls), as bits of a number.
+// A customer without any stands in the joined rows once with Null columns, matching no word:
+// that row is there only when no date window filters the table.
+QString maskSet(const char *table, const QStringList &patterns, const QStringList &columns,
+                const std::optional<DateWindow> &window, const char *dateColumn)
+{
+    return QStringLiteral("ifnull((SELECT sum(DISTINCT 1 << %1) FROM %2 WHERE %3),%4)")
+        .arg(wordMask(patterns, columns), QLatin1String(table),
+             detailCondition(table, window, dateColumn), window ? QStringLiteral("0") : QStringLiteral("1"));
+}
+
+QString exists(const char *table, const std::optional<DateWindow> &window, const char *dateColumn)
+{
+    return QStringLiteral(" EXISTS (SELECT 1 FROM %1 WHERE %2)")
+        .arg(QLatin1String(table), detailCondition(table, window, dateColumn));
+}
+
+} // namespace
+
+QString searchStatement(const SearchCriteria &c)
+{
+    QStringList conditions = customerConditions(c);
+    if (c.leaseEnds)
+        conditions << dateRange("LeaseEnds", *c.leaseEnds);
+    if (c.callBack)
+        conditions << dateRange("NextCallBack", *c.callBack);
+    for (const QString &word : words(c))
+        conditions << wordGroup(word);
+    return QStringLiteral("SELECT DISTINCT %1 FROM %2").arg(QLatin1String(SelectList), QLatin1String(JoinedTables))
+        + whereClause(conditions) + QLatin1String(OrderBy);
+}
+
+QString fastSearchStatement(const SearchCriteria &c)
+{
+    const QString select = QStringLiteral("SELECT %1 FROM Customer").arg(QLatin1String(SelectList));
+    QStringList conditions = customerConditions(c);
+    const QStringList searched = words(c);
+    if (searched.isEmpty()) {
+        // Every customer stands in the joined rows at least once, so without words a customer
+        // is found when it has a machine in the lease window and a call in the call-back window.
+        if (c.leaseEnds)
+            conditions << exists("Equipment", c.leaseEnds, "LeaseEnds");
+        if (c.callBack)
+            conditions << exists("Telemarket", c.callBack, "NextCallBack");
+        return select + whereClause(conditions) + QLatin1String(OrderBy);
+    }
+
+    // With words, a joined row is one machine (or none) and one call (or none) of a customer;
+    // each word must be found in the customer, the machine or the call of the same row. The
+    // inner query gathers which words each part covers; WordsCovered tells whether some machine
+    // and some call together with the customer cover them all.
+    QStringList patterns;
+    for (const QString &word : searched)
+        patterns << wordPattern(word);
+    const QString inner =
+        QStringLiteral("SELECT %1,%2 AS CustomerMask_,%3 AS EquipmentMasks_,%4 AS TelemarketMasks_ FROM Customer")
+            .arg(QLatin1String(SelectList), wordMask(patterns, CustomerWordColumns),
+                 maskSet("Equipment", patterns, EquipmentWordColumns, c.leaseEnds, "LeaseEnds"),
+                 maskSet("Telemarket", patterns, TelemarketWordColumns, c.callBack, "NextCallBack"))
+        + whereClause(conditions)
+        // OFFSET keeps the engine from folding the inner query into the outer one, which would
+        // evaluate the masks once for every use instead of once per customer.
+        + QStringLiteral(" LIMIT -1 OFFSET 0");
+    return QStringLiteral("SELECT Customer,Address1,Address2,City,State,Zip,Phone,Fax,Website,Type,"
+                          "Contact1,Contact1Title,Contact1Phone,Contact1Fax,Contact1Email,Contact2,"
+                          "Contact2Title,Contact2Phone,Contact2Fax,Contact2Email,DateEntered FROM (")
+        + inner
+        + QStringLiteral(") WHERE WordsCovered(CustomerMask_,EquipmentMasks_,TelemarketMasks_,%1)")
+              .arg((1 << searched.size()) - 1)
+        + QStringLiteral(" ORDER BY Customer COLLATE NOCASE,Address1 COLLATE NOCASE,Address2 COLLATE NOCASE");
+}

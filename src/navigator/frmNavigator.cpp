@@ -1,0 +1,371 @@
+#include "frmNavigator.h"
+
+#include "SearchStatement.h"
+#include "app/BusyCursor.h"
+#include "app/CellText.h"
+#include "app/ErrorGuard.h"
+#include "app/GridFill.h"
+#include "app/MainMod.h"
+#include "app/Twips.h"
+#include "db/Database.h"
+#include "db/Recordset.h"
+#include "platform/DataGrid.h"
+#include "platform/DatePicker.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+const QStringList CustomerHeaders = {
+    "Customer",       "Address1",       "Address2",       "City, State, Zip", "Phone",
+    "Fax",            "Website",        "Type",           "Contact1",         "Contact1 Title",
+    "Contact1 Phone", "Contact1 Fax",   "Contact1 Email", "Contact2",         "Contact2 Title",
+    "Contact2 Phone", "Contact2 Fax",   "Contact2 Email", "Date Entered"};
+
+template <typename T>
+T *place(QWidget *parent, const char *name, int left, int top, int width, int height)
+{
+    auto *widget = new T(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(twipsRect(left, top, width, height));
+    return widget;
+}
+
+QLabel *label(QWidget *parent, const char *name, const char *text, int left, int top, int width,
+              int height, Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto *widget = place<QLabel>(parent, name, left, top, width, height);
+    widget->setText(QLatin1String(text));
+    widget->setAlignment(alignment | Qt::AlignTop);
+    return widget;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const char *text, int left)
+{
+    auto *widget = place<QPushButton>(parent, name, left, 1800, 1215, 375);
+    widget->setText(QLatin1String(text));
+    widget->setAutoDefault(false);
+    return widget;
+}
+
+// A label names the field it stands before, for the keyboard and for screen readers.
+void pair(QLabel *caption, QWidget *field)
+{
+    caption->setBuddy(field);
+    field->setAccessibleName(caption->text());
+}
+
+// The rows of a record set of the search as the customer grid shows them.
+void addCustomerRows(DataGrid &grid, Recordset &rs)
+{
+    // The fields of the statement; City, State and Zip share one cell.
+    enum { Name = 0, State = 4, Zip = 5, DateEntered = 20 };
+    QString row;
+    while (!rs.eof()) {
+        row.clear();
+        for (int field = Name; field <= DateEntered; ++field) {
+            if (field > Name && field != State && field != Zip)
+                row += QLatin1Char('\t');
+            const QString text = cellText(rs.field(field));
+            if (field == State)
+                row += QLatin1String(", ");
+            else if (field == Zip)
+                row += QLatin1Char(' ');
+            row += text;
+        }
+        grid.addItem(row);
+        rs.moveNext();
+    }
+}
+
+} // namespace
+
+frmNavigator::frmNavigator(QWidget *parent) : ChildForm(parent)
+{
+    setObjectName(QStringLiteral("frmNavigator"));
+    setWindowTitle(QStringLiteral("Navigator"));
+    buildCriteriaFrame();
+    buildResultFrames();
+    setTabOrder();
+    connectEvents();
+    resize(twipsToPixels(11340), twipsToPixels(8325));
+}
+
+void frmNavigator::buildCriteriaFrame()
+{
+    Frame1 = place<QGroupBox>(this, "Frame1", 120, 0, 11175, 2295);
+    Frame1->setTitle(QStringLiteral("Search Criteria"));
+    QWidget *f = Frame1;
+    const Qt::Alignment right = Qt::AlignRight;
+
+    Label3 = label(f, "Label3", "Customer:", 120, 240, 735, 255, right);
+    cmbCustomer = place<QComboBox>(f, "cmbCustomer", 960, 240, 3375, 315);
+    Label4 = label(f, "Label4", "City:", 360, 600, 495, 255, right);
+    cmbCity = place<QComboBox>(f, "cmbCity", 960, 600, 3375, 315);
+    Label1 = label(f, "Label1", "Zip:", 360, 960, 495, 255, right);
+    cmbZip = place<QComboBox>(f, "cmbZip", 960, 960, 3375, 315);
+    Label7 = label(f, "Label7", "Type:", 360, 1320, 495, 255, right);
+    cmbType = place<QComboBox>(f, "cmbType", 960, 1320, 3375, 315);
+    pair(Label3, cmbCustomer);
+    pair(Label4, cmbCity);
+    pair(Label1, cmbZip);
+    pair(Label7, cmbType);
+
+    chkLeaseEnds = place<QCheckBox>(f, "chkLeaseEnds", 4680, 240, 1215, 255);
+    chkLeaseEnds->setText(QStringLiteral("Lease Ends:"));
+    dtLeaseEndsStart = place<DatePicker>(f, "dtLeaseEndsStart", 6000, 240, 1455, 375);
+    Label2 = label(f, "Label2", "to", 7560, 240, 255, 255);
+    dtLeaseEndsStop = place<DatePicker>(f, "dtLeaseEndsStop", 7800, 240, 1455, 375);
+    chkCallBack = place<QCheckBox>(f, "chkCallBack", 4680, 720, 1215, 255);
+    chkCallBack->setText(QStringLiteral("Call Back:"));
+    dtCallBackStart = place<DatePicker>(f, "dtCallBackStart", 6000, 720, 1455, 375);
+    Label6 = label(f, "Label6", "to", 7560, 720, 255, 255);
+    dtCallBackStop = place<DatePicker>(f, "dtCallBackStop", 7800, 720, 1455, 375);
+    dtLeaseEndsStart->setAccessibleName(QStringLiteral("Lease Ends: from"));
+    dtLeaseEndsStop->setAccessibleName(QStringLiteral("Lease Ends: to"));
+    dtCallBackStart->setAccessibleName(QStringLiteral("Call Back: from"));
+    dtCallBackStop->setAccessibleName(QStringLiteral("Call Back: to"));
+
+    Label5 = label(f, "Label5", "Search:", 4440, 1200, 615, 255, right);
+    txtSearch = place<QLineEdit>(f, "txtSearch", 5160, 1200, 1815, 285);
+    Label8 = label(f, "Label8", "and", 7080, 1200, 375, 255);
+    txtSearch2 = place<QLineEdit>(f, "txtSearch2", 7440, 1200, 1815, 285);
+    pair(Label5, txtSearch);
+    txtSearch2->setAccessibleName(QStringLiteral("Search: and"));
+
+    btnFind = button(f, "btnFind", "Search", 120);
+    btnClear = button(f, "btnClear", "Clear", 1440);
+    btnPrint = button(f, "btnPrint", "Print", 2760);
+    btnExport = button(f, "btnExport", "Export", 4080);
+    btnAddNew = button(f, "btnAddNew", "Add New", 5400);
+    btnExit = button(f, "btnExit", "Exit", 6720);
+}
+
+void frmNavigator::buildResultFrames()
+{
+    auto frame = [this](const char *name, const char *caption, DataGrid *&grid,
+                        const char *gridName) {
+        auto *box = new QGroupBox(QLatin1String(caption), this);
+        box->setObjectName(QLatin1String(name));
+        grid = new DataGrid(box);
+        grid->setObjectName(QLatin1String(gridName));
+        grid->setAccessibleName(QLatin1String(caption));
+        return box;
+    };
+    Frame2 = frame("Frame2", "Customers", vsfgCustomers, "vsfgCustomers");
+    Frame3 = frame("Frame3", "Equipment", vsfgEquipment, "vsfgEquipment");
+    Frame4 = frame("Frame4", "Telemarket", vsfgTelemarket, "vsfgTelemarket");
+    applyLayout(m_layout);
+
+    vsfgCustomers->setSortOnHeaderClick(true);
+    vsfgCustomers->setTypeAhead(true);
+    vsfgCustomers->setUserResize(true, true);
+    for (DataGrid *detail : {vsfgEquipment, vsfgTelemarket}) {
+        detail->setSortOnHeaderClick(false);
+        detail->setTypeAhead(false);
+        detail->setUserResize(false, false);
+    }
+}
+
+void frmNavigator::setTabOrder()
+{
+    const QList<QWidget *> order = {cmbCustomer,     cmbCity,        cmbZip,          cmbType,
+                                    chkLeaseEnds,    dtLeaseEndsStart, dtLeaseEndsStop, chkCallBack,
+                                    dtCallBackStart, dtCallBackStop, txtSearch,       txtSearch2,
+                                    btnFind,         btnClear,       btnPrint,        btnExport,
+                                    btnAddNew,       btnExit,        vsfgCustomers,   vsfgEquipment,
+                                    vsfgTelemarket};
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void frmNavigator::connectEvents()
+{
+    connect(btnFind, &QPushButton::clicked, this, guarded([this] { UpdateGrids(); }));
+    connect(btnClear, &QPushButton::clicked, this, guarded([this] { btnClear_Click(); }));
+    connect(btnExit, &QPushButton::clicked, this, guarded([this] { btnExit_Click(); }));
+    connect(btnAddNew, &QPushButton::clicked, this, guarded([this] { btnAddNew_Click(); }));
+    // Print and Export come with the reports.
+
+    for (QComboBox *list : {cmbCustomer, cmbCity, cmbZip, cmbType})
+        list->installEventFilter(this);
+    for (QLineEdit *box : {txtSearch, txtSearch2})
+        box->installEventFilter(this);
+
+    auto checks = [this](DatePicker *picker, QCheckBox *box) {
+        auto check = [box] { box->setChecked(true); };
+        connect(picker, &DatePicker::userChanged, this, check);
+        connect(picker, &DatePicker::clicked, this, check);
+    };
+    checks(dtLeaseEndsStart, chkLeaseEnds);
+    checks(dtLeaseEndsStop, chkLeaseEnds);
+    checks(dtCallBackStart, chkCallBack);
+    checks(dtCallBackStop, chkCallBack);
+}
+
+bool frmNavigator::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *list = qobject_cast<QComboBox *>(watched);
+        auto *key = static_cast<QKeyEvent *>(event);
+        // Only keys that type a character; the arrows, Tab and F4 keep their usual work.
+        if (list && !key->text().isEmpty() && key->key() != Qt::Key_Tab
+            && key->key() != Qt::Key_Backtab) {
+            quint16 keyAscii = key->text().at(0).unicode();
+            ComboTypeAhead(list, keyAscii);
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusIn) {
+        if (auto *box = qobject_cast<QLineEdit *>(watched)) {
+            // After the click that gave the focus has placed its cursor.
+            QTimer::singleShot(0, box, [box] { box->setSelection(0, int(box->text().size())); });
+        }
+    }
+    return ChildForm::eventFilter(watched, event);
+}
+
+void frmNavigator::load()
+{
+    gNavigatorOpen = true;
+    QWidget *frame = parentWidget() ? parentWidget() : this;
+    frame->move(0, 0);
+    if (QWidget *main = frame->window(); main && main != frame) {
+        const QSize outer = main->frameGeometry().size();
+        frame->resize(int(outer.width() * 0.9), int(outer.height() * 0.9));
+    }
+    FillCriteriaLists();
+    vsfgCustomers->setRows(0);
+    vsfgEquipment->setRows(0);
+    vsfgTelemarket->setRows(0);
+    mSearchSQL.clear();
+}
+
+void frmNavigator::unload() { gNavigatorOpen = false; }
+
+void frmNavigator::FillCriteriaLists()
+{
+    auto fill = [](QComboBox *list, const char *sql, const char *column, bool skipEmpty) {
+        Recordset rs = gDatabase->openRecordset(QLatin1String(sql));
+        while (!rs.eof()) {
+            const QString value = cellText(rs.field(QLatin1String(column)));
+            if (!skipEmpty || !value.isEmpty())
+                list->addItem(value);
+            rs.moveNext();
+        }
+        rs.close();
+        list->setCurrentIndex(-1);
+    };
+    fill(cmbCustomer, "SELECT Customer FROM Customer ORDER BY Customer", "Customer", false);
+    fill(cmbCity, "SELECT DISTINCT City FROM Customer ORDER BY City", "City", false);
+    fill(cmbZip, "SELECT DISTINCT Zip FROM Customer ORDER BY Zip", "Zip", false);
+    fill(cmbType, "SELECT DISTINCT Type FROM Customer ORDER BY Type", "Type", true);
+
+    const QDate today = QDate::currentDate();
+    for (DatePicker *picker : {dtLeaseEndsStart, dtLeaseEndsStop, dtCallBackStart, dtCallBackStop})
+        picker->setDate(today);
+}
+
+SearchCriteria frmNavigator::criteria() const
+{
+    SearchCriteria c;
+    c.customer = cmbCustomer->currentText();
+    c.city = cmbCity->currentText();
+    c.zip = cmbZip->currentText();
+    c.type = cmbType->currentText();
+    if (chkLeaseEnds->isChecked())
+        c.leaseEnds = DateWindow{dtLeaseEndsStart->date(), dtLeaseEndsStop->date()};
+    if (chkCallBack->isChecked())
+        c.callBack = DateWindow{dtCallBackStart->date(), dtCallBackStop->date()};
+    c.word1 = txtSearch->text();
+    c.word2 = txtSearch2->text();
+    return c;
+}
+
+void frmNavigator::UpdateGrids()
+{
+    BusyCursor busy;
+    const SearchCriteria c = criteria();
+    // Kept before the search runs, so that it names the latest search even when that fails.
+    mSearchSQL = searchStatement(c);
+    Recordset rs = gDatabase->openRecordset(fastSearchStatement(c));
+    beginGridFill(*vsfgCustomers, CustomerHeaders);
+    addCustomerRows(*vsfgCustomers, rs);
+    rs.close();
+    finishGridFill(*vsfgCustomers);
+    vsfgEquipment->setRows(0);
+    vsfgTelemarket->setRows(0);
+}
+
+void frmNavigator::btnClear_Click()
+{
+    vsfgCustomers->setRows(0);
+    vsfgEquipment->setRows(0);
+    vsfgTelemarket->setRows(0);
+    cmbCustomer->setCurrentIndex(-1);
+    cmbCity->setCurrentIndex(-1);
+    cmbZip->setCurrentIndex(-1);
+    txtSearch->clear();
+    txtSearch2->clear();
+    chkLeaseEnds->setChecked(false);
+    chkCallBack->setChecked(false);
+    cmbType->setCurrentIndex(-1);
+}
+
+void frmNavigator::btnExit_Click()
+{
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        frame->close();
+    else
+        close();
+}
+
+void frmNavigator::btnAddNew_Click()
+{
+    // Opens the customer entry window once it exists, as the main menu's "Customer Entry" does.
+}
+
+void frmNavigator::resizeEvent(QResizeEvent *event)
+{
+    ChildForm::resizeEvent(event);
+    runGuarded([this] { Form_Resize(); });
+}
+
+void frmNavigator::changeEvent(QEvent *event)
+{
+    ChildForm::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        runGuarded([this] { Form_Resize(); });
+}
+
+void frmNavigator::Form_Resize()
+{
+    QWidget *frame = parentWidget() ? parentWidget() : this;
+    if (frame->isMinimized())
+        return;
+    m_layout = resizedLayout(m_layout, pixelsToTwips(frame->width()), pixelsToTwips(frame->height()),
+                             pixelsToTwips(Frame1->height()));
+    applyLayout(m_layout);
+}
+
+void frmNavigator::applyLayout(const NavigatorLayout &layout)
+{
+    auto px = [](const QRectF &r) {
+        return QRect(twipsToPixels(r.left()), twipsToPixels(r.top()), twipsToPixels(r.width()),
+                     twipsToPixels(r.height()));
+    };
+    Frame2->setGeometry(px(layout.customersFrame));
+    vsfgCustomers->setGeometry(px(layout.customersGrid));
+    Frame3->setGeometry(px(layout.equipmentFrame));
+    vsfgEquipment->setGeometry(px(layout.equipmentGrid));
+    Frame4->setGeometry(px(layout.telemarketFrame));
+    vsfgTelemarket->setGeometry(px(layout.telemarketGrid));
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "NavigatorLayout.h"
+#include "SearchCriteria.h"
+#include "app/ChildForm.h"
+
+class DataGrid;
+class DatePicker;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The window in which the user finds customers: the criteria above, the customers found and
+// the selected customer's machines and calls below.
+class frmNavigator : public ChildForm
+{
+    Q_OBJECT
+public:
+    explicit frmNavigator(QWidget *parent = nullptr);
+
+    void load() override;
+    void unload() override;
+
+    // Runs the search the criteria describe and shows the customers found.
+    void UpdateGrids();
+
+    // The text of the last search; empty until the first search.
+    QString searchSQL() const { return mSearchSQL; }
+    SearchCriteria criteria() const;
+
+    QGroupBox *Frame1, *Frame2, *Frame3, *Frame4;
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8;
+    QComboBox *cmbCustomer, *cmbCity, *cmbZip, *cmbType;
+    QCheckBox *chkLeaseEnds, *chkCallBack;
+    DatePicker *dtLeaseEndsStart, *dtLeaseEndsStop, *dtCallBackStart, *dtCallBackStop;
+    QLineEdit *txtSearch, *txtSearch2;
+    QPushButton *btnFind, *btnClear, *btnPrint, *btnExport, *btnAddNew, *btnExit;
+    DataGrid *vsfgCustomers, *vsfgEquipment, *vsfgTelemarket;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void buildCriteriaFrame();
+    void buildResultFrames();
+    void setTabOrder();
+    void connectEvents();
+
+    void FillCriteriaLists();
+    void btnClear_Click();
+    void btnExit_Click();
+    void btnAddNew_Click();
+    void Form_Resize();
+    void applyLayout(const NavigatorLayout &layout);
+
+    QString mSearchSQL;
+    NavigatorLayout m_layout = NavigatorLayout::designed();
+};

@@ -1,0 +1,47 @@
+#include "BareEngine.h"
+
+#include "db/Database.h"
+#include "db/Dialect.h"
+
+#include <QRegularExpression>
+#include <sqlite3.h>
+#include <stdexcept>
+
+BareEngine::BareEngine(const QString &path)
+{
+    if (sqlite3_open_v2(path.toUtf8().constData(), &m_db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+        throw std::runtime_error("cannot open " + path.toStdString());
+    const QByteArray key(Database::Password);
+    sqlite3_key(m_db, key.constData(), int(key.size()));
+}
+
+BareEngine::~BareEngine() { sqlite3_close(m_db); }
+
+int BareEngine::run(const QString &sql)
+{
+    sqlite3_stmt *stmt = nullptr;
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &stmt, nullptr) != SQLITE_OK)
+        throw std::runtime_error(sqlite3_errmsg(m_db));
+    int rows = 0;
+    const int columns = sqlite3_column_count(stmt);
+    qint64 bytes = 0;
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        for (int i = 0; i < columns; ++i) {
+            sqlite3_column_text(stmt, i);
+            bytes += sqlite3_column_bytes(stmt, i);
+        }
+        ++rows;
+    }
+    sqlite3_finalize(stmt);
+    return bytes < 0 ? -1 : rows;
+}
+
+QString BareEngine::bareStatement(const QString &programSql)
+{
+    // The benchmark's words hold no wildcards, so only the framing stars become %.
+    QString sql = translateDialect(programSql);
+    static const QRegularExpression like(QStringLiteral("Like '\\*([^*']*)\\*'"));
+    sql.replace(like, QStringLiteral("LIKE '%\\1%'"));
+    return sql;
+}

@@ -1,0 +1,149 @@
+#include "SearchBench.h"
+
+#include "BareEngine.h"
+#include "app/MDI.h"
+#include "app/MainMod.h"
+#include "corvane-db/DemoGenerator.h"
+#include "db/Database.h"
+#include "db/Recordset.h"
+#include "navigator/frmNavigator.h"
+#include "platform/DataGrid.h"
+#include "platform/DatePicker.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+struct Search
+{
+    const char *name;
+    std::function<void(frmNavigator &)> set;
+};
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const qsizetype n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+QString firstValue(const QString &sql)
+{
+    Recordset rs = gDatabase->openRecordset(sql);
+    return rs.eof() ? QString() : rs.field(0).toString();
+}
+
+void pickCity(frmNavigator &form, const QString &city)
+{
+    form.cmbCity->setCurrentIndex(form.cmbCity->findText(city, Qt::MatchFixedString));
+}
+
+void checkMonth(QCheckBox *box, DatePicker *start, DatePicker *stop)
+{
+    box->setChecked(true);
+    start->setDate(QDate(2026, 12, 1));
+    stop->setDate(QDate(2026, 12, 31));
+}
+
+// The searches, with values taken from the data so that each finds something.
+QList<Search> searches()
+{
+    const QString city = firstValue(
+        "SELECT City FROM Customer GROUP BY City ORDER BY count(*) DESC, City LIMIT 1");
+    const QString brand = firstValue("SELECT Brand FROM Equipment ORDER BY ID LIMIT 1").toLower();
+    const QString caller = firstValue("SELECT Telemarketer FROM Telemarket ORDER BY ID LIMIT 1");
+    return {
+        {"none", [](frmNavigator &) {}},
+        {"city", [city](frmNavigator &f) { pickCity(f, city); }},
+        {"lease_month",
+         [](frmNavigator &f) { checkMonth(f.chkLeaseEnds, f.dtLeaseEndsStart, f.dtLeaseEndsStop); }},
+        {"callback_month",
+         [](frmNavigator &f) { checkMonth(f.chkCallBack, f.dtCallBackStart, f.dtCallBackStop); }},
+        {"one_word", [brand](frmNavigator &f) { f.txtSearch->setText(brand); }},
+        {"two_words",
+         [brand, caller](frmNavigator &f) {
+             f.txtSearch->setText(brand);
+             f.txtSearch2->setText(caller);
+         }},
+        {"city_word",
+         [city, brand](frmNavigator &f) {
+             pickCity(f, city);
+             f.txtSearch->setText(brand);
+         }},
+    };
+}
+
+double timeIt(const std::function<void()> &action)
+{
+    QElapsedTimer timer;
+    timer.start();
+    action();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+void ensureDatabase(const BenchScale &scale, const QString &path)
+{
+    if (QFileInfo::exists(path))
+        return;
+    std::fprintf(stderr, "making %s with %d customers...\n", qPrintable(path), scale.customers);
+    auto db = Database::create(path);
+    generateDemoData(*db, scale.customers);
+}
+
+} // namespace
+
+QStringList runSearchBench(const BenchScale &scale, const QString &path, int runs)
+{
+    ensureDatabase(scale, path);
+    gDatabase = Database::open(path);
+    BareEngine bare(path);
+
+    MDI main;
+    main.show();
+    auto *form = main.registry().open<frmNavigator>();
+    form->parentWidget()->showMaximized();
+    QApplication::processEvents();
+
+    QStringList lines;
+    for (const Search &search : searches()) {
+        form->btnClear->click();
+        search.set(*form);
+        // End to end: the statement, the grid filled and fitted, and the window ready to paint.
+        auto ours = [form] {
+            form->UpdateGrids();
+            QApplication::processEvents();
+        };
+        ours();
+        QList<double> oursMs;
+        for (int i = 0; i < runs; ++i)
+            oursMs << timeIt(ours);
+
+        const QString bareSql = BareEngine::bareStatement(form->searchSQL());
+        int bareRows = bare.run(bareSql);
+        QList<double> bareMs;
+        for (int i = 0; i < runs; ++i)
+            bareMs << timeIt([&] { bareRows = bare.run(bareSql); });
+
+        const int rows = form->vsfgCustomers->rows() - 1;
+        const double x = median(oursMs), y = median(bareMs);
+        QString line = QStringLiteral("%1.%2 median_ms=%3 bare_ms=%4 ratio=%5 rows=%6")
+                           .arg(scale.name, QLatin1String(search.name))
+                           .arg(x, 0, 'f', 1)
+                           .arg(y, 0, 'f', 1)
+                           .arg(x / y, 0, 'f', 3)
+                           .arg(rows);
+        if (rows != bareRows)
+            line += QStringLiteral(" MISMATCH bare_rows=%1").arg(bareRows);
+        lines << line;
+    }
+    main.close();
+    gDatabase.reset();
+    return lines;
+}

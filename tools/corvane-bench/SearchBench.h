@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct BenchScale
+{
+    QString name;
+    int customers;
+};
+
+// Makes the scale's database when it is missing, then times each search on a real navigator
+// window and on the bare engine; one line per search.
+QStringList runSearchBench(const BenchScale &scale, const QString &path, int runs);
