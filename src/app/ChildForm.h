@@ -17,6 +17,10 @@ public:
     // Runs once when the window has agreed to close.
     virtual void unload() {}
 
+signals:
+    // The window agreed to close and its closing logic has run.
+    void unloaded();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 };

@@ -24,6 +24,11 @@ int Main();
 void setProgramFolder(const QString &folder);
 QString programFolder();
 
+// Ends the run's state without any window's closing logic: the main window goes, gDatabase is
+// dropped, the one-copy guard released and the program-wide values are as before the first start.
+// For tests that start the program more than once in one process.
+void endRun();
+
 // Fills gDatabasePath and gCallBackMonths from config.txt; throws ConfigError.
 void ReadConfig();
 

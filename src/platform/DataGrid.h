@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QEvent>
 #include <QString>
 #include <QTableView>
+#include <functional>
 #include <memory>
 
 class DataGridModel;
@@ -54,9 +56,13 @@ public:
     void setSortOnHeaderClick(bool on);
     void setTypeAhead(bool on);
     void setUserResize(bool columns, bool rows);
+    // The milliseconds clock that times the pause ending a type-ahead prefix (tests replace it).
+    void setTypeAheadClock(std::function<qint64()> msecs);
 
     // Draws what the grid holds now.
     void refresh();
+
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
 
 signals:
     // After the current cell moved, by mouse, keyboard or a change of the grid's rows.
@@ -65,10 +71,17 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    void restructure(const std::function<void()> &change, bool followRecord = false);
+    void moveCurrentTo(int row, int col);
+    void syncHeaders();
+    void trackMouse(QWidget *source, QPoint pos, QEvent::Type type);
+    void headerClicked(int col);
+    void typeAhead(const QString &prefix);
+    void fitColumns(int firstCol, int lastCol);
+    void fitRows(int firstCol, int lastCol);
+
     std::unique_ptr<DataGridModel> m_model;
     struct State;
     std::unique_ptr<State> d;

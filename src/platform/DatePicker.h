@@ -18,4 +18,11 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool userIsActing() const;
+
+    int m_userEvents = 0; // user input events being handled right now
 };

@@ -1,0 +1,13 @@
+#include "BusyCursor.h"
+
+#include <QApplication>
+
+BusyCursor::BusyCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+BusyCursor::~BusyCursor()
+{
+    QApplication::restoreOverrideCursor();
+}

@@ -1,0 +1,20 @@
+#include "CorvaneApplication.h"
+
+#include "ErrorGuard.h"
+#include "db/DbError.h"
+
+CorvaneApplication::CorvaneApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{ }
+
+bool CorvaneApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const DbError &error) {
+        showEngineError(error);
+        // The event did not do its work: a close that failed half-way leaves the window open.
+        event->ignore();
+        return false;
+    }
+}

@@ -1,0 +1,182 @@
+#include "MainMod.h"
+
+#include "ConfigError.h"
+#include "ConfigReader.h"
+#include "MDI.h"
+#include "MsgBox.h"
+#include "db/Database.h"
+#include "db/DbError.h"
+#include "platform/InstanceGuard.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QTime>
+
+std::unique_ptr<Database> gDatabase;
+QString gDatabasePath;
+qint16 gCallBackMonths = 0;
+bool gNavigatorOpen = false;
+
+namespace {
+
+const QString ProgramTitle = QStringLiteral("Corvane");
+constexpr int DatabasePathItem = 2;
+constexpr int CallBackMonthsItem = 4;
+
+QString gProgramFolder;
+std::unique_ptr<InstanceGuard> gGuard;
+QPointer<MDI> gMain;
+
+// config.txt names the database relative to the program's folder, whatever folder the program
+// was started from; an absolute path stands as it is.
+QString databasePathFrom(const QString &item, const QString &configPath)
+{
+    if (item.isEmpty())
+        throw ConfigError(
+            configPath, QStringLiteral("the third item (the database path) is empty"));
+    return QDir::isRelativePath(item) ? QDir(programFolder()).filePath(item) : item;
+}
+
+} // namespace
+
+MDI *mainWindow()
+{
+    return gMain;
+}
+
+void setProgramFolder(const QString &folder)
+{
+    gProgramFolder = folder;
+}
+
+QString programFolder()
+{
+    return gProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath() : gProgramFolder;
+}
+
+void ReadConfig()
+{
+    const QString path = QDir(programFolder()).filePath(QStringLiteral("config.txt"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ConfigError(
+            path, QStringLiteral("the file cannot be opened (%1)").arg(file.errorString()));
+    const QByteArray bytes = file.readAll();
+    file.close();
+
+    const QStringList items = readConfigItems(bytes, path);
+    const qint16 months = configNumber(items[CallBackMonthsItem], path);
+    gDatabasePath = databasePathFrom(items[DatabasePathItem], path);
+    gCallBackMonths = months;
+}
+
+int Main()
+{
+    // A start that stops leaves the program-wide values as they were, so a second copy refused
+    // in the same process cannot disturb the first.
+    const QString previousPath = gDatabasePath;
+    const qint16 previousMonths = gCallBackMonths;
+    auto stop = [&](const QString &text, const QString &title) {
+        gDatabasePath = previousPath;
+        gCallBackMonths = previousMonths;
+        MsgBox::show(text, title);
+        return 1;
+    };
+
+    std::unique_ptr<Database> database;
+    try {
+        ReadConfig();
+        database = Database::open(gDatabasePath);
+    } catch (const ConfigError &error) {
+        return stop(error.message(), ProgramTitle);
+    } catch (const DbError &error) {
+        return stop(error.message(), ProgramTitle);
+    }
+
+    // The database is opened before the check: a second copy with a broken set-up reports that
+    // first, as it always did.
+    auto guard = std::make_unique<InstanceGuard>(programFolder());
+    if (!guard->tryAcquire())
+        return stop(QStringLiteral("This application is already running."),
+            QStringLiteral("Application Already Running"));
+
+    gDatabase = std::move(database);
+    gGuard = std::move(guard);
+    gMain = new MDI;
+    gMain->setAttribute(Qt::WA_DeleteOnClose);
+    gMain->show();
+    return 0;
+}
+
+void endRun()
+{
+    delete gMain.data();
+    gDatabase.reset();
+    gGuard.reset();
+    gDatabasePath.clear();
+    gCallBackMonths = 0;
+    gNavigatorOpen = false;
+}
+
+namespace {
+
+constexpr double TypeAheadPause = 0.5;
+constexpr double SecondsPerDay = 24 * 60 * 60;
+
+double timeOfDay()
+{
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+double (*typeAheadClock)() = timeOfDay;
+
+// One set for every list of the program: typing into another list starts afresh.
+struct TypeAheadState
+{
+    double lastKeyTime = 0;
+    QString prefix;
+    QPointer<QComboBox> lastList;
+};
+
+TypeAheadState &typeAhead()
+{
+    static TypeAheadState state;
+    return state;
+}
+
+} // namespace
+
+void setTypeAheadClock(double (*clock)())
+{
+    typeAheadClock = clock ? clock : timeOfDay;
+}
+
+void ComboTypeAhead(QComboBox *list, quint16 &keyAscii)
+{
+    TypeAheadState &state = typeAhead();
+    const double now = typeAheadClock();
+    double elapsed = now - state.lastKeyTime;
+    // The clock starts again at midnight; a pause across it is still a pause.
+    if (elapsed < 0)
+        elapsed += SecondsPerDay;
+
+    const QChar typed = QChar(char16_t(keyAscii));
+    if (list != state.lastList || elapsed >= TypeAheadPause) {
+        state.prefix = typed;
+        state.lastList = list;
+    } else {
+        state.prefix += typed;
+    }
+
+    // Without MatchCaseSensitive the search ignores letter case; it runs from the first entry.
+    if (list) {
+        const int hit = list->findText(state.prefix, Qt::MatchStartsWith);
+        if (hit >= 0)
+            list->setCurrentIndex(hit);
+    }
+    keyAscii = 0;
+    state.lastKeyTime = now;
+}

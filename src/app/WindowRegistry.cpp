@@ -1,0 +1,35 @@
+#include "WindowRegistry.h"
+
+void WindowRegistry::adopt(std::type_index kind, ChildForm *form)
+{
+    // A window designed at a size keeps it: the frame grows by its border and title bar.
+    const bool sized = form->testAttribute(Qt::WA_Resized);
+    const QSize designed = form->size();
+
+    auto *frame = new QMdiSubWindow;
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setWidget(form);
+    // The caption is the window's own, " *" and all, whenever the window changes it.
+    frame->setWindowTitle(form->windowTitle());
+    QObject::connect(form, &QWidget::windowTitleChanged, frame, &QWidget::setWindowTitle);
+    m_area->addSubWindow(frame);
+    if (sized)
+        frame->resize(designed.grownBy(frame->contentsMargins()));
+    m_frames.insert(kind, frame);
+    // Gone from the registry as soon as it has closed, before the frame is actually deleted,
+    // so that a request right after the close makes a fresh window.
+    QObject::connect(form, &ChildForm::unloaded, frame, [this, kind, frame] {
+        if (m_frames.value(kind).data() == frame)
+            m_frames.remove(kind);
+    });
+
+    try {
+        form->load();
+    } catch (...) {
+        // A window whose load failed is not left behind half-made.
+        m_frames.remove(kind);
+        delete frame;
+        throw;
+    }
+    frame->show();
+}

@@ -1,0 +1,11 @@
+#include "CorvaneApplication.h"
+#include "MainMod.h"
+
+int main(int argc, char **argv)
+{
+    CorvaneApplication app(argc, argv);
+    const int status = Main();
+    if (status != 0)
+        return status;
+    return app.exec();
+}

@@ -1,0 +1,160 @@
+#include "Database.h"
+
+#include "DatabaseFile.h"
+#include "DbError.h"
+#include "DialectCache.h"
+#include "EditableQuery.h"
+#include "EngineCall.h"
+#include "EngineFunctions.h"
+#include "RecordsetImpl.h"
+#include "Schema.h"
+
+#include <QFile>
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+#include <sqlite3.h>
+
+const char *const Database::Password = "KXQ";
+
+namespace {
+
+// Another program may hold the file for a moment (a write of its own); waiting this long
+// covers that without freezing the program on a file that stays locked.
+constexpr int BusyTimeoutMs = 3000;
+
+DialectCache &translations()
+{
+    static DialectCache cache;
+    return cache;
+}
+
+// The first read of a keyed file: only now does the engine find out whether the key fits.
+int firstRead(sqlite3 *db, QStringList &tables)
+{
+    sqlite3_stmt *stmt = nullptr;
+    int rc = sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type = 'table'", -1, &stmt,
+                                nullptr);
+    if (rc != SQLITE_OK)
+        return rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+        tables << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));
+    sqlite3_finalize(stmt);
+    return rc == SQLITE_DONE ? SQLITE_OK : rc;
+}
+
+QString missingTables(const QStringList &present)
+{
+    QStringList missing;
+    for (const Schema::Table &table : Schema::tables()) {
+        if (!present.contains(table.name, Qt::CaseInsensitive))
+            missing << table.name;
+    }
+    if (missing.isEmpty())
+        return {};
+    return QStringLiteral("the file does not hold the table%1 %2 this program keeps its data in")
+        .arg(missing.size() > 1 ? QStringLiteral("s") : QString(), missing.join(QStringLiteral(", ")));
+}
+
+// The engine's handle, closed on every way out unless handed on.
+struct Handle
+{
+    sqlite3 *db = nullptr;
+    ~Handle() { sqlite3_close_v2(db); }
+    sqlite3 *release() { return std::exchange(db, nullptr); }
+};
+
+} // namespace
+
+Database::Database(sqlite3 *db, const QString &path) : m_db(db), m_path(path) { }
+
+Database::~Database() { sqlite3_close_v2(m_db); }
+
+std::unique_ptr<Database> Database::open(const QString &path, const QString &password)
+{
+    DatabaseFile::checkBeforeOpen(path);
+
+    Handle handle;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle.db,
+                                   SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK)
+        throw DbError(DatabaseFile::openFailure(path, DatabaseFile::causeOfFirstRead(rc, sqlite3_errmsg(handle.db))));
+    DatabaseFile::applyKey(handle.db, password);
+    sqlite3_busy_timeout(handle.db, BusyTimeoutMs);
+
+    QStringList tables;
+    if (const int read = firstRead(handle.db, tables); read != SQLITE_OK)
+        throw DbError(DatabaseFile::openFailure(path, DatabaseFile::causeOfFirstRead(read, sqlite3_errmsg(handle.db))));
+    if (const QString missing = missingTables(tables); !missing.isEmpty())
+        throw DbError(DatabaseFile::openFailure(path, missing));
+    // The engine quietly opens a file it may not write read-only; the program must write.
+    if (sqlite3_db_readonly(handle.db, "main") == 1)
+        throw DbError(DatabaseFile::openFailure(path, QStringLiteral("there is no permission to change the file")));
+    if (EngineFunctions::install(handle.db) != SQLITE_OK)
+        throw DbError(DatabaseFile::openFailure(path, QString::fromUtf8(sqlite3_errmsg(handle.db))));
+    return std::unique_ptr<Database>(new Database(handle.release(), path));
+}
+
+std::unique_ptr<Database> Database::create(const QString &path, const QString &password)
+{
+    if (QFileInfo::exists(path))
+        throw DbError(DatabaseFile::createFailure(path, QStringLiteral("a file of that name exists already")));
+    if (password.isEmpty())
+        throw DbError(DatabaseFile::createFailure(path, QStringLiteral("a password is needed to encrypt it")));
+    if (!QFileInfo(path).absoluteDir().exists())
+        throw DbError(DatabaseFile::createFailure(path, QStringLiteral("the folder does not exist")));
+
+    Handle handle;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle.db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    try {
+        if (rc != SQLITE_OK)
+            throw DbError(DatabaseFile::createFailure(path, QString::fromUtf8(sqlite3_errmsg(handle.db))));
+        DatabaseFile::applyKey(handle.db, password);
+        sqlite3_busy_timeout(handle.db, BusyTimeoutMs);
+        if (EngineFunctions::install(handle.db) != SQLITE_OK)
+            throw DbError(DatabaseFile::createFailure(path, QString::fromUtf8(sqlite3_errmsg(handle.db))));
+        EngineCall::execute(handle.db, QStringLiteral("BEGIN"), QStringLiteral("BEGIN"));
+        for (const QString &statement : Schema::createStatements())
+            EngineCall::execute(handle.db, statement, statement);
+        EngineCall::execute(handle.db, QStringLiteral("COMMIT"), QStringLiteral("COMMIT"));
+    } catch (const DbError &failure) {
+        // Nothing half made is left behind under the user's name.
+        sqlite3_close_v2(handle.release());
+        QFile::remove(path);
+        QFile::remove(path + QStringLiteral("-journal"));
+        if (failure.message().startsWith(QLatin1String("The database ")))
+            throw;
+        throw DbError(DatabaseFile::createFailure(path, failure.message()), failure.statement());
+    }
+    return std::unique_ptr<Database>(new Database(handle.release(), path));
+}
+
+Recordset Database::openRecordset(const QString &sql)
+{
+    const EditableQuery query = EditableQuery::of(translations().translate(sql));
+    sqlite3_stmt *stmt = EngineCall::prepare(m_db, query.sql, sql);
+    return Recordset(std::make_unique<Recordset::Impl>(m_db, stmt, sql, query.table));
+}
+
+void Database::execute(const QString &sql)
+{
+    EngineCall::execute(m_db, translations().translate(sql), sql);
+}
+
+QString Database::integrityCheck()
+{
+    const QString sql = QStringLiteral("PRAGMA integrity_check");
+    sqlite3_stmt *stmt = EngineCall::prepare(m_db, sql, sql);
+    QStringList lines;
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+        lines << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));
+    if (rc != SQLITE_DONE) {
+        const DbError failure = EngineCall::error(m_db, sql);
+        sqlite3_finalize(stmt);
+        throw failure;
+    }
+    sqlite3_finalize(stmt);
+    return lines.join(QLatin1Char('\n'));
+}

@@ -1,0 +1,76 @@
+// The codec entry points of the engine are declared only with this switch.
+#define SQLITE_HAS_CODEC 1
+
+#include "DatabaseFile.h"
+
+#include "DbError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <sqlite3.h>
+
+namespace {
+
+// The file of the engine is made of pages of at least 1024 bytes; an encrypted one starts
+// with random bytes, a plain one with this header.
+constexpr qint64 SmallestPage = 1024;
+const QByteArray PlainHeader("SQLite format 3\0", 16);
+
+} // namespace
+
+namespace DatabaseFile {
+
+QString openFailure(const QString &path, const QString &cause)
+{
+    return QStringLiteral("The database %1 could not be opened: %2.").arg(path, cause);
+}
+
+QString createFailure(const QString &path, const QString &cause)
+{
+    return QStringLiteral("The database %1 could not be created: %2.").arg(path, cause);
+}
+
+void checkBeforeOpen(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw DbError(openFailure(path, QStringLiteral("the file does not exist")));
+    if (info.isDir())
+        throw DbError(openFailure(path, QStringLiteral("it is a folder, not a database file")));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw DbError(openFailure(path, QStringLiteral("there is no permission to read the file")));
+    if (info.size() == 0)
+        throw DbError(openFailure(path, QStringLiteral("the file is empty, not a database")));
+    if (info.size() % SmallestPage != 0)
+        throw DbError(openFailure(path, QStringLiteral("the file is not a database")));
+    if (file.read(PlainHeader.size()) == PlainHeader)
+        throw DbError(openFailure(path, QStringLiteral("the file is a database without encryption, not one of this program's files")));
+}
+
+QString causeOfFirstRead(int resultCode, const char *engineMessage)
+{
+    switch (resultCode & 0xFF) {
+    case SQLITE_NOTADB:
+        return QStringLiteral("the password is wrong or the file is damaged");
+    case SQLITE_CORRUPT:
+        return QStringLiteral("the file is damaged");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("the file is locked by another program");
+    case SQLITE_PERM:
+    case SQLITE_READONLY:
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("there is no permission to use the file");
+    default:
+        return QString::fromUtf8(engineMessage);
+    }
+}
+
+int applyKey(sqlite3 *db, const QString &password)
+{
+    const QByteArray key = password.toUtf8();
+    return sqlite3_key(db, key.constData(), int(key.size()));
+}
+
+} // namespace DatabaseFile

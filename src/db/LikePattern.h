@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// A compiled pattern of the dialect's Like: * any run, ? one character, # one digit, [abc],
+// [a-z], [!abc], with [*] and the like for a wildcard taken literally; letter case ignored by
+// the same folding as the collation; the whole value must match.
+// The search sends "*word*" against every text column of every row, so that shape (and the
+// other plain ones) is matched on the raw UTF-8 bytes without allocating, and only text outside
+// ASCII takes the general path.
+class LikePattern
+{
+public:
+    enum class Shape { Exact, Prefix, Suffix, Contains, Any, General };
+
+    LikePattern(const char *utf8, int bytes);
+
+    bool matches(const char *utf8, int bytes) const;
+    Shape shape() const { return m_shape; }
+
+private:
+    enum class Kind { Literal, AnyOne, Digit, Set, AnyRun };
+    struct Token
+    {
+        Kind kind;
+        char32_t ch; // Literal: the folded character; Set: the index into m_sets
+    };
+    struct CharSet
+    {
+        bool negated = false;
+        std::vector<std::pair<char32_t, char32_t>> ranges; // folded, inclusive
+        bool contains(char32_t folded) const;
+    };
+
+    void parse(const char *utf8, int bytes);
+    void classify();
+    bool matchGeneral(const unsigned char *text, int bytes) const;
+    bool matchToken(const Token &token, char32_t folded) const;
+    bool matchAsciiContains(const unsigned char *text, int bytes) const;
+    bool matchAsciiPrefix(const unsigned char *text, int bytes, bool &undecided) const;
+    bool matchAsciiSuffix(const unsigned char *text, int bytes, bool &undecided) const;
+
+    std::vector<Token> m_tokens;
+    std::vector<CharSet> m_sets;
+    Shape m_shape = Shape::General;
+    std::string m_ascii; // the folded literal of a plain shape, when it is all ASCII
+    bool m_asciiLiteral = false;
+};

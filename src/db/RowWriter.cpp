@@ -1,0 +1,143 @@
+#include "RowWriter.h"
+
+#include "DbError.h"
+#include "EngineCall.h"
+#include "FieldValue.h"
+#include "Schema.h"
+
+#include <QStringList>
+#include <sqlite3.h>
+
+namespace {
+
+// A compiled statement released on every way out.
+struct Compiled
+{
+    sqlite3_stmt *stmt;
+    ~Compiled() { sqlite3_finalize(stmt); }
+};
+
+} // namespace
+
+RowWriter::RowWriter(sqlite3 *db, const Schema::Table &table, const QString &statement)
+    : m_db(db), m_table(table), m_statement(statement)
+{
+}
+
+void RowWriter::startAdd()
+{
+    cancel();
+    m_mode = Mode::Add;
+}
+
+void RowWriter::startEdit(qint64 rowId)
+{
+    cancel();
+    m_mode = Mode::Edit;
+    m_rowId = rowId;
+}
+
+void RowWriter::cancel()
+{
+    m_mode = Mode::None;
+    m_values.clear();
+}
+
+void RowWriter::set(const QString &name, const QVariant &value)
+{
+    const Schema::Column *column = m_table.column(name);
+    if (!column)
+        throw DbError(QStringLiteral("The table %1 has no column %2.").arg(m_table.name, name), m_statement);
+    QVariant stored;
+    try {
+        stored = FieldValue::toStored(*column, value);
+    } catch (const DbError &refusal) {
+        throw DbError(refusal.message(), m_statement);
+    }
+    for (auto &[written, held] : m_values) {
+        if (written == column) {
+            held = stored;
+            return;
+        }
+    }
+    m_values.emplace_back(column, stored);
+}
+
+const QVariant *RowWriter::written(const QString &name) const
+{
+    for (const auto &[column, value] : m_values) {
+        if (column->name.compare(name, Qt::CaseInsensitive) == 0)
+            return &value;
+    }
+    return nullptr;
+}
+
+RowCursor::Row RowWriter::store(const std::vector<ColumnReader::Kind> &kinds, int rowIdColumn)
+{
+    if (m_mode == Mode::Add)
+        m_rowId = insert();
+    else
+        update();
+    const qint64 rowId = m_rowId;
+    cancel();
+    return fetch(rowId, kinds, rowIdColumn);
+}
+
+qint64 RowWriter::insert()
+{
+    QString sql;
+    if (m_values.empty()) {
+        sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_table.name);
+    } else {
+        QStringList names, marks;
+        for (const auto &[column, value] : m_values) {
+            names << column->name;
+            marks << QStringLiteral("?");
+        }
+        sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(m_table.name, names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+    }
+    Compiled insert {EngineCall::prepare(m_db, sql, m_statement)};
+    for (int i = 0; i < int(m_values.size()); ++i)
+        EngineCall::bind(m_db, insert.stmt, i + 1, m_values[i].second, m_statement);
+    EngineCall::runToEnd(m_db, insert.stmt, m_statement);
+    return sqlite3_last_insert_rowid(m_db);
+}
+
+void RowWriter::update()
+{
+    if (m_values.empty())
+        return;
+    QStringList assignments;
+    for (const auto &[column, value] : m_values)
+        assignments << column->name + QStringLiteral(" = ?");
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                            .arg(m_table.name, assignments.join(QLatin1Char(',')));
+    Compiled update {EngineCall::prepare(m_db, sql, m_statement)};
+    int position = 1;
+    for (const auto &[column, value] : m_values)
+        EngineCall::bind(m_db, update.stmt, position++, value, m_statement);
+    sqlite3_bind_int64(update.stmt, position, m_rowId);
+    EngineCall::runToEnd(m_db, update.stmt, m_statement);
+    if (sqlite3_changes(m_db) == 0)
+        throw DbError(QStringLiteral("The row to be changed is no longer in the table %1.").arg(m_table.name),
+                      m_statement);
+}
+
+RowCursor::Row RowWriter::fetch(qint64 rowId, const std::vector<ColumnReader::Kind> &kinds,
+                                int rowIdColumn)
+{
+    const QString sql = QStringLiteral("SELECT *, rowid FROM %1 WHERE rowid = ?").arg(m_table.name);
+    Compiled read {EngineCall::prepare(m_db, sql, m_statement)};
+    sqlite3_bind_int64(read.stmt, 1, rowId);
+    const int rc = sqlite3_step(read.stmt);
+    if (rc == SQLITE_ROW)
+        return RowCursor::readRow(read.stmt, kinds, rowIdColumn);
+    if (rc != SQLITE_DONE)
+        throw EngineCall::error(m_db, m_statement);
+    // Stored, but gone at once (another program): what was stored is all there is to show.
+    RowCursor::Row row;
+    row.rowId = rowId;
+    row.values.resize(int(kinds.size()));
+    return row;
+}

@@ -1,0 +1,74 @@
+#include "DatePicker.h"
+
+#include "Formats.h"
+
+#include <QCalendarWidget>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+namespace {
+
+bool isUserInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::Timer: // the spin keys and buttons repeat on a timer while held
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+DatePicker::DatePicker(QWidget *parent) : QDateEdit(parent)
+{
+    setCalendarPopup(true);
+    setDisplayFormat(fourDigitYearDateFormat());
+    // A click on the text goes to the line edit inside, not to the picker itself.
+    lineEdit()->installEventFilter(this);
+    connect(this, &QDateEdit::dateChanged, this, [this] {
+        if (userIsActing())
+            emit userChanged();
+    });
+}
+
+void DatePicker::mousePressEvent(QMouseEvent *event)
+{
+    // The drop-down button and the frame around the text.
+    emit clicked();
+    QDateEdit::mousePressEvent(event);
+}
+
+bool DatePicker::event(QEvent *event)
+{
+    if (!isUserInput(event->type()))
+        return QDateEdit::event(event);
+    ++m_userEvents;
+    const bool handled = QDateEdit::event(event);
+    --m_userEvents;
+    return handled;
+}
+
+bool DatePicker::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonPress)
+        emit clicked();
+    return QDateEdit::eventFilter(watched, event);
+}
+
+bool DatePicker::userIsActing() const
+{
+    if (m_userEvents > 0)
+        return true;
+    // While the drop-down calendar is open, a date can only come from the user picking it.
+    const QCalendarWidget *calendar = calendarWidget();
+    return calendar && calendar->isVisible();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QFontMetrics>
+#include <QHash>
+#include <QStringView>
+#include <functional>
+
+// Finds the widest of many texts in one font quickly. Measuring every text exactly is far too
+// slow for a grid of a hundred thousand rows, so each text is first estimated from a table of
+// character advances, and only the texts whose estimate comes near the largest are measured.
+class TextWidthGauge
+{
+public:
+    explicit TextWidthGauge(const QFont &font);
+
+    // Sum of the advances of the characters of the text's longest line.
+    int estimate(QStringView text);
+    // Estimates of cells first..first+count-1 of a line of tab-separated cells, of which only
+    // the first maxCells count, into out; 0 for cells the line does not have. One pass over the
+    // line, the hot loop of fitting a large grid.
+    void estimateCells(QStringView line, int maxCells, int first, int count, int *out);
+    // The exact width of the text's longest line.
+    int exact(QStringView text) const;
+    // The width of the widest of count texts, given their estimates; text(i) gives the i-th.
+    int widest(const int *estimates, int count, const std::function<QStringView(int)> &text) const;
+
+private:
+    int advance(QChar c);
+
+    QFontMetrics m_metrics;
+    enum { Tab = -1, LineFeed = -2 };
+
+    int m_latin1[256];
+    int m_marked[256]; // m_latin1 with the cell and line separators marked
+    QHash<char16_t, int> m_other;
+};

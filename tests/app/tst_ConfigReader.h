@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QObject>
+
+class TestConfigReader : public QObject
+{
+    Q_OBJECT
+private slots:
+    void items_data();
+    void items();
+    void tooFewItems_data();
+    void tooFewItems();
+    void number_data();
+    void number();
+    void numberOutOfRange_data();
+    void numberOutOfRange();
+};

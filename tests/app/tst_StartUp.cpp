@@ -1,0 +1,333 @@
+#include "tst_StartUp.h"
+
+#include "ProgramFolder.h"
+#include "app/MDI.h"
+#include "app/MainMod.h"
+#include "app/MsgBox.h"
+#include "db/Database.h"
+#include "db/DbError.h"
+#include "platform/InstanceGuard.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString Running = QStringLiteral("This application is already running.");
+const QString RunningTitle = QStringLiteral("Application Already Running");
+
+enum class Fault {
+    NoConfig,
+    TooFewItems,
+    MonthsAbove,
+    MonthsBelow,
+    EmptyPath,
+    MissingDatabase,
+    WrongPassword,
+    NotADatabase,
+    FolderForDatabase,
+};
+
+// The message the engine itself gives for a file it cannot open.
+QString engineMessage(const QString &path)
+{
+    try {
+        Database::open(path);
+    } catch (const DbError &error) {
+        return error.message();
+    }
+    return QStringLiteral("(the engine opened %1)").arg(path);
+}
+
+// Whether a process has the file open: the copy opens its database just before it takes the
+// one-copy guard, so from then on waiting for the guard is a matter of moments.
+bool hasOpen(qint64 pid, const QString &path)
+{
+    const QString target = QFileInfo(path).canonicalFilePath();
+    QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+    if (!fds.exists())
+        return true; // no way to look: go by the guard alone
+    for (const QFileInfo &fd : fds.entryInfoList(QDir::Files | QDir::System))
+        if (fd.symLinkTarget() == target)
+            return true;
+    return false;
+}
+
+// The real program started from its own folder, ended when the test ends however it ends.
+class RunningCopy
+{
+public:
+    bool start(const ProgramFolder &folder, const QString &databasePath)
+    {
+        const QString built = QStringLiteral(CORVANE_BUILD_DIR "/corvane");
+        const QString copy = folder.filePath(QStringLiteral("corvane"));
+        if (!QFile::copy(built, copy))
+            return false;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        m_process.setProcessEnvironment(env);
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.setWorkingDirectory(QDir::tempPath());
+        m_process.start(copy, {});
+        if (!m_process.waitForStarted())
+            return false;
+        return waitForGuard(folder.path(), databasePath);
+    }
+
+    bool running() const { return m_process.state() == QProcess::Running; }
+
+    void kill()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished();
+        }
+    }
+
+    ~RunningCopy() { kill(); }
+
+private:
+    bool waitForGuard(const QString &folder, const QString &databasePath)
+    {
+        for (int tries = 0; tries < 400 && running(); ++tries) {
+            if (hasOpen(m_process.processId(), databasePath)) {
+                InstanceGuard probe(folder);
+                if (!probe.tryAcquire())
+                    return true;
+            }
+            QTest::qWait(50);
+        }
+        return false;
+    }
+
+    QProcess m_process;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Fault)
+
+void TestStartUp::init()
+{
+    m_messages.clear();
+    m_startFolder = QDir::currentPath();
+    MsgBox::setHandler([this](const QString &text, const QString &title, MsgBox::Buttons) {
+        m_messages.append({ text, title });
+        return MsgBox::Ok;
+    });
+}
+
+void TestStartUp::cleanup()
+{
+    endRun();
+    setProgramFolder(QString());
+    MsgBox::setHandler(nullptr);
+    QDir::setCurrent(m_startFolder);
+}
+
+void TestStartUp::goodStart()
+{
+    ProgramFolder folder;
+    const QString database = folder.createDatabase(QStringLiteral("customers.db"));
+    folder.writeConfig(database, QStringLiteral("6"));
+    setProgramFolder(folder.path());
+
+    QCOMPARE(Main(), 0);
+    QVERIFY(m_messages.isEmpty());
+    QVERIFY(mainWindow());
+    QVERIFY(mainWindow()->isVisible());
+    QCOMPARE(mainWindow()->windowTitle(), QStringLiteral("Corvane"));
+    QVERIFY(gDatabase);
+    QCOMPARE(gDatabasePath, database);
+    QCOMPARE(gCallBackMonths, qint16(6));
+    // The connection is the real one: it reads the tables.
+    QCOMPARE(gDatabase->integrityCheck(), QStringLiteral("ok"));
+}
+
+void TestStartUp::databasePath_data()
+{
+    QTest::addColumn<QString>("item"); // item 3 as written in config.txt
+    QTest::addColumn<QString>("location"); // where the file lies: "folder/..." or "elsewhere/..."
+
+    QTest::newRow("relative, beside the program") << "customers.db"
+                                                  << "folder/customers.db";
+    QTest::newRow("relative, in a subfolder") << "data/customers.db"
+                                              << "folder/data/customers.db";
+    QTest::newRow("relative, upwards") << "../shared.db"
+                                       << "folder/../shared.db";
+    QTest::newRow("relative with commas") << "Smith, Jones/c.db"
+                                          << "folder/Smith, Jones/c.db";
+    QTest::newRow("absolute") << "@elsewhere/customers.db"
+                              << "elsewhere/customers.db";
+}
+
+void TestStartUp::databasePath()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, location);
+
+    QTemporaryDir outer;
+    const QString programPath = outer.filePath(QStringLiteral("program"));
+    const QString elsewherePath = outer.filePath(QStringLiteral("elsewhere"));
+    const QString startedFrom = outer.filePath(QStringLiteral("started-from"));
+    for (const QString &dir : { programPath, elsewherePath, startedFrom })
+        QVERIFY(QDir().mkpath(dir));
+
+    const auto resolve = [&](QString text) {
+        return text.replace(QStringLiteral("folder/"), programPath + QLatin1Char('/'))
+            .replace(QStringLiteral("elsewhere/"), elsewherePath + QLatin1Char('/'));
+    };
+    const QString expected = resolve(location);
+    QVERIFY(QDir().mkpath(QFileInfo(expected).absolutePath()));
+    Database::create(expected);
+
+    // A working copy of the fixture, but in a folder laid out for this row.
+    QFile config(QDir(programPath).filePath(QStringLiteral("config.txt")));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    const QString written = item.startsWith(QLatin1Char('@')) ? resolve(item.mid(1)) : item;
+    config.write(
+        QStringLiteral("Corvane\n\"Database\",\"%1\"\nCall back months,3\n").arg(written).toUtf8());
+    config.close();
+
+    // Started from another folder: the database is found all the same.
+    QDir::setCurrent(startedFrom);
+    setProgramFolder(programPath);
+    QCOMPARE(Main(), 0);
+    QVERIFY(m_messages.isEmpty());
+    QCOMPARE(QFileInfo(gDatabasePath).canonicalFilePath(), QFileInfo(expected).canonicalFilePath());
+    QCOMPARE(
+        QFileInfo(gDatabase->path()).canonicalFilePath(), QFileInfo(expected).canonicalFilePath());
+    QCOMPARE(gCallBackMonths, qint16(3));
+}
+
+void TestStartUp::stops_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::newRow("config.txt missing") << Fault::NoConfig;
+    QTest::newRow("fewer than five items") << Fault::TooFewItems;
+    QTest::newRow("fifth item above the range") << Fault::MonthsAbove;
+    QTest::newRow("fifth item below the range") << Fault::MonthsBelow;
+    QTest::newRow("database path empty") << Fault::EmptyPath;
+    QTest::newRow("database missing") << Fault::MissingDatabase;
+    QTest::newRow("database with another password") << Fault::WrongPassword;
+    QTest::newRow("file that is not a database") << Fault::NotADatabase;
+    QTest::newRow("folder in place of the database") << Fault::FolderForDatabase;
+}
+
+void TestStartUp::stops()
+{
+    QFETCH(Fault, fault);
+
+    ProgramFolder folder;
+    const QString config = QDir::toNativeSeparators(folder.filePath(QStringLiteral("config.txt")));
+    const QString database = folder.filePath(QStringLiteral("customers.db"));
+    QString expected; // the whole message, where it is ours to word
+    QString named = config;
+    switch (fault) {
+    case Fault::NoConfig:
+        named = config;
+        break;
+    case Fault::TooFewItems:
+        folder.createDatabase(QStringLiteral("customers.db"));
+        folder.writeConfig(QByteArray("\"Corvane\"\r\n\"Database\",\"customers.db\"\r\n"));
+        expected = config + QStringLiteral(": the file holds fewer than five items (3)");
+        break;
+    case Fault::MonthsAbove:
+    case Fault::MonthsBelow: {
+        folder.createDatabase(QStringLiteral("customers.db"));
+        const QString months
+            = fault == Fault::MonthsAbove ? QStringLiteral("32768") : QStringLiteral("-32769");
+        folder.writeConfig(QStringLiteral("customers.db"), months);
+        expected = config
+            + QStringLiteral(": the fifth item \"%1\" is outside -32768 to 32767").arg(months);
+        break;
+    }
+    case Fault::EmptyPath:
+        folder.writeConfig(QString());
+        expected = config + QStringLiteral(": the third item (the database path) is empty");
+        break;
+    case Fault::MissingDatabase:
+        folder.writeConfig(QStringLiteral("customers.db"));
+        named = database;
+        break;
+    case Fault::WrongPassword:
+        folder.createDatabase(QStringLiteral("customers.db"), QStringLiteral("not-the-password"));
+        folder.writeConfig(QStringLiteral("customers.db"));
+        named = database;
+        break;
+    case Fault::NotADatabase: {
+        QFile file(database);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, 'x'));
+        file.close();
+        folder.writeConfig(QStringLiteral("customers.db"));
+        named = database;
+        break;
+    }
+    case Fault::FolderForDatabase:
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("customers.db")));
+        folder.writeConfig(QStringLiteral("customers.db"));
+        named = database;
+        break;
+    }
+    if (named == database)
+        expected = engineMessage(database);
+
+    const auto before = folder.contents();
+    setProgramFolder(folder.path());
+    QCOMPARE_NE(Main(), 0);
+
+    QCOMPARE(m_messages.size(), 1);
+    if (!expected.isEmpty())
+        QCOMPARE(m_messages[0].first, expected);
+    QVERIFY2(m_messages[0].first.contains(QDir::toNativeSeparators(named)),
+        qPrintable(m_messages[0].first));
+    QCOMPARE(m_messages[0].second, QStringLiteral("Corvane"));
+    QVERIFY(!mainWindow());
+    QVERIFY(!gDatabase);
+    QCOMPARE(folder.contents(), before);
+}
+
+void TestStartUp::secondCopy()
+{
+    if (!QFileInfo::exists(QStringLiteral(CORVANE_BUILD_DIR "/corvane")))
+        QFAIL("the corvane program is not built in " CORVANE_BUILD_DIR);
+
+    ProgramFolder folder;
+    const QString database = folder.createDatabase(QStringLiteral("customers.db"));
+    folder.writeConfig(QStringLiteral("customers.db"));
+    RunningCopy first;
+    QVERIFY2(first.start(folder, database), "the program did not come up");
+
+    // What a first copy in this process would have set up stays as it was.
+    gDatabasePath = QStringLiteral("/first/copy.db");
+    gCallBackMonths = 9;
+    setProgramFolder(folder.path());
+    QCOMPARE_NE(Main(), 0);
+    QCOMPARE(m_messages, (QList<QPair<QString, QString>> { { Running, RunningTitle } }));
+    QVERIFY(!mainWindow());
+    QVERIFY(!gDatabase);
+    QCOMPARE(gDatabasePath, QStringLiteral("/first/copy.db"));
+    QCOMPARE(gCallBackMonths, qint16(9));
+    QVERIFY(first.running());
+
+    // A second copy whose database cannot be opened says so rather than that one is running.
+    m_messages.clear();
+    folder.writeConfig(QStringLiteral("missing.db"));
+    QCOMPARE_NE(Main(), 0);
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages[0].first, engineMessage(folder.filePath(QStringLiteral("missing.db"))));
+    QVERIFY(first.running());
+
+    // Once the first copy is gone, the next one starts.
+    m_messages.clear();
+    first.kill();
+    folder.writeConfig(QStringLiteral("customers.db"));
+    QCOMPARE(Main(), 0);
+    QVERIFY(m_messages.isEmpty());
+    QVERIFY(mainWindow());
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QObject>
+
+class TestTypeAhead : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanupTestCase();
+    void typing_data();
+    void typing();
+    void anotherListStartsFresh();
+    void selectingIsNotPicking();
+};

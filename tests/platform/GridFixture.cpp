@@ -1,0 +1,40 @@
+#include "GridFixture.h"
+
+#include "platform/DataGrid.h"
+
+#include <QTest>
+
+std::unique_ptr<DataGrid> filledGrid(const QStringList &lines, int cols, int fixedCols)
+{
+    auto grid = std::make_unique<DataGrid>();
+    grid->resize(420, 220);
+    grid->setRows(0);
+    grid->setCols(cols);
+    grid->setFixedCols(fixedCols);
+    for (const QString &line : lines)
+        grid->addItem(line);
+    grid->autoSize(0, cols - 1);
+    grid->setFixedRows(1);
+    grid->refresh();
+    grid->show();
+    if (!QTest::qWaitForWindowExposed(grid.get()))
+        qWarning("grid window not exposed");
+    // Shown alone the grid takes the focus, and with it a current cell; in a window the focus
+    // starts elsewhere.
+    grid->clearFocus();
+    grid->setCurrentCell(-1, -1);
+    return grid;
+}
+
+QPoint cellCentre(const QTableView &view, int gridRow, int col, int fixedRows)
+{
+    return view.visualRect(view.model()->index(gridRow - fixedRows, col)).center();
+}
+
+QStringList gridColumn(const DataGrid &grid, int col)
+{
+    QStringList cells;
+    for (int row = grid.fixedRows(); row < grid.rows(); ++row)
+        cells << grid.textMatrix(row, col);
+    return cells;
+}

@@ -1,0 +1,3 @@
+#include "support/TestRegistry.h"
+
+int main(int argc, char **argv) { return runRegisteredTests(argc, argv); }

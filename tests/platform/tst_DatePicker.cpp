@@ -1,0 +1,146 @@
+#include "platform/DatePicker.h"
+#include "support/TestRegistry.h"
+
+#include <QCalendarWidget>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+class tst_DatePicker : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void initTestCase() { cleanup(); }
+    void shownDate_data();
+    void shownDate();
+    void userKeys_data();
+    void userKeys();
+    void codeIsNoUserChange();
+    void calendarPick();
+    void clicks_data();
+    void clicks();
+};
+
+namespace {
+
+void openCalendar(DatePicker &picker)
+{
+    picker.resize(160, 28);
+    QTest::mouseClick(&picker, Qt::LeftButton, {}, QPoint(picker.width() - 6, picker.height() / 2));
+}
+
+} // namespace
+
+void tst_DatePicker::shownDate_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("en_US") << "en_US" << "1/5/2023";
+    QTest::newRow("de_DE, two-digit year made four") << "de_DE" << "05.01.2023";
+}
+
+void tst_DatePicker::shownDate()
+{
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
+    DatePicker picker;
+    picker.setDate(QDate(2023, 1, 5));
+    QVERIFY(picker.calendarPopup());
+    QTEST(picker.text(), "text");
+}
+
+void tst_DatePicker::userKeys_data()
+{
+    QTest::addColumn<QString>("keys"); // "up", "down" or characters typed over the month
+    QTest::addColumn<QDate>("expected");
+
+    QTest::newRow("spin up the month") << "up" << QDate(2023, 4, 5);
+    QTest::newRow("spin down the month") << "down" << QDate(2023, 2, 5);
+    QTest::newRow("type a month") << "7" << QDate(2023, 7, 5);
+}
+
+void tst_DatePicker::userKeys()
+{
+    QFETCH(QString, keys);
+    DatePicker picker;
+    picker.setDate(QDate(2023, 3, 5));
+    picker.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picker));
+    picker.setFocus();
+    picker.setSelectedSection(QDateTimeEdit::MonthSection);
+    QSignalSpy changes(&picker, &DatePicker::userChanged);
+    if (keys == "up")
+        QTest::keyClick(&picker, Qt::Key_Up);
+    else if (keys == "down")
+        QTest::keyClick(&picker, Qt::Key_Down);
+    else
+        QTest::keyClicks(&picker, keys);
+    QTEST(picker.date(), "expected");
+    QCOMPARE(changes.size(), 1);
+}
+
+void tst_DatePicker::codeIsNoUserChange()
+{
+    DatePicker picker;
+    QSignalSpy changes(&picker, &DatePicker::userChanged);
+    QSignalSpy dateChanges(&picker, &QDateEdit::dateChanged);
+    picker.setDate(QDate(2024, 2, 29));
+    picker.setDate(QDate(2024, 3, 1));
+    QCOMPARE(dateChanges.size(), 2);
+    QCOMPARE(changes.size(), 0);
+}
+
+void tst_DatePicker::calendarPick()
+{
+    DatePicker picker;
+    picker.setDate(QDate(2023, 1, 5));
+    picker.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picker));
+    QSignalSpy changes(&picker, &DatePicker::userChanged);
+    openCalendar(picker);
+    QCalendarWidget *calendar = picker.calendarWidget();
+    QTRY_VERIFY(calendar->isVisible());
+    auto *days = calendar->findChild<QTableView *>();
+    QVERIFY(days);
+    QTest::keyClick(days, Qt::Key_Right);
+    QTest::keyClick(days, Qt::Key_Return);
+    QCOMPARE(picker.date(), QDate(2023, 1, 6));
+    QTRY_VERIFY(!calendar->isVisible());
+    QCOMPARE(changes.size(), 1);
+    // Once the calendar is closed, code setting the date is not the user again.
+    picker.setDate(QDate(2023, 3, 3));
+    QCOMPARE(changes.size(), 1);
+}
+
+void tst_DatePicker::clicks_data()
+{
+    QTest::addColumn<bool>("button");
+    QTest::newRow("on the text") << false;
+    QTest::newRow("on the drop-down button") << true;
+}
+
+void tst_DatePicker::clicks()
+{
+    QFETCH(bool, button);
+    DatePicker picker;
+    picker.resize(160, 28);
+    picker.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picker));
+    QSignalSpy clicks(&picker, &DatePicker::clicked);
+    QSignalSpy changes(&picker, &DatePicker::userChanged);
+    if (button)
+        openCalendar(picker);
+    else
+        QTest::mouseClick(picker.findChild<QLineEdit *>(), Qt::LeftButton, {}, QPoint(10, 8));
+    QCOMPARE(clicks.size(), 1);
+    QCOMPARE(changes.size(), 0);
+    if (button)
+        QTRY_VERIFY(picker.calendarWidget()->isVisible());
+    picker.calendarWidget()->window()->close();
+}
+
+CORVANE_TEST(tst_DatePicker)
+#include "tst_DatePicker.moc"
