@@ -152,10 +152,8 @@ bool LikePattern::matches(const char *utf8, int bytes) const
     bool result = false;
     switch (m_shape) {
     case Shape::Contains:
-        if (matchAsciiContains(text, bytes))
-            return true;
-        // A character outside ASCII may still fold onto the literal (the Kelvin sign onto k).
-        return hasNonAscii(text, bytes) && matchGeneral(text, bytes);
+        result = matchAsciiContains(text, bytes, undecided);
+        break;
     case Shape::Exact:
         if (hasNonAscii(text, bytes))
             return matchGeneral(text, bytes);
@@ -178,15 +176,22 @@ bool LikePattern::matches(const char *utf8, int bytes) const
     return undecided ? matchGeneral(text, bytes) : result;
 }
 
-bool LikePattern::matchAsciiContains(const unsigned char *text, int bytes) const
+bool LikePattern::matchAsciiContains(const unsigned char *text, int bytes, bool &undecided) const
 {
     const int m = int(m_ascii.size());
     if (m == 0)
         return true;
     auto *needle = reinterpret_cast<const unsigned char *>(m_ascii.data());
+    // For a letter, setting bit 5 of a byte folds exactly its two cases onto the small one and
+    // sends no other byte there; a byte of a non-ASCII character stays above 0x7F.
     const unsigned char head = needle[0];
-    for (int i = 0; i + m <= bytes; ++i) {
-        if (ByteFold[text[i]] != head)
+    const unsigned char caseBit = (head >= 'a' && head <= 'z') ? 0x20 : 0x00;
+    unsigned char seen = 0;
+    const int last = bytes - m;
+    for (int i = 0; i <= last; ++i) {
+        const unsigned char c = text[i];
+        seen |= c;
+        if ((c | caseBit) != head)
             continue;
         int j = 1;
         while (j < m && ByteFold[text[i + j]] == needle[j])
@@ -194,6 +199,10 @@ bool LikePattern::matchAsciiContains(const unsigned char *text, int bytes) const
         if (j == m)
             return true;
     }
+    for (int i = last < 0 ? 0 : last + 1; i < bytes; ++i)
+        seen |= text[i];
+    // A character outside ASCII may still fold onto the literal (the Kelvin sign onto k).
+    undecided = (seen & 0x80) != 0;
     return false;
 }
 
@@ -259,16 +268,11 @@ bool LikePattern::matchToken(const Token &token, char32_t folded) const
     return false;
 }
 
-bool LikePattern::matchGeneral(const unsigned char *text, int bytes) const
+template<typename Text>
+bool LikePattern::matchTokens(const Text &chars, qsizetype charCount) const
 {
-    QVarLengthArray<char32_t, 256> chars;
-    const unsigned char *end = text + bytes;
-    while (text < end)
-        chars.append(CaseFold::fold(Utf8::next(text, end)));
-
     // Every token but * takes exactly one character, so going back to the last * is enough.
     const size_t tokenCount = m_tokens.size();
-    const qsizetype charCount = chars.size();
     size_t t = 0;
     qsizetype s = 0;
     size_t runToken = SIZE_MAX;
@@ -290,4 +294,22 @@ bool LikePattern::matchGeneral(const unsigned char *text, int bytes) const
     while (t < tokenCount && m_tokens[t].kind == Kind::AnyRun)
         ++t;
     return t == tokenCount;
+}
+
+bool LikePattern::matchGeneral(const unsigned char *text, int bytes) const
+{
+    if (!hasNonAscii(text, bytes)) {
+        // ASCII text: one byte is one character, folded by table in place.
+        struct Folded
+        {
+            const unsigned char *text;
+            char32_t operator[](qsizetype i) const { return ByteFold[text[i]]; }
+        };
+        return matchTokens(Folded {text}, bytes);
+    }
+    QVarLengthArray<char32_t, 256> chars;
+    const unsigned char *end = text + bytes;
+    while (text < end)
+        chars.append(CaseFold::fold(Utf8::next(text, end)));
+    return matchTokens(chars, chars.size());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <string>
 #include <vector>
 
@@ -36,8 +37,10 @@ private:
     void parse(const char *utf8, int bytes);
     void classify();
     bool matchGeneral(const unsigned char *text, int bytes) const;
+    template<typename Text>
+    bool matchTokens(const Text &chars, qsizetype charCount) const;
     bool matchToken(const Token &token, char32_t folded) const;
-    bool matchAsciiContains(const unsigned char *text, int bytes) const;
+    bool matchAsciiContains(const unsigned char *text, int bytes, bool &undecided) const;
     bool matchAsciiPrefix(const unsigned char *text, int bytes, bool &undecided) const;
     bool matchAsciiSuffix(const unsigned char *text, int bytes, bool &undecided) const;
 
