@@ -2,21 +2,18 @@
 
 #include "DataGridModel.h"
 #include "FrozenColumns.h"
+#include "GridFit.h"
 #include "HeaderClicks.h"
 #include "MouseTracker.h"
-#include "TextWidthGauge.h"
 #include "TypeAheadBuffer.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
-#include <QStyle>
 #include <vector>
 
 namespace {
 
-// Room left beside the widest text of a fitted column.
-constexpr int FitMargin = 4;
 // The row header only offers the handles for resizing rows.
 constexpr int RowHandleWidth = 10;
 
@@ -40,8 +37,9 @@ struct DataGrid::State
 };
 
 DataGrid::DataGrid(QWidget *parent)
-    : QTableView(parent), m_model(std::make_unique<DataGridModel>()),
-      d(std::make_unique<State>())
+    : QTableView(parent)
+    , m_model(std::make_unique<DataGridModel>())
+    , d(std::make_unique<State>())
 {
     setModel(m_model.get());
     setEditTriggers(NoEditTriggers);
@@ -63,21 +61,21 @@ DataGrid::DataGrid(QWidget *parent)
     setUserResize(false, false);
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current) {
-                if (d->restructuring)
-                    return;
-                const int row = m_model->gridRow(current);
-                moveCurrentTo(row, row < 0 ? -1 : current.column());
-            });
+        [this](const QModelIndex &current) {
+            if (d->restructuring)
+                return;
+            const int row = m_model->gridRow(current);
+            moveCurrentTo(row, row < 0 ? -1 : current.column());
+        });
     QTableView *frozen = d->frozen->view();
-    for (QHeaderView *header : {horizontalHeader(), frozen->horizontalHeader()})
+    for (QHeaderView *header : { horizontalHeader(), frozen->horizontalHeader() })
         connect(header, &QHeaderView::sectionClicked, this, &DataGrid::headerClicked);
 
     auto *tracker = d->tracker = new MouseTracker(
         [this](QWidget *source, QPoint pos, QEvent::Type type) { trackMouse(source, pos, type); },
         this);
-    for (QWidget *part : {viewport(), frozen->viewport(), horizontalHeader()->viewport(),
-                          frozen->horizontalHeader()->viewport(), verticalHeader()->viewport()})
+    for (QWidget *part : { viewport(), frozen->viewport(), horizontalHeader()->viewport(),
+             frozen->horizontalHeader()->viewport(), verticalHeader()->viewport() })
         tracker->watch(part);
 }
 
@@ -88,7 +86,10 @@ DataGrid::~DataGrid()
     delete d->frozen;
 }
 
-int DataGrid::rows() const { return m_model->gridRows(); }
+int DataGrid::rows() const
+{
+    return m_model->gridRows();
+}
 
 void DataGrid::setRows(int count)
 {
@@ -97,12 +98,15 @@ void DataGrid::setRows(int count)
         // New content: the next header click sorts it ascending again.
         d->sortCol = -1;
         d->typeAhead.clear();
-        for (QHeaderView *header : {horizontalHeader(), d->frozen->view()->horizontalHeader()})
+        for (QHeaderView *header : { horizontalHeader(), d->frozen->view()->horizontalHeader() })
             header->setSortIndicator(-1, Qt::AscendingOrder);
     }
 }
 
-int DataGrid::cols() const { return m_model->gridCols(); }
+int DataGrid::cols() const
+{
+    return m_model->gridCols();
+}
 
 void DataGrid::setCols(int count)
 {
@@ -113,14 +117,20 @@ void DataGrid::setCols(int count)
     d->frozen->sync();
 }
 
-int DataGrid::fixedRows() const { return m_model->fixedRows(); }
+int DataGrid::fixedRows() const
+{
+    return m_model->fixedRows();
+}
 
 void DataGrid::setFixedRows(int count)
 {
     restructure([&] { m_model->setFixedRows(count); });
 }
 
-int DataGrid::fixedCols() const { return m_model->fixedCols(); }
+int DataGrid::fixedCols() const
+{
+    return m_model->fixedCols();
+}
 
 void DataGrid::setFixedCols(int count)
 {
@@ -130,16 +140,25 @@ void DataGrid::setFixedCols(int count)
     d->frozen->setCount(m_model->fixedCols());
 }
 
-void DataGrid::addItem(const QString &tabSeparated) { m_model->appendRow(tabSeparated); }
+void DataGrid::addItem(const QString &tabSeparated)
+{
+    m_model->appendRow(tabSeparated);
+}
 
-QString DataGrid::textMatrix(int row, int col) const { return m_model->cell(row, col).toString(); }
+QString DataGrid::textMatrix(int row, int col) const
+{
+    return m_model->cell(row, col).toString();
+}
 
 void DataGrid::setTextMatrix(int row, int col, const QString &text)
 {
     m_model->setCell(row, col, text);
 }
 
-QString DataGrid::displayText(int row, int col) const { return m_model->displayText(row, col); }
+QString DataGrid::displayText(int row, int col) const
+{
+    return m_model->displayText(row, col);
+}
 
 void DataGrid::setColAlignment(int col, Qt::Alignment alignment)
 {
@@ -151,9 +170,15 @@ void DataGrid::setFixedAlignment(int col, Qt::Alignment alignment)
     m_model->setFixedAlignment(col, alignment);
 }
 
-void DataGrid::setColFormat(int col, const QString &format) { m_model->setColFormat(col, format); }
+void DataGrid::setColFormat(int col, const QString &format)
+{
+    m_model->setColFormat(col, format);
+}
 
-void DataGrid::setAutoSizeMode(AutoSizeMode mode) { d->autoSizeMode = mode; }
+void DataGrid::setAutoSizeMode(AutoSizeMode mode)
+{
+    d->autoSizeMode = mode;
+}
 
 void DataGrid::autoSize(int firstCol, int lastCol)
 {
@@ -161,15 +186,24 @@ void DataGrid::autoSize(int firstCol, int lastCol)
     lastCol = std::min(lastCol, cols() - 1);
     if (firstCol > lastCol)
         return;
-    if (d->autoSizeMode == SizeColumns)
-        fitColumns(firstCol, lastCol);
-    else
-        fitRows(firstCol, lastCol);
+    GridFit fit(*this, *m_model);
+    if (d->autoSizeMode == SizeColumns) {
+        fit.columns(firstCol, lastCol, d->sortOnClick);
+    } else {
+        m_model->announceRows();
+        fit.rows(firstCol, lastCol);
+    }
 }
 
-int DataGrid::row() const { return d->row; }
+int DataGrid::row() const
+{
+    return d->row;
+}
 
-int DataGrid::col() const { return d->col; }
+int DataGrid::col() const
+{
+    return d->col;
+}
 
 void DataGrid::setCurrentCell(int row, int col)
 {
@@ -183,14 +217,20 @@ void DataGrid::setCurrentCell(int row, int col)
     scrollTo(index);
 }
 
-int DataGrid::mouseRow() const { return d->mouseRow; }
+int DataGrid::mouseRow() const
+{
+    return d->mouseRow;
+}
 
-int DataGrid::mouseCol() const { return d->mouseCol; }
+int DataGrid::mouseCol() const
+{
+    return d->mouseCol;
+}
 
 void DataGrid::setSortOnHeaderClick(bool on)
 {
     d->sortOnClick = on;
-    for (QHeaderView *header : {horizontalHeader(), d->frozen->view()->horizontalHeader()})
+    for (QHeaderView *header : { horizontalHeader(), d->frozen->view()->horizontalHeader() })
         header->setSortIndicatorShown(on);
 }
 
@@ -249,9 +289,8 @@ void DataGrid::scrollTo(const QModelIndex &index, ScrollHint hint)
 void DataGrid::keyPressEvent(QKeyEvent *event)
 {
     const QString text = event->text();
-    const bool printable =
-        !text.isEmpty() && text.at(0).isPrint() &&
-        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const bool printable = !text.isEmpty() && text.at(0).isPrint()
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (!printable) {
         QTableView::keyPressEvent(event);
         return;
@@ -346,7 +385,7 @@ void DataGrid::headerClicked(int col)
     d->sortCol = col;
     d->sortOrder = again ? Qt::DescendingOrder : Qt::AscendingOrder;
     restructure([&] { m_model->sort(col, d->sortOrder); }, true);
-    for (QHeaderView *header : {horizontalHeader(), d->frozen->view()->horizontalHeader()})
+    for (QHeaderView *header : { horizontalHeader(), d->frozen->view()->horizontalHeader() })
         header->setSortIndicator(col, d->sortOrder);
     if (d->row >= 0)
         scrollTo(m_model->indexOf(d->row, d->col));
@@ -362,87 +401,5 @@ void DataGrid::typeAhead(const QString &prefix)
             setCurrentCell(r, column);
             return;
         }
-    }
-}
-
-void DataGrid::fitColumns(int firstCol, int lastCol)
-{
-    QHeaderView *header = horizontalHeader();
-    const int cellMargin =
-        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + FitMargin;
-    int headerMargin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + FitMargin;
-    if (d->sortOnClick)
-        headerMargin += style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header) +
-                        style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
-
-    // A formatted column is measured as it shows, everything else as it is stored.
-    const int firstData = fixedRows();
-    const int dataCount = rows() - firstData;
-    const int columns = lastCol - firstCol + 1;
-    std::vector<std::vector<QString>> shown(static_cast<size_t>(columns));
-    for (int c = 0; c < columns; ++c) {
-        if (m_model->colFormat(firstCol + c).isEmpty())
-            continue;
-        shown[size_t(c)].reserve(size_t(dataCount));
-        for (int i = 0; i < dataCount; ++i)
-            shown[size_t(c)].push_back(m_model->displayText(firstData + i, firstCol + c));
-    }
-    // Every row is read once, all its cells together: reading the grid column by column
-    // would go through memory nineteen times over.
-    TextWidthGauge cellGauge(font());
-    std::vector<int> estimates(static_cast<size_t>(columns) * size_t(std::max(dataCount, 0)));
-    std::vector<int> rowEstimates(static_cast<size_t>(columns));
-    std::vector<QStringView> rowCells(static_cast<size_t>(columns));
-    for (int i = 0; i < dataCount; ++i) {
-        const GridRow &row = m_model->rowAt(firstData + i);
-        if (row.isLine()) {
-            cellGauge.estimateCells(row.line(), row.lineCells(), firstCol, columns,
-                                    rowEstimates.data());
-        } else {
-            row.cells(firstCol, columns, rowCells.data());
-            for (int c = 0; c < columns; ++c)
-                rowEstimates[size_t(c)] = cellGauge.estimate(rowCells[size_t(c)]);
-        }
-        for (int c = 0; c < columns; ++c) {
-            const std::vector<QString> &formatted = shown[size_t(c)];
-            estimates[size_t(c) * size_t(dataCount) + size_t(i)] =
-                formatted.empty() ? rowEstimates[size_t(c)] : cellGauge.estimate(formatted[size_t(i)]);
-        }
-    }
-    std::vector<int> widest(static_cast<size_t>(columns));
-    for (int c = 0; c < columns; ++c) {
-        widest[size_t(c)] = cellGauge.widest(
-            estimates.data() + size_t(c) * size_t(dataCount), dataCount, [&](int i) {
-                const std::vector<QString> &formatted = shown[size_t(c)];
-                return formatted.empty() ? m_model->cell(firstData + i, firstCol + c)
-                                         : QStringView(formatted[size_t(i)]);
-            });
-    }
-
-    const TextWidthGauge headerGauge(header->font());
-    for (int c = 0; c < columns; ++c) {
-        const int col = firstCol + c;
-        int width = widest[size_t(c)] + cellMargin;
-        // Row 0 is measured as a header as well: windows fill it first and fix it afterwards.
-        if (rows() > 0)
-            width = std::max(width, headerGauge.exact(m_model->cell(0, col)) + headerMargin);
-        setColumnWidth(col, std::max(width, header->minimumSectionSize()));
-    }
-}
-
-void DataGrid::fitRows(int firstCol, int lastCol)
-{
-    m_model->announceRows();
-    const int lineHeight = fontMetrics().lineSpacing();
-    const int standard = verticalHeader()->defaultSectionSize();
-    const int margin = std::max(standard - lineHeight, 0);
-    for (int r = fixedRows(); r < rows(); ++r) {
-        qsizetype lines = 1;
-        for (int c = firstCol; c <= lastCol; ++c)
-            lines = std::max(lines, m_model->cell(r, c).count(QLatin1Char('\n')) + 1);
-        const int height = lines > 1 ? int(lines) * lineHeight + margin : standard;
-        const int viewRow = r - fixedRows();
-        if (rowHeight(viewRow) != height)
-            setRowHeight(viewRow, height);
     }
 }

@@ -36,9 +36,9 @@ public:
     // What the cell shows: its text through the column's display format.
     QString displayText(int row, int col) const;
 
-    void setColAlignment(int col, Qt::Alignment alignment);   // the data cells
+    void setColAlignment(int col, Qt::Alignment alignment); // the data cells
     void setFixedAlignment(int col, Qt::Alignment alignment); // the fixed (header) cells
-    void setColFormat(int col, const QString &format);        // e.g. "$#,###.##"
+    void setColFormat(int col, const QString &format); // e.g. "$#,###.##"
 
     void setAutoSizeMode(AutoSizeMode mode);
     // Fits columns first..last to their widest text, fixed cells included.
@@ -79,8 +79,6 @@ private:
     void trackMouse(QWidget *source, QPoint pos, QEvent::Type type);
     void headerClicked(int col);
     void typeAhead(const QString &prefix);
-    void fitColumns(int firstCol, int lastCol);
-    void fitRows(int firstCol, int lastCol);
 
     std::unique_ptr<DataGridModel> m_model;
     struct State;

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <numeric>
 
-DataGridModel::DataGridModel(QObject *parent) : QAbstractTableModel(parent) {}
+DataGridModel::DataGridModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{ }
 
 int DataGridModel::rowCount(const QModelIndex &parent) const
 {
@@ -74,10 +76,10 @@ void DataGridModel::sort(int column, Qt::SortOrder order)
     std::iota(permutation.begin(), permutation.end(), 0);
     if (order == Qt::AscendingOrder) {
         std::stable_sort(permutation.begin(), permutation.end(),
-                         [&keys](int a, int b) { return keys[a] < keys[b]; });
+            [&keys](int a, int b) { return keys[a] < keys[b]; });
     } else {
         std::stable_sort(permutation.begin(), permutation.end(),
-                         [&keys](int a, int b) { return keys[b] < keys[a]; });
+            [&keys](int a, int b) { return keys[b] < keys[a]; });
     }
 
     std::vector<GridRow> sorted;
@@ -183,8 +185,8 @@ void DataGridModel::setFixedCols(int count)
     const int changedTo = std::max(count, m_fixedCols);
     m_fixedCols = count;
     if (m_announced > 0)
-        emit dataChanged(index(0, 0), index(m_announced - 1, changedTo - 1),
-                         {Qt::TextAlignmentRole});
+        emit dataChanged(
+            index(0, 0), index(m_announced - 1, changedTo - 1), { Qt::TextAlignmentRole });
 }
 
 void DataGridModel::appendRow(const QString &tabSeparated)

@@ -28,7 +28,8 @@ bool isUserInput(QEvent::Type type)
 
 } // namespace
 
-DatePicker::DatePicker(QWidget *parent) : QDateEdit(parent)
+DatePicker::DatePicker(QWidget *parent)
+    : QDateEdit(parent)
 {
     setCalendarPopup(true);
     setDisplayFormat(fourDigitYearDateFormat());

@@ -21,7 +21,10 @@ struct Section
     bool point = false;
 };
 
-bool isDigitPlace(QChar c) { return c == QLatin1Char('0') || c == QLatin1Char('#'); }
+bool isDigitPlace(QChar c)
+{
+    return c == QLatin1Char('0') || c == QLatin1Char('#');
+}
 
 Section parseSection(QStringView text)
 {
@@ -72,8 +75,8 @@ struct Digits
     bool isZero() const
     {
         return integer.isEmpty() && std::all_of(fraction.begin(), fraction.end(), [](QChar c) {
-                   return c == QLatin1Char('0');
-               });
+            return c == QLatin1Char('0');
+        });
     }
 };
 
@@ -207,9 +210,15 @@ QString formatText(const QString &text, const QString &format)
     return value ? formatNumber(*value, format) : text;
 }
 
-bool isNumericText(QStringView text) { return parseNumber(text).has_value(); }
+bool isNumericText(QStringView text)
+{
+    return parseNumber(text).has_value();
+}
 
-double toNumber(QStringView text) { return parseNumber(text).value_or(0.0); }
+double toNumber(QStringView text)
+{
+    return parseNumber(text).value_or(0.0);
+}
 
 QDate addMonths(QDate date, int months)
 {

@@ -7,7 +7,9 @@
 #include <QScrollBar>
 #include <QTableView>
 
-FrozenColumns::FrozenColumns(QTableView *grid) : QObject(grid), m_grid(grid)
+FrozenColumns::FrozenColumns(QTableView *grid)
+    : QObject(grid)
+    , m_grid(grid)
 {
     m_view = new QTableView(grid);
     m_view->setObjectName(QStringLiteral("fixedColumns"));
@@ -33,30 +35,33 @@ FrozenColumns::FrozenColumns(QTableView *grid) : QObject(grid), m_grid(grid)
     grid->viewport()->stackUnder(m_view);
 
     connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this,
-            [this](int col, int, int size) {
-                if (col < m_count) {
-                    m_view->setColumnWidth(col, size);
-                    place();
-                }
-            });
+        [this](int col, int, int size) {
+            if (col < m_count) {
+                m_view->setColumnWidth(col, size);
+                place();
+            }
+        });
     connect(m_view->horizontalHeader(), &QHeaderView::sectionResized, this,
-            [this](int col, int, int size) {
-                if (col < m_count)
-                    m_grid->setColumnWidth(col, size);
-            });
+        [this](int col, int, int size) {
+            if (col < m_count)
+                m_grid->setColumnWidth(col, size);
+        });
     connect(grid->verticalHeader(), &QHeaderView::sectionResized, this,
-            [this](int row, int, int size) { m_view->setRowHeight(row, size); });
+        [this](int row, int, int size) { m_view->setRowHeight(row, size); });
     connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, grid->verticalScrollBar(),
-            &QScrollBar::setValue);
+        &QScrollBar::setValue);
     connect(grid->verticalScrollBar(), &QScrollBar::valueChanged, m_view->verticalScrollBar(),
-            &QScrollBar::setValue);
+        &QScrollBar::setValue);
     connect(grid->model(), &QAbstractItemModel::columnsInserted, this, &FrozenColumns::sync);
-    for (QHeaderView *header : {grid->horizontalHeader(), grid->verticalHeader()})
+    for (QHeaderView *header : { grid->horizontalHeader(), grid->verticalHeader() })
         connect(header, &QHeaderView::geometriesChanged, this, &FrozenColumns::place);
     grid->installEventFilter(this);
 }
 
-FrozenColumns::~FrozenColumns() { delete m_view; }
+FrozenColumns::~FrozenColumns()
+{
+    delete m_view;
+}
 
 void FrozenColumns::setCount(int count)
 {
@@ -106,8 +111,8 @@ void FrozenColumns::place()
     const int headerHeight = header->isHidden() ? 0 : header->height();
     m_view->horizontalHeader()->setFixedHeight(std::max(headerHeight, 1));
     const QRect cells = m_grid->viewport()->geometry();
-    m_view->setGeometry(cells.left(), cells.top() - headerHeight,
-                        std::min(width(), cells.width()), cells.height() + headerHeight);
+    m_view->setGeometry(cells.left(), cells.top() - headerHeight, std::min(width(), cells.width()),
+        cells.height() + headerHeight);
     m_view->verticalScrollBar()->setValue(m_grid->verticalScrollBar()->value());
     m_view->show();
 }

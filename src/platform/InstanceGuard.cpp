@@ -13,9 +13,10 @@ QString lockPath(const QString &installationFolder)
     QString folder = QFileInfo(installationFolder).canonicalFilePath();
     if (folder.isEmpty())
         folder = QDir::cleanPath(QDir(installationFolder).absolutePath());
-    const QByteArray hash =
-        QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha256).toHex().left(24);
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("corvane-%1.lock").arg(QLatin1String(hash)));
+    const QByteArray hash
+        = QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha256).toHex().left(24);
+    return QDir(QDir::tempPath())
+        .filePath(QStringLiteral("corvane-%1.lock").arg(QLatin1String(hash)));
 }
 
 } // namespace

@@ -4,9 +4,9 @@
 #include <QWidget>
 
 MouseTracker::MouseTracker(Handler handler, QObject *parent)
-    : QObject(parent), m_handler(std::move(handler))
-{
-}
+    : QObject(parent)
+    , m_handler(std::move(handler))
+{ }
 
 void MouseTracker::watch(QWidget *widget)
 {
@@ -22,7 +22,7 @@ bool MouseTracker::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
         m_handler(static_cast<QWidget *>(watched),
-                  static_cast<QMouseEvent *>(event)->position().toPoint(), event->type());
+            static_cast<QMouseEvent *>(event)->position().toPoint(), event->type());
         break;
     default:
         break;

@@ -15,7 +15,8 @@ constexpr int MaxMeasured = 64;
 
 } // namespace
 
-TextWidthGauge::TextWidthGauge(const QFont &font) : m_metrics(font)
+TextWidthGauge::TextWidthGauge(const QFont &font)
+    : m_metrics(font)
 {
     for (int c = 0; c < 256; ++c)
         m_marked[c] = m_latin1[c] = m_metrics.horizontalAdvance(QChar(c));
@@ -99,8 +100,8 @@ int TextWidthGauge::exact(QStringView text) const
     return widest;
 }
 
-int TextWidthGauge::widest(const int *estimates, int count,
-                           const std::function<QStringView(int)> &text) const
+int TextWidthGauge::widest(
+    const int *estimates, int count, const std::function<QStringView(int)> &text) const
 {
     const int largest = count > 0 ? *std::max_element(estimates, estimates + count) : 0;
     const int threshold = largest - std::max(SlackPixels, largest * SlackPercent / 100);

@@ -14,7 +14,9 @@ qint64 monotonicMsecs()
 
 } // namespace
 
-TypeAheadBuffer::TypeAheadBuffer() : m_clock(monotonicMsecs) {}
+TypeAheadBuffer::TypeAheadBuffer()
+    : m_clock(monotonicMsecs)
+{ }
 
 void TypeAheadBuffer::setClock(Clock clock)
 {
@@ -32,4 +34,7 @@ QString TypeAheadBuffer::add(const QString &typed)
     return m_prefix;
 }
 
-void TypeAheadBuffer::clear() { m_prefix.clear(); }
+void TypeAheadBuffer::clear()
+{
+    m_prefix.clear();
+}

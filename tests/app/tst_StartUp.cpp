@@ -282,6 +282,7 @@ void TestStartUp::stops()
     QCOMPARE_NE(Main(), 0);
 
     QCOMPARE(m_messages.size(), 1);
+    qInfo() << m_messages.value(0).first;
     if (!expected.isEmpty())
         QCOMPARE(m_messages[0].first, expected);
     QVERIFY2(m_messages[0].first.contains(QDir::toNativeSeparators(named)),

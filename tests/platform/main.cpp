@@ -1,3 +1,6 @@
 #include "support/TestRegistry.h"
 
-int main(int argc, char **argv) { return runRegisteredTests(argc, argv); }
+int main(int argc, char **argv)
+{
+    return runRegisteredTests(argc, argv);
+}

@@ -43,11 +43,13 @@ void tst_DataGrid::states_data()
     QTest::newRow("no rows") << QStringList() << 0 << 0 << false << 0 << QString();
     QTest::newRow("a fixed row makes an empty header")
         << QStringList() << 1 << 1 << true << 0 << QString();
-    QTest::newRow("header only") << QStringList{"Name\tCity"} << 1 << 1 << true << 0 << QString();
+    QTest::newRow("header only") << QStringList { "Name\tCity" } << 1 << 1 << true << 0
+                                 << QString();
     QTest::newRow("fixed header over data")
-        << QStringList{"Name\tCity", "Acme\tSalem", "Baker\tBend"} << 1 << 3 << true << 2 << "Acme";
+        << QStringList { "Name\tCity", "Acme\tSalem", "Baker\tBend" } << 1 << 3 << true << 2
+        << "Acme";
     QTest::newRow("no fixed row: all data")
-        << QStringList{"Name\tCity", "Acme\tSalem"} << 0 << 2 << false << 2 << "Name";
+        << QStringList { "Name\tCity", "Acme\tSalem" } << 0 << 2 << false << 2 << "Name";
 }
 
 void tst_DataGrid::states()
@@ -80,13 +82,13 @@ void tst_DataGrid::addItemCells_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<QStringList>("cells");
 
-    QTest::newRow("one per column") << 3 << "a\tb\tc" << QStringList{"a", "b", "c"};
-    QTest::newRow("missing cells empty") << 3 << "a" << QStringList{"a", "", ""};
-    QTest::newRow("extra cells dropped") << 2 << "a\tb\tc\td" << QStringList{"a", "b"};
-    QTest::newRow("empty line") << 2 << "" << QStringList{"", ""};
-    QTest::newRow("empty cells kept in place") << 3 << "\t\tc" << QStringList{"", "", "c"};
-    QTest::newRow("trailing tab") << 3 << "a\t" << QStringList{"a", "", ""};
-    QTest::newRow("blanks kept") << 2 << " a \t b" << QStringList{" a ", " b"};
+    QTest::newRow("one per column") << 3 << "a\tb\tc" << QStringList { "a", "b", "c" };
+    QTest::newRow("missing cells empty") << 3 << "a" << QStringList { "a", "", "" };
+    QTest::newRow("extra cells dropped") << 2 << "a\tb\tc\td" << QStringList { "a", "b" };
+    QTest::newRow("empty line") << 2 << "" << QStringList { "", "" };
+    QTest::newRow("empty cells kept in place") << 3 << "\t\tc" << QStringList { "", "", "c" };
+    QTest::newRow("trailing tab") << 3 << "a\t" << QStringList { "a", "", "" };
+    QTest::newRow("blanks kept") << 2 << " a \t b" << QStringList { " a ", " b" };
 }
 
 void tst_DataGrid::addItemCells()
@@ -111,9 +113,9 @@ void tst_DataGrid::rowCounts_data()
     QTest::addColumn<int>("expectedFixed");
     QTest::addColumn<QStringList>("firstColumn");
 
-    QTest::newRow("more rows appended empty") << 5 << 1 << QStringList{"h", "a", "b", "", ""};
-    QTest::newRow("fewer drop the last") << 2 << 1 << QStringList{"h", "a"};
-    QTest::newRow("header alone") << 1 << 1 << QStringList{"h"};
+    QTest::newRow("more rows appended empty") << 5 << 1 << QStringList { "h", "a", "b", "", "" };
+    QTest::newRow("fewer drop the last") << 2 << 1 << QStringList { "h", "a" };
+    QTest::newRow("header alone") << 1 << 1 << QStringList { "h" };
     QTest::newRow("none lowers the fixed row") << 0 << 0 << QStringList();
 }
 
@@ -123,7 +125,7 @@ void tst_DataGrid::rowCounts()
     QFETCH(QStringList, firstColumn);
     DataGrid grid;
     grid.setCols(1);
-    for (const char *text : {"h", "a", "b"})
+    for (const char *text : { "h", "a", "b" })
         grid.addItem(QString::fromLatin1(text));
     grid.setFixedRows(1);
     grid.setRows(newRows);
@@ -152,7 +154,7 @@ void tst_DataGrid::setTextMatrix()
 
 void tst_DataGrid::displayFormat()
 {
-    auto grid = filledGrid({"Brand\tPayment", "K\t1234.5", "P\t", "Z\tn/a"}, 2);
+    auto grid = filledGrid({ "Brand\tPayment", "K\t1234.5", "P\t", "Z\tn/a" }, 2);
     grid->setColFormat(1, "$#,###.##");
     QCOMPARE(grid->textMatrix(1, 1), QString("1234.5"));
     QCOMPARE(grid->displayText(1, 1), QString("$1,234.5"));
@@ -188,23 +190,25 @@ void tst_DataGrid::alignment()
     QFETCH(int, fixedCols);
     QFETCH(int, col);
     QFETCH(bool, header);
-    auto grid = filledGrid({"A\tB\tC", "x\ty\t42"}, 3, fixedCols);
+    auto grid = filledGrid({ "A\tB\tC", "x\ty\t42" }, 3, fixedCols);
     grid->setColAlignment(0, Qt::AlignLeft | Qt::AlignTop);
     grid->setColAlignment(1, Qt::AlignCenter);
-    for (int c : {0, 1})
+    for (int c : { 0, 1 })
         grid->setFixedAlignment(c, Qt::AlignRight);
     const QAbstractItemModel *model = grid->model();
     const QVariant alignment = header
-                                   ? model->headerData(col, Qt::Horizontal, Qt::TextAlignmentRole)
-                                   : model->index(0, col).data(Qt::TextAlignmentRole);
+        ? model->headerData(col, Qt::Horizontal, Qt::TextAlignmentRole)
+        : model->index(0, col).data(Qt::TextAlignmentRole);
     QTEST(alignment.toInt(), "expected");
 }
 
 void tst_DataGrid::fixedColumnsStayInPlace()
 {
-    QStringList lines{"Brand\tModel\tSerial\tProvider\tNotes\tID"};
+    QStringList lines { "Brand\tModel\tSerial\tProvider\tNotes\tID" };
     for (int i = 1; i <= 30; ++i)
-        lines << QString("Brand %1\tModel %1\tSN-%1\tProvider %1\t%2\t%1").arg(i).arg(QString(60, 'n'));
+        lines << QString("Brand %1\tModel %1\tSN-%1\tProvider %1\t%2\t%1")
+                     .arg(i)
+                     .arg(QString(60, 'n'));
     auto grid = filledGrid(lines, 6, 2);
     auto *frozen = grid->findChild<QTableView *>("fixedColumns");
     QVERIFY(frozen && frozen->isVisible());
@@ -252,10 +256,11 @@ void tst_DataGrid::userResize()
 {
     QFETCH(bool, columns);
     QFETCH(bool, rows);
-    auto grid = filledGrid({"A\tB", "1\t2", "3\t4"}, 2, 1);
+    auto grid = filledGrid({ "A\tB", "1\t2", "3\t4" }, 2, 1);
     grid->setUserResize(columns, rows);
     auto *frozen = grid->findChild<QTableView *>("fixedColumns");
-    const auto expected = [](bool on) { return on ? QHeaderView::Interactive : QHeaderView::Fixed; };
+    const auto expected
+        = [](bool on) { return on ? QHeaderView::Interactive : QHeaderView::Fixed; };
     QCOMPARE(grid->horizontalHeader()->sectionResizeMode(1), expected(columns));
     QCOMPARE(frozen->horizontalHeader()->sectionResizeMode(0), expected(columns));
     QCOMPARE(grid->verticalHeader()->sectionResizeMode(0), expected(rows));
@@ -273,14 +278,15 @@ void tst_DataGrid::autoSizeFitsWidestText_data()
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("widest");
 
-    QTest::newRow("header widest") << QStringList{"A long header text", "x", "y"} << QString()
-                                   << "A long header text";
-    QTest::newRow("cell widest") << QStringList{"H", "short", "a much longer cell text", "mid"}
+    QTest::newRow("header widest")
+        << QStringList { "A long header text", "x", "y" } << QString() << "A long header text";
+    QTest::newRow("cell widest") << QStringList { "H", "short", "a much longer cell text", "mid" }
                                  << QString() << "a much longer cell text";
     QTest::newRow("widest is the shown text")
-        << QStringList{"P", "1234567.5", "12"} << "$#,###.##" << "$1,234,567.5";
-    QTest::newRow("longest line of several") << QStringList{"H", "ab\na rather long line\nc"}
-                                             << QString() << "a rather long line";
+        << QStringList { "P", "1234567.5", "12" } << "$#,###.##"
+        << "$1,234,567.5";
+    QTest::newRow("longest line of several")
+        << QStringList { "H", "ab\na rather long line\nc" } << QString() << "a rather long line";
 }
 
 void tst_DataGrid::autoSizeFitsWidestText()
@@ -298,7 +304,7 @@ void tst_DataGrid::autoSizeFitsWidestText()
     grid.autoSize(0, 1);
     const int needed = grid.fontMetrics().horizontalAdvance(widest);
     QVERIFY2(grid.columnWidth(0) > needed,
-             qPrintable(QString("%1 <= %2").arg(grid.columnWidth(0)).arg(needed)));
+        qPrintable(QString("%1 <= %2").arg(grid.columnWidth(0)).arg(needed)));
     QVERIFY(grid.columnWidth(0) < needed + 40);
     QVERIFY(grid.columnWidth(0) > grid.columnWidth(1));
 }

@@ -27,8 +27,8 @@ private slots:
 
 namespace {
 
-const QStringList Customers{"Customer\tCity",  "Acme\tSalem",   "Baker\tBend",
-                            "Bravo\tEugene",   "Café\tPortland", "Delta\tAstoria"};
+const QStringList Customers { "Customer\tCity", "Acme\tSalem", "Baker\tBend", "Bravo\tEugene",
+    "Café\tPortland", "Delta\tAstoria" };
 
 // Runs one step of a script on a shown grid: "click R C", "key Down", "set R C", "rows N",
 // "fixed N", "header C", "tab" (the keyboard focus comes in).
@@ -37,7 +37,7 @@ void perform(DataGrid &grid, const QString &step)
     const QStringList w = step.split(' ');
     if (w[0] == "click")
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
-                          cellCentre(grid, w[1].toInt(), w[2].toInt(), grid.fixedRows()));
+            cellCentre(grid, w[1].toInt(), w[2].toInt(), grid.fixedRows()));
     else if (w[0] == "key")
         QTest::keyClick(&grid, w[1] == "Down" ? Qt::Key_Down : Qt::Key_Right);
     else if (w[0] == "set")
@@ -50,15 +50,18 @@ void perform(DataGrid &grid, const QString &step)
         grid.setFocus(Qt::TabFocusReason);
     else if (w[0] == "header")
         QTest::mouseClick(grid.horizontalHeader()->viewport(), Qt::LeftButton, {},
-                          QPoint(grid.columnViewportPosition(w[1].toInt()) + 5, 5));
+            QPoint(grid.columnViewportPosition(w[1].toInt()) + 5, 5));
 }
 
 QStringList signalsOf(const QSignalSpy &spy)
 {
     QStringList seen;
     for (const QList<QVariant> &s : spy)
-        seen << QString("%1,%2>%3,%4").arg(s[0].toInt()).arg(s[1].toInt()).arg(s[2].toInt()).arg(
-                    s[3].toInt());
+        seen << QString("%1,%2>%3,%4")
+                    .arg(s[0].toInt())
+                    .arg(s[1].toInt())
+                    .arg(s[2].toInt())
+                    .arg(s[3].toInt());
     return seen;
 }
 
@@ -69,24 +72,26 @@ void tst_DataGridEvents::rowColChanged_data()
     QTest::addColumn<QStringList>("script");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("tabbing in takes the first cell") << QStringList{"tab"} << QStringList{"-1,-1>1,0"};
-    QTest::newRow("click a cell") << QStringList{"click 2 1"} << QStringList{"-1,-1>2,1"};
-    QTest::newRow("keys move on") << QStringList{"click 2 0", "key Down", "key Right"}
-                                  << QStringList{"-1,-1>2,0", "2,0>3,0", "3,0>3,1"};
-    QTest::newRow("from code") << QStringList{"set 4 1", "set 4 1", "set 1 0"}
-                               << QStringList{"-1,-1>4,1", "4,1>1,0"};
-    QTest::newRow("header row is no cell") << QStringList{"set 3 0", "set 0 0"}
-                                           << QStringList{"-1,-1>3,0", "3,0>-1,-1"};
-    QTest::newRow("emptied") << QStringList{"click 3 1", "rows 0"}
-                             << QStringList{"-1,-1>3,1", "3,1>-1,-1"};
-    QTest::newRow("emptied without a cell") << QStringList{"rows 0"} << QStringList();
-    QTest::newRow("dropped row") << QStringList{"set 5 0", "rows 3"}
-                                 << QStringList{"-1,-1>5,0", "5,0>-1,-1"};
-    QTest::newRow("kept row stays") << QStringList{"set 2 0", "rows 3"} << QStringList{"-1,-1>2,0"};
-    QTest::newRow("refill keeps none") << QStringList{"set 2 1", "rows 0", "fixed 1", "rows 4"}
-                                       << QStringList{"-1,-1>2,1", "2,1>-1,-1"};
+    QTest::newRow("tabbing in takes the first cell")
+        << QStringList { "tab" } << QStringList { "-1,-1>1,0" };
+    QTest::newRow("click a cell") << QStringList { "click 2 1" } << QStringList { "-1,-1>2,1" };
+    QTest::newRow("keys move on") << QStringList { "click 2 0", "key Down", "key Right" }
+                                  << QStringList { "-1,-1>2,0", "2,0>3,0", "3,0>3,1" };
+    QTest::newRow("from code") << QStringList { "set 4 1", "set 4 1", "set 1 0" }
+                               << QStringList { "-1,-1>4,1", "4,1>1,0" };
+    QTest::newRow("header row is no cell")
+        << QStringList { "set 3 0", "set 0 0" } << QStringList { "-1,-1>3,0", "3,0>-1,-1" };
+    QTest::newRow("emptied") << QStringList { "click 3 1", "rows 0" }
+                             << QStringList { "-1,-1>3,1", "3,1>-1,-1" };
+    QTest::newRow("emptied without a cell") << QStringList { "rows 0" } << QStringList();
+    QTest::newRow("dropped row") << QStringList { "set 5 0", "rows 3" }
+                                 << QStringList { "-1,-1>5,0", "5,0>-1,-1" };
+    QTest::newRow("kept row stays")
+        << QStringList { "set 2 0", "rows 3" } << QStringList { "-1,-1>2,0" };
+    QTest::newRow("refill keeps none") << QStringList { "set 2 1", "rows 0", "fixed 1", "rows 4" }
+                                       << QStringList { "-1,-1>2,1", "2,1>-1,-1" };
     QTest::newRow("header click does not move")
-        << QStringList{"set 2 1", "header 0"} << QStringList{"-1,-1>2,1"};
+        << QStringList { "set 2 1", "header 0" } << QStringList { "-1,-1>2,1" };
 }
 
 void tst_DataGridEvents::rowColChanged()
@@ -151,24 +156,23 @@ void tst_DataGridEvents::sortOrder_data()
     QTest::addColumn<QStringList>("cells");
     QTest::addColumn<QStringList>("ascending");
 
-    QTest::newRow("numbers by value") << QStringList{"10", "9", "$1,000", "-2.5"}
-                                      << QStringList{"-2.5", "9", "10", "$1,000"};
+    QTest::newRow("numbers by value") << QStringList { "10", "9", "$1,000", "-2.5" }
+                                      << QStringList { "-2.5", "9", "10", "$1,000" };
     QTest::newRow("dates by date")
-        << QStringList{"1/5/2023", "12/31/2022", "3/9/2024 2:05:00 PM", "3/9/2024", "2/1/2024"}
-        << QStringList{"12/31/2022", "1/5/2023", "2/1/2024", "3/9/2024", "3/9/2024 2:05:00 PM"};
-    QTest::newRow("text ignoring case") << QStringList{"beta", "Alpha", "gamma", "Écru"}
-                                        << QStringList{"Alpha", "beta", "gamma", "Écru"};
-    QTest::newRow("equal keys keep their order") << QStringList{"b", "A", "a", "B"}
-                                                 << QStringList{"A", "a", "b", "B"};
-    QTest::newRow("kinds apart: empty, numbers, dates, text")
-        << QStringList{"1a", "10", "", "2", "1/2/2020"}
-        << QStringList{"", "2", "10", "1/2/2020", "1a"};
+        << QStringList { "1/5/2023", "12/31/2022", "3/9/2024 2:05:00 PM", "3/9/2024", "2/1/2024" }
+        << QStringList { "12/31/2022", "1/5/2023", "2/1/2024", "3/9/2024", "3/9/2024 2:05:00 PM" };
+    QTest::newRow("text ignoring case") << QStringList { "beta", "Alpha", "gamma", "Écru" }
+                                        << QStringList { "Alpha", "beta", "gamma", "Écru" };
+    QTest::newRow("equal keys keep their order")
+        << QStringList { "b", "A", "a", "B" } << QStringList { "A", "a", "b", "B" };
+    QTest::newRow("kinds apart: empty, numbers, dates, text") << QStringList { "1a", "10", "", "2",
+        "1/2/2020" } << QStringList { "", "2", "10", "1/2/2020", "1a" };
 }
 
 void tst_DataGridEvents::sortOrder()
 {
     QFETCH(QStringList, cells);
-    QStringList lines{"Value\tIndex"};
+    QStringList lines { "Value\tIndex" };
     for (int i = 0; i < cells.size(); ++i)
         lines << cells[i] + '\t' + QString::number(i);
     auto grid = filledGrid(lines, 2);
@@ -184,10 +188,11 @@ void tst_DataGridEvents::sortOrder()
 void tst_DataGridEvents::sortClickTwiceReverses()
 {
     auto grid = filledGrid(Customers, 2);
-    const QStringList cities{"Astoria", "Bend", "Eugene", "Portland", "Salem"};
+    const QStringList cities { "Astoria", "Bend", "Eugene", "Portland", "Salem" };
     perform(*grid, "header 1");
     // Sorting is off until the window turns it on.
-    QCOMPARE(gridColumn(*grid, 1), (QStringList{"Salem", "Bend", "Eugene", "Portland", "Astoria"}));
+    QCOMPARE(
+        gridColumn(*grid, 1), (QStringList { "Salem", "Bend", "Eugene", "Portland", "Astoria" }));
 
     grid->setSortOnHeaderClick(true);
     perform(*grid, "header 1");
@@ -197,7 +202,7 @@ void tst_DataGridEvents::sortClickTwiceReverses()
     QCOMPARE(gridColumn(*grid, 1), reversed);
     // Another column starts ascending again.
     perform(*grid, "header 0");
-    QCOMPARE(gridColumn(*grid, 0), (QStringList{"Acme", "Baker", "Bravo", "Café", "Delta"}));
+    QCOMPARE(gridColumn(*grid, 0), (QStringList { "Acme", "Baker", "Bravo", "Café", "Delta" }));
 }
 
 void tst_DataGridEvents::sortKeepsTheCurrentRecord()
@@ -209,7 +214,7 @@ void tst_DataGridEvents::sortKeepsTheCurrentRecord()
     perform(*grid, "header 1");
     QCOMPARE(grid->row(), 5);
     QCOMPARE(grid->textMatrix(grid->row(), 0), QString("Acme"));
-    QCOMPARE(signalsOf(spy), QStringList{"1,1>5,1"});
+    QCOMPARE(signalsOf(spy), QStringList { "1,1>5,1" });
 }
 
 void tst_DataGridEvents::typeAhead_data()
@@ -221,16 +226,17 @@ void tst_DataGridEvents::typeAhead_data()
     QTest::addColumn<QList<int>>("rows");
 
     using L = QList<int>;
-    QTest::newRow("first match from the top") << true << 0 << "b" << L{0} << L{2};
-    QTest::newRow("prefix grows") << true << 0 << "br" << L{0, 500} << L{2, 3};
-    QTest::newRow("letter case ignored") << true << 0 << "BR" << L{0, 100} << L{2, 3};
-    QTest::newRow("accents compared as typed") << true << 0 << "caf" << L{0, 1, 2} << L{4, 4, 4};
-    QTest::newRow("pause starts over") << true << 0 << "bd" << L{0, 2500} << L{2, 5};
-    QTest::newRow("just under two seconds") << true << 0 << "ba" << L{0, 1999} << L{2, 2};
-    QTest::newRow("two seconds exactly") << true << 0 << "bd" << L{0, 2000} << L{2, 5};
-    QTest::newRow("no match stays") << true << 0 << "bx" << L{0, 10} << L{2, 2};
-    QTest::newRow("in the current column") << true << 1 << "e" << L{0} << L{3};
-    QTest::newRow("off") << false << 0 << "b" << L{0} << L{1};
+    QTest::newRow("first match from the top") << true << 0 << "b" << L { 0 } << L { 2 };
+    QTest::newRow("prefix grows") << true << 0 << "br" << L { 0, 500 } << L { 2, 3 };
+    QTest::newRow("letter case ignored") << true << 0 << "BR" << L { 0, 100 } << L { 2, 3 };
+    QTest::newRow("accents compared as typed")
+        << true << 0 << "caf" << L { 0, 1, 2 } << L { 4, 4, 4 };
+    QTest::newRow("pause starts over") << true << 0 << "bd" << L { 0, 2500 } << L { 2, 5 };
+    QTest::newRow("just under two seconds") << true << 0 << "ba" << L { 0, 1999 } << L { 2, 2 };
+    QTest::newRow("two seconds exactly") << true << 0 << "bd" << L { 0, 2000 } << L { 2, 5 };
+    QTest::newRow("no match stays") << true << 0 << "bx" << L { 0, 10 } << L { 2, 2 };
+    QTest::newRow("in the current column") << true << 1 << "e" << L { 0 } << L { 3 };
+    QTest::newRow("off") << false << 0 << "b" << L { 0 } << L { 1 };
 }
 
 void tst_DataGridEvents::typeAhead()

@@ -38,8 +38,10 @@ void tst_DatePicker::shownDate_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("en_US") << "en_US" << "1/5/2023";
-    QTest::newRow("de_DE, two-digit year made four") << "de_DE" << "05.01.2023";
+    QTest::newRow("en_US") << "en_US"
+                           << "1/5/2023";
+    QTest::newRow("de_DE, two-digit year made four") << "de_DE"
+                                                     << "05.01.2023";
 }
 
 void tst_DatePicker::shownDate()

@@ -51,8 +51,10 @@ void tst_Formats::formatNumber_data()
     QTest::newRow("accounting: tiny negative is zero") << -0.001 << Accounting << "$0.00";
     QTest::newRow("accounting: negative rounds away") << -0.125 << Accounting << "($0.13)";
     QTest::newRow("accounting: billion") << 1e9 << Accounting << "$1,000,000,000.00";
-    QTest::newRow("zero section") << 0.0 << "0.0;-0.0;nil" << "nil";
-    QTest::newRow("zero section unused") << 2.25 << "0.0;-0.0;nil" << "2.3";
+    QTest::newRow("zero section") << 0.0 << "0.0;-0.0;nil"
+                                  << "nil";
+    QTest::newRow("zero section unused") << 2.25 << "0.0;-0.0;nil"
+                                         << "2.3";
 }
 
 void tst_Formats::formatNumber()
@@ -68,12 +70,24 @@ void tst_Formats::formatText_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("plain number") << "1234.5" << "en_US" << "$1,234.5";
-    QTest::newRow("already formatted") << "$1,234.5" << "en_US" << "$1,234.5";
-    QTest::newRow("text unchanged") << "call Bob" << "en_US" << "call Bob";
-    QTest::newRow("empty unchanged") << "" << "en_US" << "";
-    QTest::newRow("number with words unchanged") << "12 units" << "en_US" << "12 units";
-    QTest::newRow("user's separators") << "1234,5" << "de_DE" << "$1.234,5";
+    QTest::newRow("plain number") << "1234.5"
+                                  << "en_US"
+                                  << "$1,234.5";
+    QTest::newRow("already formatted") << "$1,234.5"
+                                       << "en_US"
+                                       << "$1,234.5";
+    QTest::newRow("text unchanged") << "call Bob"
+                                    << "en_US"
+                                    << "call Bob";
+    QTest::newRow("empty unchanged") << ""
+                                     << "en_US"
+                                     << "";
+    QTest::newRow("number with words unchanged") << "12 units"
+                                                 << "en_US"
+                                                 << "12 units";
+    QTest::newRow("user's separators") << "1234,5"
+                                       << "de_DE"
+                                       << "$1.234,5";
 }
 
 void tst_Formats::formatText()
@@ -91,25 +105,44 @@ void tst_Formats::numericText_data()
     QTest::addColumn<bool>("numeric");
     QTest::addColumn<double>("value");
 
-    QTest::newRow("integer") << "42" << "en_US" << true << 42.0;
-    QTest::newRow("blanks around") << "  42 " << "en_US" << true << 42.0;
-    QTest::newRow("decimal") << "1234.5" << "en_US" << true << 1234.5;
-    QTest::newRow("dollar and thousands") << "$1,234.50" << "en_US" << true << 1234.5;
-    QTest::newRow("minus before dollar") << "-$5" << "en_US" << true << -5.0;
-    QTest::newRow("minus after dollar") << "$-5" << "en_US" << true << -5.0;
-    QTest::newRow("parentheses") << "($1,234.50)" << "en_US" << true << -1234.5;
-    QTest::newRow("empty") << "" << "en_US" << false << 0.0;
-    QTest::newRow("blank") << "   " << "en_US" << false << 0.0;
-    QTest::newRow("dollar alone") << "$" << "en_US" << false << 0.0;
-    QTest::newRow("word") << "abc" << "en_US" << false << 0.0;
-    QTest::newRow("trailing word") << "12abc" << "en_US" << false << 0.0;
-    QTest::newRow("two points") << "1.2.3" << "en_US" << false << 0.0;
-    QTest::newRow("infinity") << "inf" << "en_US" << false << 0.0;
-    QTest::newRow("not a number") << "nan" << "en_US" << false << 0.0;
-    QTest::newRow("signs twice") << "(-5)" << "en_US" << false << 0.0;
-    QTest::newRow("user's form") << "1.234,5" << "de_DE" << true << 1234.5;
-    QTest::newRow("C form where the user's fails") << "1234.5" << "de_DE" << true << 1234.5;
-    QTest::newRow("user's decimal comma") << "$1,5" << "de_DE" << true << 1.5;
+    QTest::newRow("integer") << "42"
+                             << "en_US" << true << 42.0;
+    QTest::newRow("blanks around") << "  42 "
+                                   << "en_US" << true << 42.0;
+    QTest::newRow("decimal") << "1234.5"
+                             << "en_US" << true << 1234.5;
+    QTest::newRow("dollar and thousands") << "$1,234.50"
+                                          << "en_US" << true << 1234.5;
+    QTest::newRow("minus before dollar") << "-$5"
+                                         << "en_US" << true << -5.0;
+    QTest::newRow("minus after dollar") << "$-5"
+                                        << "en_US" << true << -5.0;
+    QTest::newRow("parentheses") << "($1,234.50)"
+                                 << "en_US" << true << -1234.5;
+    QTest::newRow("empty") << ""
+                           << "en_US" << false << 0.0;
+    QTest::newRow("blank") << "   "
+                           << "en_US" << false << 0.0;
+    QTest::newRow("dollar alone") << "$"
+                                  << "en_US" << false << 0.0;
+    QTest::newRow("word") << "abc"
+                          << "en_US" << false << 0.0;
+    QTest::newRow("trailing word") << "12abc"
+                                   << "en_US" << false << 0.0;
+    QTest::newRow("two points") << "1.2.3"
+                                << "en_US" << false << 0.0;
+    QTest::newRow("infinity") << "inf"
+                              << "en_US" << false << 0.0;
+    QTest::newRow("not a number") << "nan"
+                                  << "en_US" << false << 0.0;
+    QTest::newRow("signs twice") << "(-5)"
+                                 << "en_US" << false << 0.0;
+    QTest::newRow("user's form") << "1.234,5"
+                                 << "de_DE" << true << 1234.5;
+    QTest::newRow("C form where the user's fails") << "1234.5"
+                                                   << "de_DE" << true << 1234.5;
+    QTest::newRow("user's decimal comma") << "$1,5"
+                                          << "de_DE" << true << 1.5;
 }
 
 void tst_Formats::numericText()
@@ -175,9 +208,12 @@ void tst_Formats::fourDigitYear_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("date");
 
-    QTest::newRow("en_US") << "en_US" << "1/5/2023";
-    QTest::newRow("de_DE") << "de_DE" << "05.01.2023";
-    QTest::newRow("en_GB") << "en_GB" << "05/01/2023";
+    QTest::newRow("en_US") << "en_US"
+                           << "1/5/2023";
+    QTest::newRow("de_DE") << "de_DE"
+                           << "05.01.2023";
+    QTest::newRow("en_GB") << "en_GB"
+                           << "05/01/2023";
 }
 
 void tst_Formats::fourDigitYear()

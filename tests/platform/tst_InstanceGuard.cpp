@@ -96,7 +96,7 @@ void tst_InstanceGuard::longRunningCopyKeepsIt()
     qputenv("TMPDIR", temp.path().toLocal8Bit());
     InstanceGuard first(m_install);
     const bool acquired = first.tryAcquire();
-    const QStringList locks = QDir(temp.path()).entryList({"*.lock"}, QDir::Files);
+    const QStringList locks = QDir(temp.path()).entryList({ "*.lock" }, QDir::Files);
     qputenv("TMPDIR", before);
     QVERIFY(acquired);
     QCOMPARE(locks.size(), 1);
@@ -104,8 +104,8 @@ void tst_InstanceGuard::longRunningCopyKeepsIt()
     // A copy that has run for hours is still running.
     QFile lock(temp.filePath(locks[0]));
     QVERIFY(lock.open(QIODevice::ReadWrite));
-    QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-4 * 3600),
-                             QFileDevice::FileModificationTime));
+    QVERIFY(lock.setFileTime(
+        QDateTime::currentDateTime().addSecs(-4 * 3600), QFileDevice::FileModificationTime));
     lock.close();
     qputenv("TMPDIR", temp.path().toLocal8Bit());
     InstanceGuard second(m_install);
