@@ -6,7 +6,8 @@ namespace {
 
 QString describe(const QString &file, const QString &cause)
 {
-    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file), cause);
+    return QStringLiteral("The configuration file %1 could not be used: %2.")
+        .arg(QDir::toNativeSeparators(file), cause);
 }
 
 } // namespace

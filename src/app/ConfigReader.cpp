@@ -145,8 +145,8 @@ QStringList readConfigItems(const QByteArray &bytes, const QString &fileName)
     while (items.size() < ConfigItemCount && scanner.hasItem())
         items.append(scanner.next());
     if (items.size() < ConfigItemCount)
-        throw ConfigError(fileName,
-            QStringLiteral("the file holds fewer than five items (%1)").arg(items.size()));
+        throw ConfigError(
+            fileName, QStringLiteral("it holds fewer than five items (%1)").arg(items.size()));
     return items;
 }
 

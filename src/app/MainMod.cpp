@@ -62,8 +62,7 @@ void ReadConfig()
     const QString path = QDir(programFolder()).filePath(QStringLiteral("config.txt"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw ConfigError(
-            path, QStringLiteral("the file cannot be opened (%1)").arg(file.errorString()));
+        throw ConfigError(path, QStringLiteral("it cannot be opened (%1)").arg(file.errorString()));
     const QByteArray bytes = file.readAll();
     file.close();
 

@@ -107,6 +107,12 @@ void LikePattern::parse(const char *utf8, int bytes)
 
 void LikePattern::classify()
 {
+    for (const Token &token : m_tokens) {
+        if (token.kind != Kind::AnyRun)
+            ++m_leastChars;
+        if (token.kind == Kind::Literal && token.ch >= 0x80)
+            m_wideLiteral = true;
+    }
     const size_t n = m_tokens.size();
     const bool leadingRun = n > 0 && m_tokens.front().kind == Kind::AnyRun;
     const bool trailingRun = n > 0 && m_tokens.back().kind == Kind::AnyRun;
@@ -299,7 +305,10 @@ bool LikePattern::matchTokens(const Text &chars, qsizetype charCount) const
 bool LikePattern::matchGeneral(const unsigned char *text, int bytes) const
 {
     if (!hasNonAscii(text, bytes)) {
-        // ASCII text: one byte is one character, folded by table in place.
+        // ASCII text: one byte is one character, folded by table in place. An ASCII character
+        // never folds onto a letter outside ASCII, so such a literal rules the text out at once.
+        if (m_wideLiteral || bytes < m_leastChars)
+            return false;
         struct Folded
         {
             const unsigned char *text;

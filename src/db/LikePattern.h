@@ -49,4 +49,6 @@ private:
     Shape m_shape = Shape::General;
     std::string m_ascii; // the folded literal of a plain shape, when it is all ASCII
     bool m_asciiLiteral = false;
+    bool m_wideLiteral = false; // a literal character outside ASCII
+    int m_leastChars = 0;       // the characters every matching text has at least
 };

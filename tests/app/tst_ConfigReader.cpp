@@ -9,6 +9,11 @@ namespace {
 
 const QString FileName = QStringLiteral("/opt/corvane/config.txt");
 
+QString stopped(const QString &cause)
+{
+    return QStringLiteral("The configuration file %1 could not be used: %2.").arg(FileName, cause);
+}
+
 } // namespace
 
 void TestConfigReader::items_data()
@@ -113,7 +118,7 @@ void TestConfigReader::tooFewItems()
     } catch (const ConfigError &error) {
         QCOMPARE(error.file(), FileName);
         QCOMPARE(error.message(),
-            FileName + QStringLiteral(": the file holds fewer than five items (%1)").arg(found));
+            stopped(QStringLiteral("it holds fewer than five items (%1)").arg(found)));
     }
 }
 
@@ -185,7 +190,6 @@ void TestConfigReader::numberOutOfRange()
         QFAIL("the number was accepted");
     } catch (const ConfigError &error) {
         QCOMPARE(error.message(),
-            FileName
-                + QStringLiteral(": the fifth item \"%1\" is outside -32768 to 32767").arg(item));
+            stopped(QStringLiteral("the fifth item \"%1\" is outside -32768 to 32767").arg(item)));
     }
 }

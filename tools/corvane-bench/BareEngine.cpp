@@ -1,3 +1,5 @@
+// The encryption calls are declared only when the codec is asked for.
+#define SQLITE_HAS_CODEC 1
 #include "BareEngine.h"
 
 #include "db/Database.h"

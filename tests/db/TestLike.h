@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QObject>
+
+// The dialect's Like patterns, matched directly and through the engine.
+class TestLike : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void matches_data();
+    void matches();
+    void throughEngine_data();
+    void throughEngine();
+    void nullGivesNull();
+    void patternFromColumn();
+};
