@@ -15,5 +15,5 @@ void ChildForm::closeEvent(QCloseEvent *event)
     // A window that closes itself takes its frame with it. When the frame started the close,
     // this returns at once: the frame is closing already.
     if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
-        ;
+        frame->close();
 }

@@ -17,10 +17,16 @@ constexpr std::array<unsigned char, 128> makeAsciiTable()
 // ASCII folded by table: the engine calls the comparisons millions of times in a search.
 inline constexpr std::array<unsigned char, 128> AsciiTable = makeAsciiTable();
 
-inline unsigned char foldAscii(unsigned char c) { return AsciiTable[c]; }
+inline unsigned char foldAscii(unsigned char c)
+{
+    return AsciiTable[c];
+}
 
 char32_t foldNonAscii(char32_t c);
 
-inline char32_t fold(char32_t c) { return c < 0x80 ? AsciiTable[c] : foldNonAscii(c); }
+inline char32_t fold(char32_t c)
+{
+    return c < 0x80 ? AsciiTable[c] : foldNonAscii(c);
+}
 
 } // namespace CaseFold

@@ -9,8 +9,8 @@
 #include "RecordsetImpl.h"
 #include "Schema.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 #include <sqlite3.h>
@@ -33,8 +33,8 @@ DialectCache &translations()
 int firstRead(sqlite3 *db, QStringList &tables)
 {
     sqlite3_stmt *stmt = nullptr;
-    int rc = sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type = 'table'", -1, &stmt,
-                                nullptr);
+    int rc = sqlite3_prepare_v2(
+        db, "SELECT name FROM sqlite_master WHERE type = 'table'", -1, &stmt, nullptr);
     if (rc != SQLITE_OK)
         return rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
@@ -52,8 +52,12 @@ QString missingTables(const QStringList &present)
     }
     if (missing.isEmpty())
         return {};
-    return QStringLiteral("the file does not hold the table%1 %2 this program keeps its data in")
-        .arg(missing.size() > 1 ? QStringLiteral("s") : QString(), missing.join(QStringLiteral(", ")));
+    const QString last = missing.takeLast();
+    const QString names = missing.isEmpty()
+        ? last
+        : missing.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return QStringLiteral("the file lacks the table%1 %2 of this program")
+        .arg(missing.isEmpty() ? QString() : QStringLiteral("s"), names);
 }
 
 // The engine's handle, closed on every way out unless handed on.
@@ -66,54 +70,69 @@ struct Handle
 
 } // namespace
 
-Database::Database(sqlite3 *db, const QString &path) : m_db(db), m_path(path) { }
+Database::Database(sqlite3 *db, const QString &path)
+    : m_db(db)
+    , m_path(path)
+{ }
 
-Database::~Database() { sqlite3_close_v2(m_db); }
+Database::~Database()
+{
+    sqlite3_close_v2(m_db);
+}
 
 std::unique_ptr<Database> Database::open(const QString &path, const QString &password)
 {
     DatabaseFile::checkBeforeOpen(path);
 
     Handle handle;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle.db,
-                                   SQLITE_OPEN_READWRITE, nullptr);
+    const int rc = sqlite3_open_v2(
+        QFile::encodeName(path).constData(), &handle.db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK)
-        throw DbError(DatabaseFile::openFailure(path, DatabaseFile::causeOfFirstRead(rc, sqlite3_errmsg(handle.db))));
+        throw DbError(DatabaseFile::openFailure(
+            path, DatabaseFile::causeOfFirstRead(rc, sqlite3_errmsg(handle.db))));
     DatabaseFile::applyKey(handle.db, password);
     sqlite3_busy_timeout(handle.db, BusyTimeoutMs);
 
     QStringList tables;
     if (const int read = firstRead(handle.db, tables); read != SQLITE_OK)
-        throw DbError(DatabaseFile::openFailure(path, DatabaseFile::causeOfFirstRead(read, sqlite3_errmsg(handle.db))));
+        throw DbError(DatabaseFile::openFailure(
+            path, DatabaseFile::causeOfFirstRead(read, sqlite3_errmsg(handle.db))));
     if (const QString missing = missingTables(tables); !missing.isEmpty())
         throw DbError(DatabaseFile::openFailure(path, missing));
     // The engine quietly opens a file it may not write read-only; the program must write.
     if (sqlite3_db_readonly(handle.db, "main") == 1)
-        throw DbError(DatabaseFile::openFailure(path, QStringLiteral("there is no permission to change the file")));
+        throw DbError(DatabaseFile::openFailure(
+            path, QStringLiteral("there is no permission to change the file")));
     if (EngineFunctions::install(handle.db) != SQLITE_OK)
-        throw DbError(DatabaseFile::openFailure(path, QString::fromUtf8(sqlite3_errmsg(handle.db))));
+        throw DbError(
+            DatabaseFile::openFailure(path, QString::fromUtf8(sqlite3_errmsg(handle.db))));
     return std::unique_ptr<Database>(new Database(handle.release(), path));
 }
 
 std::unique_ptr<Database> Database::create(const QString &path, const QString &password)
 {
     if (QFileInfo::exists(path))
-        throw DbError(DatabaseFile::createFailure(path, QStringLiteral("a file of that name exists already")));
+        throw DbError(DatabaseFile::createFailure(
+            path, QStringLiteral("a file of that name exists already")));
     if (password.isEmpty())
-        throw DbError(DatabaseFile::createFailure(path, QStringLiteral("a password is needed to encrypt it")));
+        throw DbError(DatabaseFile::createFailure(
+            path, QStringLiteral("a password is needed to encrypt it")));
     if (!QFileInfo(path).absoluteDir().exists())
-        throw DbError(DatabaseFile::createFailure(path, QStringLiteral("the folder does not exist")));
+        throw DbError(
+            DatabaseFile::createFailure(path, QStringLiteral("the folder does not exist")));
 
     Handle handle;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle.db,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     try {
         if (rc != SQLITE_OK)
-            throw DbError(DatabaseFile::createFailure(path, QString::fromUtf8(sqlite3_errmsg(handle.db))));
+            throw DbError(
+                DatabaseFile::createFailure(path, QString::fromUtf8(sqlite3_errmsg(handle.db))));
         DatabaseFile::applyKey(handle.db, password);
         sqlite3_busy_timeout(handle.db, BusyTimeoutMs);
         if (EngineFunctions::install(handle.db) != SQLITE_OK)
-            throw DbError(DatabaseFile::createFailure(path, QString::fromUtf8(sqlite3_errmsg(handle.db))));
+            throw DbError(
+                DatabaseFile::createFailure(path, QString::fromUtf8(sqlite3_errmsg(handle.db))));
         EngineCall::execute(handle.db, QStringLiteral("BEGIN"), QStringLiteral("BEGIN"));
         for (const QString &statement : Schema::createStatements())
             EngineCall::execute(handle.db, statement, statement);

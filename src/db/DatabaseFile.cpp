@@ -45,7 +45,9 @@ void checkBeforeOpen(const QString &path)
     if (info.size() % SmallestPage != 0)
         throw DbError(openFailure(path, QStringLiteral("the file is not a database")));
     if (file.read(PlainHeader.size()) == PlainHeader)
-        throw DbError(openFailure(path, QStringLiteral("the file is a database without encryption, not one of this program's files")));
+        throw DbError(openFailure(path,
+            QStringLiteral(
+                "the file is a database without encryption, not one of this program's files")));
 }
 
 QString causeOfFirstRead(int resultCode, const char *engineMessage)

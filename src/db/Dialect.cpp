@@ -12,7 +12,7 @@ using Tokens = std::vector<SqlToken>;
 size_t nextCode(const Tokens &tokens, size_t i)
 {
     while (i < tokens.size()
-           && (tokens[i].kind == SqlToken::Space || tokens[i].kind == SqlToken::Comment))
+        && (tokens[i].kind == SqlToken::Space || tokens[i].kind == SqlToken::Comment))
         ++i;
     return i;
 }
@@ -28,7 +28,7 @@ void translateDates(Tokens &tokens)
         // Midnight is written as the bare date, so that it equals a stored date-only value.
         const QString iso = when.time() == QTime(0, 0) ? IsoText::fromDate(when.date())
                                                        : IsoText::fromDateTime(when);
-        token = {SqlToken::Quoted, QLatin1Char('\'') + iso + QLatin1Char('\'')};
+        token = { SqlToken::Quoted, QLatin1Char('\'') + iso + QLatin1Char('\'') };
     }
 }
 
@@ -40,7 +40,8 @@ void translateDeleteStar(Tokens &tokens)
             continue;
         size_t star = nextCode(tokens, i + 1);
         if (star + 2 < tokens.size() && tokens[star].kind == SqlToken::Word
-            && tokens[star + 1].isSign(QLatin1Char('.')) && tokens[star + 2].isSign(QLatin1Char('*')))
+            && tokens[star + 1].isSign(QLatin1Char('.'))
+            && tokens[star + 2].isSign(QLatin1Char('*')))
             star += 2;
         else if (star >= tokens.size() || !tokens[star].isSign(QLatin1Char('*')))
             continue;
@@ -72,7 +73,7 @@ size_t selectEnd(const Tokens &tokens, size_t select)
     }
     // The limit goes before trailing blanks and comments, so a comment cannot swallow it.
     while (i > select + 1
-           && (tokens[i - 1].kind == SqlToken::Space || tokens[i - 1].kind == SqlToken::Comment))
+        && (tokens[i - 1].kind == SqlToken::Space || tokens[i - 1].kind == SqlToken::Comment))
         --i;
     return i;
 }
@@ -99,10 +100,9 @@ void translateTop(Tokens &tokens)
         const QString n = tokens[count].text;
         tokens.erase(tokens.begin() + top, tokens.begin() + after);
         const size_t end = selectEnd(tokens, i);
-        tokens.insert(tokens.begin() + end, {{SqlToken::Space, QStringLiteral(" ")},
-                                             {SqlToken::Word, QStringLiteral("LIMIT")},
-                                             {SqlToken::Space, QStringLiteral(" ")},
-                                             {SqlToken::Number, n}});
+        tokens.insert(tokens.begin() + end,
+            { { SqlToken::Space, QStringLiteral(" ") }, { SqlToken::Word, QStringLiteral("LIMIT") },
+                { SqlToken::Space, QStringLiteral(" ") }, { SqlToken::Number, n } });
     }
 }
 

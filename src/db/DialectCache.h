@@ -8,7 +8,9 @@
 class DialectCache
 {
 public:
-    explicit DialectCache(int capacity = 256) : m_capacity(capacity) { }
+    explicit DialectCache(int capacity = 256)
+        : m_capacity(capacity)
+    { }
 
     QString translate(const QString &sql);
 

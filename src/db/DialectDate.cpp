@@ -33,10 +33,11 @@ QTime parseTime(const QRegularExpressionMatch &m, int first)
 
 QDateTime parseDialectDate(const QString &text)
 {
-    static const QString time = QStringLiteral(
-        R"((?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?(?:\s*([AaPp][Mm]))?)?)");
+    static const QString time
+        = QStringLiteral(R"((?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?(?:\s*([AaPp][Mm]))?)?)");
     static const QRegularExpression monthFirst(
-        QStringLiteral(R"(^\s*(\d{1,2})/(\d{1,2})/(\d{4}|\d{2}))") + time + QStringLiteral(R"(\s*$)"));
+        QStringLiteral(R"(^\s*(\d{1,2})/(\d{1,2})/(\d{4}|\d{2}))") + time
+        + QStringLiteral(R"(\s*$)"));
     static const QRegularExpression yearFirst(
         QStringLiteral(R"(^\s*(\d{4})-(\d{1,2})-(\d{1,2}))") + time + QStringLiteral(R"(\s*$)"));
 

@@ -12,7 +12,7 @@ struct Table;
 struct EditableQuery
 {
     const Schema::Table *table = nullptr; // null when the rows cannot be changed
-    QString sql;                          // the statement to run
+    QString sql; // the statement to run
 
     static EditableQuery of(const QString &engineSql);
 };

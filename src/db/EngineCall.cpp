@@ -38,8 +38,8 @@ sqlite3_stmt *prepare(sqlite3 *db, const QString &engineSql, const QString &stat
     return stmt;
 }
 
-void bind(sqlite3 *db, sqlite3_stmt *stmt, int position, const QVariant &value,
-          const QString &statement)
+void bind(
+    sqlite3 *db, sqlite3_stmt *stmt, int position, const QVariant &value, const QString &statement)
 {
     if (ValueBinder::bind(stmt, position, value) != SQLITE_OK)
         throw error(db, statement);
@@ -48,8 +48,7 @@ void bind(sqlite3 *db, sqlite3_stmt *stmt, int position, const QVariant &value,
 void runToEnd(sqlite3 *db, sqlite3_stmt *stmt, const QString &statement)
 {
     int rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-    }
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) { }
     if (rc != SQLITE_DONE) {
         const DbError refusal = error(db, statement);
         sqlite3_reset(stmt);

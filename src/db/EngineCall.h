@@ -19,8 +19,8 @@ DbError error(sqlite3 *db, const QString &statement);
 sqlite3_stmt *prepare(sqlite3 *db, const QString &engineSql, const QString &statement);
 
 // Binds one value (see ValueBinder), throwing when the engine refuses it.
-void bind(sqlite3 *db, sqlite3_stmt *stmt, int position, const QVariant &value,
-          const QString &statement);
+void bind(
+    sqlite3 *db, sqlite3_stmt *stmt, int position, const QVariant &value, const QString &statement);
 
 // Steps a compiled statement to its end, throwing on a refusal.
 void runToEnd(sqlite3 *db, sqlite3_stmt *stmt, const QString &statement);

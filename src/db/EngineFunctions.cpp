@@ -10,11 +10,14 @@ namespace {
 
 int collate(void *, int aBytes, const void *a, int bBytes, const void *b)
 {
-    return FoldedCollation::compare(static_cast<const char *>(a), aBytes,
-                                    static_cast<const char *>(b), bBytes);
+    return FoldedCollation::compare(
+        static_cast<const char *>(a), aBytes, static_cast<const char *>(b), bBytes);
 }
 
-void deletePattern(void *pattern) { delete static_cast<LikePattern *>(pattern); }
+void deletePattern(void *pattern)
+{
+    delete static_cast<LikePattern *>(pattern);
+}
 
 // "value Like pattern" reaches the engine as like(pattern, value).
 void like(sqlite3_context *context, int, sqlite3_value **argv)
@@ -63,7 +66,7 @@ int install(sqlite3 *db)
     if (rc != SQLITE_OK)
         return rc;
     return sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                                      like, nullptr, nullptr, nullptr);
+        like, nullptr, nullptr, nullptr);
 }
 
 } // namespace EngineFunctions

@@ -33,7 +33,8 @@ QDateTime dateFromText(const Column &column, const QString &text)
             when = QDateTime(written.date(), written.time());
     }
     if (!when.isValid())
-        throw DbError(QStringLiteral("The value for %1 is not a date: \"%2\".").arg(column.name, text));
+        throw DbError(
+            QStringLiteral("The value for %1 is not a date: \"%2\".").arg(column.name, text));
     return when;
 }
 
@@ -77,7 +78,8 @@ namespace FieldValue {
 QVariant toStored(const Column &column, const QVariant &value)
 {
     if (column.type == ColumnType::Id)
-        throw DbError(QStringLiteral("%1 is assigned by the database and cannot be written.").arg(column.name));
+        throw DbError(QStringLiteral("%1 is assigned by the database and cannot be written.")
+                          .arg(column.name));
     if (!value.isValid() || value.isNull())
         return {};
     switch (column.type) {
@@ -95,7 +97,10 @@ QVariant toStored(const Column &column, const QVariant &value)
     return {};
 }
 
-double roundPayment(double amount) { return std::round(amount * 10000.0) / 10000.0; }
+double roundPayment(double amount)
+{
+    return std::round(amount * 10000.0) / 10000.0;
+}
 
 double paymentFromText(const QString &text)
 {

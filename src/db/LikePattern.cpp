@@ -57,11 +57,11 @@ void LikePattern::parse(const char *utf8, int bytes)
         const char32_t c = chars[i];
         if (c == '*') {
             if (m_tokens.empty() || m_tokens.back().kind != Kind::AnyRun)
-                m_tokens.push_back({Kind::AnyRun, 0});
+                m_tokens.push_back({ Kind::AnyRun, 0 });
         } else if (c == '?') {
-            m_tokens.push_back({Kind::AnyOne, 0});
+            m_tokens.push_back({ Kind::AnyOne, 0 });
         } else if (c == '#') {
-            m_tokens.push_back({Kind::Digit, 0});
+            m_tokens.push_back({ Kind::Digit, 0 });
         } else if (c == '[') {
             qsizetype close = i + 1;
             if (close < n && chars[close] == '!')
@@ -70,7 +70,7 @@ void LikePattern::parse(const char *utf8, int bytes)
                 ++close;
             if (close >= n) {
                 // No closing bracket: the bracket is meant as itself.
-                m_tokens.push_back({Kind::Literal, c});
+                m_tokens.push_back({ Kind::Literal, c });
                 continue;
             }
             qsizetype j = i + 1;
@@ -94,13 +94,13 @@ void LikePattern::parse(const char *utf8, int bytes)
                 continue; // "[]" stands for no character at all
             if (!set.negated && set.ranges.size() == 1
                 && set.ranges[0].first == set.ranges[0].second) {
-                m_tokens.push_back({Kind::Literal, set.ranges[0].first});
+                m_tokens.push_back({ Kind::Literal, set.ranges[0].first });
                 continue;
             }
             m_sets.push_back(std::move(set));
-            m_tokens.push_back({Kind::Set, char32_t(m_sets.size() - 1)});
+            m_tokens.push_back({ Kind::Set, char32_t(m_sets.size() - 1) });
         } else {
-            m_tokens.push_back({Kind::Literal, CaseFold::fold(c)});
+            m_tokens.push_back({ Kind::Literal, CaseFold::fold(c) });
         }
     }
 }
@@ -274,8 +274,7 @@ bool LikePattern::matchToken(const Token &token, char32_t folded) const
     return false;
 }
 
-template<typename Text>
-bool LikePattern::matchTokens(const Text &chars, qsizetype charCount) const
+template <typename Text> bool LikePattern::matchTokens(const Text &chars, qsizetype charCount) const
 {
     // Every token but * takes exactly one character, so going back to the last * is enough.
     const size_t tokenCount = m_tokens.size();
@@ -314,7 +313,7 @@ bool LikePattern::matchGeneral(const unsigned char *text, int bytes) const
             const unsigned char *text;
             char32_t operator[](qsizetype i) const { return ByteFold[text[i]]; }
         };
-        return matchTokens(Folded {text}, bytes);
+        return matchTokens(Folded { text }, bytes);
     }
     QVarLengthArray<char32_t, 256> chars;
     const unsigned char *end = text + bytes;

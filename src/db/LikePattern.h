@@ -37,8 +37,7 @@ private:
     void parse(const char *utf8, int bytes);
     void classify();
     bool matchGeneral(const unsigned char *text, int bytes) const;
-    template<typename Text>
-    bool matchTokens(const Text &chars, qsizetype charCount) const;
+    template <typename Text> bool matchTokens(const Text &chars, qsizetype charCount) const;
     bool matchToken(const Token &token, char32_t folded) const;
     bool matchAsciiContains(const unsigned char *text, int bytes, bool &undecided) const;
     bool matchAsciiPrefix(const unsigned char *text, int bytes, bool &undecided) const;
@@ -50,5 +49,5 @@ private:
     std::string m_ascii; // the folded literal of a plain shape, when it is all ASCII
     bool m_asciiLiteral = false;
     bool m_wideLiteral = false; // a literal character outside ASCII
-    int m_leastChars = 0;       // the characters every matching text has at least
+    int m_leastChars = 0; // the characters every matching text has at least
 };

@@ -6,11 +6,15 @@
 #include <sqlite3.h>
 
 PreparedStatement::PreparedStatement(Database &db, const QString &sql)
-    : m_db(db), m_sql(sql), m_stmt(EngineCall::prepare(db.handle(), sql, sql))
-{
-}
+    : m_db(db)
+    , m_sql(sql)
+    , m_stmt(EngineCall::prepare(db.handle(), sql, sql))
+{ }
 
-PreparedStatement::~PreparedStatement() { sqlite3_finalize(m_stmt); }
+PreparedStatement::~PreparedStatement()
+{
+    sqlite3_finalize(m_stmt);
+}
 
 void PreparedStatement::bind(int position, const QVariant &value)
 {
@@ -30,4 +34,7 @@ void PreparedStatement::execute()
     sqlite3_clear_bindings(m_stmt);
 }
 
-qint64 PreparedStatement::lastInsertId() const { return sqlite3_last_insert_rowid(m_db.handle()); }
+qint64 PreparedStatement::lastInsertId() const
+{
+    return sqlite3_last_insert_rowid(m_db.handle());
+}

@@ -12,19 +12,25 @@ int visibleColumns(sqlite3_stmt *stmt, const Schema::Table *table)
     return sqlite3_column_count(stmt) - (table ? 1 : 0);
 }
 
-DbError closed() { return DbError(QStringLiteral("The record set is closed.")); }
+DbError closed()
+{
+    return DbError(QStringLiteral("The record set is closed."));
+}
 
 } // namespace
 
-Recordset::Impl::Impl(sqlite3 *db, sqlite3_stmt *stmt, const QString &sql, const Schema::Table *table)
-    : statement(sql), rowIdColumn(table ? visibleColumns(stmt, table) : -1),
-      columns(stmt, visibleColumns(stmt, table)),
-      cursor(db, stmt, sql, columns.kinds(), rowIdColumn),
-      writer(table ? std::make_unique<RowWriter>(db, *table, sql) : nullptr)
-{
-}
+Recordset::Impl::Impl(
+    sqlite3 *db, sqlite3_stmt *stmt, const QString &sql, const Schema::Table *table)
+    : statement(sql)
+    , rowIdColumn(table ? visibleColumns(stmt, table) : -1)
+    , columns(stmt, visibleColumns(stmt, table))
+    , cursor(db, stmt, sql, columns.kinds(), rowIdColumn)
+    , writer(table ? std::make_unique<RowWriter>(db, *table, sql) : nullptr)
+{ }
 
-Recordset::Recordset(std::unique_ptr<Impl> impl) : d(std::move(impl)) { }
+Recordset::Recordset(std::unique_ptr<Impl> impl)
+    : d(std::move(impl))
+{ }
 Recordset::Recordset(Recordset &&) noexcept = default;
 Recordset &Recordset::operator=(Recordset &&) noexcept = default;
 Recordset::~Recordset() = default;
@@ -48,8 +54,9 @@ void Recordset::moveNext()
     if (!d)
         throw closed();
     if (d->cursor.eof())
-        throw DbError(QStringLiteral("There is no current row: the end of the record set was reached."),
-                      d->statement);
+        throw DbError(
+            QStringLiteral("There is no current row: the end of the record set was reached."),
+            d->statement);
     // Moving on abandons a change that was not stored.
     if (d->writer)
         d->writer->cancel();
@@ -71,7 +78,8 @@ QVariant Recordset::field(int index) const
     if (!d)
         throw closed();
     if (index < 0 || index >= d->columns.count())
-        throw DbError(QStringLiteral("The record set has no column number %1.").arg(index), d->statement);
+        throw DbError(
+            QStringLiteral("The record set has no column number %1.").arg(index), d->statement);
     if (d->writer && d->writer->pending()) {
         // A pending change shows the values written for it; a new row has no others yet.
         if (const QVariant *written = d->writer->written(d->columns.name(index)))
@@ -96,7 +104,8 @@ QString Recordset::fieldName(int index) const
     if (!d)
         throw closed();
     if (index < 0 || index >= d->columns.count())
-        throw DbError(QStringLiteral("The record set has no column number %1.").arg(index), d->statement);
+        throw DbError(
+            QStringLiteral("The record set has no column number %1.").arg(index), d->statement);
     return d->columns.name(index);
 }
 
@@ -105,7 +114,8 @@ void Recordset::addNew()
     if (!d)
         throw closed();
     if (!d->writer)
-        throw DbError(QStringLiteral("The rows of this record set cannot be changed."), d->statement);
+        throw DbError(
+            QStringLiteral("The rows of this record set cannot be changed."), d->statement);
     d->cursor.buffer();
     d->writer->startAdd();
 }
@@ -115,7 +125,8 @@ void Recordset::edit()
     if (!d)
         throw closed();
     if (!d->writer)
-        throw DbError(QStringLiteral("The rows of this record set cannot be changed."), d->statement);
+        throw DbError(
+            QStringLiteral("The rows of this record set cannot be changed."), d->statement);
     if (!d->cursor.onRow())
         throw DbError(QStringLiteral("There is no current row to edit."), d->statement);
     d->cursor.buffer();
@@ -127,7 +138,8 @@ void Recordset::setField(const QString &name, const QVariant &value)
     if (!d)
         throw closed();
     if (!d->writer || !d->writer->pending())
-        throw DbError(QStringLiteral("A field can be written only after AddNew or Edit."), d->statement);
+        throw DbError(
+            QStringLiteral("A field can be written only after AddNew or Edit."), d->statement);
     d->writer->set(name, value);
 }
 
@@ -137,7 +149,7 @@ void Recordset::update()
         throw closed();
     if (!d->writer || !d->writer->pending())
         throw DbError(QStringLiteral("There is nothing to update: AddNew or Edit was not called."),
-                      d->statement);
+            d->statement);
     const bool adding = d->writer->adding();
     RowCursor::Row row = d->writer->store(d->columns.kinds(), d->rowIdColumn);
     if (adding)
@@ -146,4 +158,7 @@ void Recordset::update()
         d->cursor.replaceCurrent(std::move(row));
 }
 
-void Recordset::close() { d.reset(); }
+void Recordset::close()
+{
+    d.reset();
+}

@@ -17,7 +17,7 @@ ResultColumns::ResultColumns(sqlite3_stmt *stmt, int count)
 
 int ResultColumns::indexOf(const QString &name) const
 {
-    for (const int guess : {m_last + 1, m_last}) {
+    for (const int guess : { m_last + 1, m_last }) {
         if (guess >= 0 && guess < count() && m_firstOfName[guess]
             && m_names[guess].compare(name, Qt::CaseInsensitive) == 0) {
             m_last = guess;

@@ -5,9 +5,12 @@
 #include <sqlite3.h>
 
 RowCursor::RowCursor(sqlite3 *db, sqlite3_stmt *stmt, const QString &statement,
-                     std::vector<ColumnReader::Kind> kinds, int rowIdColumn)
-    : m_db(db), m_stmt(stmt), m_statement(statement), m_kinds(std::move(kinds)),
-      m_rowIdColumn(rowIdColumn)
+    std::vector<ColumnReader::Kind> kinds, int rowIdColumn)
+    : m_db(db)
+    , m_stmt(stmt)
+    , m_statement(statement)
+    , m_kinds(std::move(kinds))
+    , m_rowIdColumn(rowIdColumn)
 {
     try {
         step();
@@ -19,7 +22,10 @@ RowCursor::RowCursor(sqlite3 *db, sqlite3_stmt *stmt, const QString &statement,
     m_bof = m_eof;
 }
 
-RowCursor::~RowCursor() { sqlite3_finalize(m_stmt); }
+RowCursor::~RowCursor()
+{
+    sqlite3_finalize(m_stmt);
+}
 
 void RowCursor::step()
 {
@@ -59,8 +65,8 @@ qint64 RowCursor::rowId() const
     return m_rowIdColumn < 0 ? 0 : sqlite3_column_int64(m_stmt, m_rowIdColumn);
 }
 
-RowCursor::Row RowCursor::readRow(sqlite3_stmt *stmt, const std::vector<ColumnReader::Kind> &kinds,
-                                  int rowIdColumn)
+RowCursor::Row RowCursor::readRow(
+    sqlite3_stmt *stmt, const std::vector<ColumnReader::Kind> &kinds, int rowIdColumn)
 {
     Row row;
     row.values.reserve(int(kinds.size()));

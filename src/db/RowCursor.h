@@ -26,7 +26,7 @@ public:
 
     // Takes over 'stmt'. rowIdColumn is the hidden column that holds the row's id, or -1.
     RowCursor(sqlite3 *db, sqlite3_stmt *stmt, const QString &statement,
-              std::vector<ColumnReader::Kind> kinds, int rowIdColumn);
+        std::vector<ColumnReader::Kind> kinds, int rowIdColumn);
     ~RowCursor();
     RowCursor(const RowCursor &) = delete;
     RowCursor &operator=(const RowCursor &) = delete;
@@ -45,8 +45,8 @@ public:
     // After a row is added: it becomes the current row, ahead of the one that was current.
     void insertCurrent(Row row);
 
-    static Row readRow(sqlite3_stmt *stmt, const std::vector<ColumnReader::Kind> &kinds,
-                       int rowIdColumn);
+    static Row readRow(
+        sqlite3_stmt *stmt, const std::vector<ColumnReader::Kind> &kinds, int rowIdColumn);
 
 private:
     void step();

@@ -20,9 +20,10 @@ struct Compiled
 } // namespace
 
 RowWriter::RowWriter(sqlite3 *db, const Schema::Table &table, const QString &statement)
-    : m_db(db), m_table(table), m_statement(statement)
-{
-}
+    : m_db(db)
+    , m_table(table)
+    , m_statement(statement)
+{ }
 
 void RowWriter::startAdd()
 {
@@ -47,7 +48,8 @@ void RowWriter::set(const QString &name, const QVariant &value)
 {
     const Schema::Column *column = m_table.column(name);
     if (!column)
-        throw DbError(QStringLiteral("The table %1 has no column %2.").arg(m_table.name, name), m_statement);
+        throw DbError(
+            QStringLiteral("The table %1 has no column %2.").arg(m_table.name, name), m_statement);
     QVariant stored;
     try {
         stored = FieldValue::toStored(*column, value);
@@ -97,7 +99,7 @@ qint64 RowWriter::insert()
         sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                   .arg(m_table.name, names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
     }
-    Compiled insert {EngineCall::prepare(m_db, sql, m_statement)};
+    Compiled insert { EngineCall::prepare(m_db, sql, m_statement) };
     for (int i = 0; i < int(m_values.size()); ++i)
         EngineCall::bind(m_db, insert.stmt, i + 1, m_values[i].second, m_statement);
     EngineCall::runToEnd(m_db, insert.stmt, m_statement);
@@ -113,22 +115,23 @@ void RowWriter::update()
         assignments << column->name + QStringLiteral(" = ?");
     const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
                             .arg(m_table.name, assignments.join(QLatin1Char(',')));
-    Compiled update {EngineCall::prepare(m_db, sql, m_statement)};
+    Compiled update { EngineCall::prepare(m_db, sql, m_statement) };
     int position = 1;
     for (const auto &[column, value] : m_values)
         EngineCall::bind(m_db, update.stmt, position++, value, m_statement);
     sqlite3_bind_int64(update.stmt, position, m_rowId);
     EngineCall::runToEnd(m_db, update.stmt, m_statement);
     if (sqlite3_changes(m_db) == 0)
-        throw DbError(QStringLiteral("The row to be changed is no longer in the table %1.").arg(m_table.name),
-                      m_statement);
+        throw DbError(
+            QStringLiteral("The row to be changed is no longer in the table %1.").arg(m_table.name),
+            m_statement);
 }
 
-RowCursor::Row RowWriter::fetch(qint64 rowId, const std::vector<ColumnReader::Kind> &kinds,
-                                int rowIdColumn)
+RowCursor::Row RowWriter::fetch(
+    qint64 rowId, const std::vector<ColumnReader::Kind> &kinds, int rowIdColumn)
 {
     const QString sql = QStringLiteral("SELECT *, rowid FROM %1 WHERE rowid = ?").arg(m_table.name);
-    Compiled read {EngineCall::prepare(m_db, sql, m_statement)};
+    Compiled read { EngineCall::prepare(m_db, sql, m_statement) };
     sqlite3_bind_int64(read.stmt, 1, rowId);
     const int rc = sqlite3_step(read.stmt);
     if (rc == SQLITE_ROW)

@@ -40,8 +40,8 @@ private:
 
     qint64 insert();
     void update();
-    RowCursor::Row fetch(qint64 rowId, const std::vector<ColumnReader::Kind> &kinds,
-                         int rowIdColumn);
+    RowCursor::Row fetch(
+        qint64 rowId, const std::vector<ColumnReader::Kind> &kinds, int rowIdColumn);
 
     sqlite3 *m_db;
     const Schema::Table &m_table;

@@ -6,31 +6,35 @@ using Schema::Column;
 using Schema::ColumnType;
 using Schema::Table;
 
-Column text(const char *name, int width = 50) { return {QLatin1String(name), ColumnType::Text, width}; }
-Column of(const char *name, ColumnType type) { return {QLatin1String(name), type, 0}; }
+Column text(const char *name, int width = 50)
+{
+    return { QLatin1String(name), ColumnType::Text, width };
+}
+Column of(const char *name, ColumnType type)
+{
+    return { QLatin1String(name), type, 0 };
+}
 
 std::vector<Table> makeTables()
 {
-    Table customer {QStringLiteral("Customer"),
-                    {text("Customer"),      text("Address1"),      text("Address2"),
-                     text("City"),          text("State"),         text("Zip"),
-                     text("Phone"),         text("Fax"),           text("Website", 100),
-                     text("Type"),          text("Contact1"),      text("Contact1Title"),
-                     text("Contact1Phone"), text("Contact1Fax"),   text("Contact1Email"),
-                     text("Contact2"),      text("Contact2Title"), text("Contact2Phone"),
-                     text("Contact2Fax"),   text("Contact2Email"), of("DateEntered", ColumnType::DateTime)}};
-    Table equipment {QStringLiteral("Equipment"),
-                     {of("ID", ColumnType::Id), text("Customer"), text("Brand"), text("Model"),
-                      text("SN"), text("Provider"), of("DatePurchased", ColumnType::Date),
-                      of("DateLeased", ColumnType::Date), text("LeaseTerm"),
-                      of("LeaseEnds", ColumnType::Date), text("MonthlyVolume"),
-                      of("MonthlyPayment", ColumnType::Currency), text("Satisfied"),
-                      of("Notes", ColumnType::LongText), of("DateEntered", ColumnType::DateTime)}};
-    Table telemarket {QStringLiteral("Telemarket"),
-                      {of("ID", ColumnType::Id), text("Customer"), of("DateofCall", ColumnType::Date),
-                       text("Telemarketer"), of("NextCallBack", ColumnType::Date),
-                       of("Interest", ColumnType::LongText), of("DateEntered", ColumnType::DateTime)}};
-    return {customer, equipment, telemarket};
+    Table customer { QStringLiteral("Customer"),
+        { text("Customer"), text("Address1"), text("Address2"), text("City"), text("State"),
+            text("Zip"), text("Phone"), text("Fax"), text("Website", 100), text("Type"),
+            text("Contact1"), text("Contact1Title"), text("Contact1Phone"), text("Contact1Fax"),
+            text("Contact1Email"), text("Contact2"), text("Contact2Title"), text("Contact2Phone"),
+            text("Contact2Fax"), text("Contact2Email"), of("DateEntered", ColumnType::DateTime) } };
+    Table equipment { QStringLiteral("Equipment"),
+        { of("ID", ColumnType::Id), text("Customer"), text("Brand"), text("Model"), text("SN"),
+            text("Provider"), of("DatePurchased", ColumnType::Date),
+            of("DateLeased", ColumnType::Date), text("LeaseTerm"),
+            of("LeaseEnds", ColumnType::Date), text("MonthlyVolume"),
+            of("MonthlyPayment", ColumnType::Currency), text("Satisfied"),
+            of("Notes", ColumnType::LongText), of("DateEntered", ColumnType::DateTime) } };
+    Table telemarket { QStringLiteral("Telemarket"),
+        { of("ID", ColumnType::Id), text("Customer"), of("DateofCall", ColumnType::Date),
+            text("Telemarketer"), of("NextCallBack", ColumnType::Date),
+            of("Interest", ColumnType::LongText), of("DateEntered", ColumnType::DateTime) } };
+    return { customer, equipment, telemarket };
 }
 
 QString columnDefinition(const Column &column)
@@ -91,7 +95,8 @@ QStringList createStatements()
         QStringList columns;
         for (const Column &c : t.columns)
             columns << columnDefinition(c);
-        statements << QStringLiteral("CREATE TABLE %1 (%2)").arg(t.name, columns.join(QStringLiteral(", ")));
+        statements << QStringLiteral("CREATE TABLE %1 (%2)")
+                          .arg(t.name, columns.join(QStringLiteral(", ")));
     }
     // The name is unique ignoring case through the column's NOCASE; the link and window columns
     // carry the searches and drill-downs.
@@ -99,7 +104,8 @@ QStringList createStatements()
                << QStringLiteral("CREATE INDEX EquipmentCustomer ON Equipment (Customer)")
                << QStringLiteral("CREATE INDEX EquipmentLeaseEnds ON Equipment (LeaseEnds)")
                << QStringLiteral("CREATE INDEX TelemarketCustomer ON Telemarket (Customer)")
-               << QStringLiteral("CREATE INDEX TelemarketNextCallBack ON Telemarket (NextCallBack)");
+               << QStringLiteral(
+                      "CREATE INDEX TelemarketNextCallBack ON Telemarket (NextCallBack)");
     return statements;
 }
 

@@ -2,8 +2,14 @@
 
 namespace {
 
-bool isWordStart(QChar c) { return c.isLetter() || c == QLatin1Char('_'); }
-bool isWordPart(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$'); }
+bool isWordStart(QChar c)
+{
+    return c.isLetter() || c == QLatin1Char('_');
+}
+bool isWordPart(QChar c)
+{
+    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$');
+}
 
 // The end of a quoted piece opened at 'start' by 'open': a doubled closing character is part
 // of the value. An unclosed quote runs to the end; the engine then refuses the statement.
@@ -73,7 +79,7 @@ std::vector<SqlToken> tokenizeSql(const QString &sql)
             while (end < n && (sql[end].isDigit() || sql[end] == QLatin1Char('.')))
                 ++end;
         }
-        tokens.push_back({kind, sql.mid(i, end - i)});
+        tokens.push_back({ kind, sql.mid(i, end - i) });
         i = end;
     }
     return tokens;

@@ -3,7 +3,8 @@
 #include "Database.h"
 #include "EngineCall.h"
 
-Transaction::Transaction(Database &db) : m_db(db)
+Transaction::Transaction(Database &db)
+    : m_db(db)
 {
     // IMMEDIATE takes the write lock now, so a conflict with another program shows at the
     // start rather than halfway through the statements.

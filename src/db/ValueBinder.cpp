@@ -54,8 +54,8 @@ int bind(sqlite3_stmt *stmt, int position, const QVariant &value)
         return sqlite3_bind_int64(stmt, position, value.toLongLong());
     case QMetaType::QByteArray: {
         const QByteArray bytes = value.toByteArray();
-        return sqlite3_bind_blob(stmt, position, bytes.constData(), int(bytes.size()),
-                                 SQLITE_TRANSIENT);
+        return sqlite3_bind_blob(
+            stmt, position, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
     }
     default:
         return bindText(stmt, position, value.toString());

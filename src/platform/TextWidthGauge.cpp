@@ -36,24 +36,17 @@ int TextWidthGauge::advance(QChar c)
 
 int TextWidthGauge::estimate(QStringView text)
 {
-    // The hot loop of fitting a large grid: Latin-1 straight from the table.
-    int widest = 0;
+    int longest = 0;
     int line = 0;
-    const char16_t *end = text.utf16() + text.size();
-    for (const char16_t *p = text.utf16(); p != end; ++p) {
-        const char16_t c = *p;
-        if (c < 256) {
-            if (c == u'\n') {
-                widest = std::max(widest, line);
-                line = 0;
-            } else {
-                line += m_latin1[c];
-            }
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n')) {
+            longest = std::max(longest, line);
+            line = 0;
         } else {
-            line += advance(QChar(c));
+            line += advance(c);
         }
     }
-    return std::max(widest, line);
+    return std::max(longest, line);
 }
 
 void TextWidthGauge::estimateCells(QStringView line, int maxCells, int first, int count, int *out)
@@ -61,7 +54,7 @@ void TextWidthGauge::estimateCells(QStringView line, int maxCells, int first, in
     std::fill(out, out + count, 0);
     const int last = std::min(first + count, maxCells);
     int col = 0;
-    int widest = 0;
+    int longest = 0;
     int width = 0;
     const char16_t *p = line.utf16();
     const char16_t *end = p + line.size();
@@ -77,15 +70,15 @@ void TextWidthGauge::estimateCells(QStringView line, int maxCells, int first, in
             width += a;
         }
         if (p != end && a == LineFeed) {
-            widest = std::max(widest, width);
+            longest = std::max(longest, width);
             width = 0;
             ++p;
             continue;
         }
         if (col >= first)
-            out[col - first] = std::max(widest, width);
+            out[col - first] = std::max(longest, width);
         ++col;
-        widest = width = 0;
+        longest = width = 0;
         if (p == end)
             break;
         ++p; // the tab

@@ -20,8 +20,9 @@ public:
 
     // Stores one row with the given columns, bound as they are; returns its row id.
     qint64 insert(const QString &table, const QVariantMap &columns);
-    // Every value of the first column of a statement, each as text ("<null>" for Null).
-    QStringList column(const QString &sql);
+    // Every value of one column of a statement (the first unless named), each as text
+    // ("<null>" for Null).
+    QStringList column(const QString &sql, const QString &name = QString());
 
 private:
     QTemporaryDir m_dir;

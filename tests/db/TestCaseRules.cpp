@@ -12,16 +12,26 @@ void TestCaseRules::sameName_data()
     QTest::addColumn<QString>("second");
     QTest::addColumn<bool>("same");
 
-    QTest::newRow("ascii") << "ACME Office" << "acme office" << true;
-    QTest::newRow("acute") << "Élan" << "élan" << true;
-    QTest::newRow("umlaut") << "ÄRZTE GmbH" << "ärzte gmbh" << true;
-    QTest::newRow("greek") << "ΩMEGA" << "ωmega" << true;
-    QTest::newRow("cyrillic") << "ДАША" << "даша" << true;
-    QTest::newRow("kelvin sign") << "\u212Aappa" << "kappa" << true;
-    QTest::newRow("accent differs") << "Elan" << "Élan" << false;
-    QTest::newRow("sharp s is not ss") << "Straße" << "STRASSE" << false;
-    QTest::newRow("blanks count") << "a b" << "a  b" << false;
-    QTest::newRow("apostrophe") << "O'BRIEN" << "o'brien" << true;
+    QTest::newRow("ascii") << "ACME Office"
+                           << "acme office" << true;
+    QTest::newRow("acute") << "Élan"
+                           << "élan" << true;
+    QTest::newRow("umlaut") << "ÄRZTE GmbH"
+                            << "ärzte gmbh" << true;
+    QTest::newRow("greek") << "ΩMEGA"
+                           << "ωmega" << true;
+    QTest::newRow("cyrillic") << "ДАША"
+                              << "даша" << true;
+    QTest::newRow("kelvin sign") << "\u212Aappa"
+                                 << "kappa" << true;
+    QTest::newRow("accent differs") << "Elan"
+                                    << "Élan" << false;
+    QTest::newRow("sharp s is not ss") << "Straße"
+                                       << "STRASSE" << false;
+    QTest::newRow("blanks count") << "a b"
+                                  << "a  b" << false;
+    QTest::newRow("apostrophe") << "O'BRIEN"
+                                << "o'brien" << true;
 }
 
 void TestCaseRules::sameName()
@@ -30,22 +40,24 @@ void TestCaseRules::sameName()
     QFETCH(QString, second);
     QFETCH(bool, same);
     ScratchDatabase scratch;
-    scratch.insert(QStringLiteral("Customer"), {{QStringLiteral("Customer"), first},
-                                                {QStringLiteral("City"), first}});
-    scratch.insert(QStringLiteral("Customer"), {{QStringLiteral("Customer"), QStringLiteral("other")},
-                                                {QStringLiteral("City"), second}});
+    scratch.insert(QStringLiteral("Customer"),
+        { { QStringLiteral("Customer"), first }, { QStringLiteral("City"), first } });
+    scratch.insert(QStringLiteral("Customer"),
+        { { QStringLiteral("Customer"), QStringLiteral("other") },
+            { QStringLiteral("City"), second } });
 
     const QString where = QStringLiteral(" FROM Customer WHERE City %1 ") + sqlText(second);
     QCOMPARE(scratch.column(QStringLiteral("SELECT count(*)") + where.arg(QStringLiteral("="))),
-             QStringList {same ? QStringLiteral("2") : QStringLiteral("1")});
+        QStringList { same ? QStringLiteral("2") : QStringLiteral("1") });
     QCOMPARE(scratch.column(QStringLiteral("SELECT count(*)") + where.arg(QStringLiteral("Like"))),
-             QStringList {same ? QStringLiteral("2") : QStringLiteral("1")});
-    QCOMPARE(scratch.column(QStringLiteral("SELECT DISTINCT City FROM Customer")).size(), same ? 1 : 2);
+        QStringList { same ? QStringLiteral("2") : QStringLiteral("1") });
+    QCOMPARE(
+        scratch.column(QStringLiteral("SELECT DISTINCT City FROM Customer")).size(), same ? 1 : 2);
 
     // The name is unique ignoring case: a second customer under the same name is refused.
     bool refused = false;
     try {
-        scratch.insert(QStringLiteral("Customer"), {{QStringLiteral("Customer"), second}});
+        scratch.insert(QStringLiteral("Customer"), { { QStringLiteral("Customer"), second } });
     } catch (const DbError &error) {
         refused = true;
         QVERIFY2(error.message().contains(QLatin1String("UNIQUE")), qPrintable(error.message()));
@@ -58,15 +70,15 @@ void TestCaseRules::orders_data()
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("ordered");
 
-    QTest::newRow("ascii mixed case") << QStringList {"cherry", "Banana", "apple", "DATE"}
-                                      << QStringList {"apple", "Banana", "cherry", "DATE"};
-    QTest::newRow("underscore before letters") << QStringList {"b", "_x", "A"}
-                                               << QStringList {"_x", "A", "b"};
+    QTest::newRow("ascii mixed case") << QStringList { "cherry", "Banana", "apple", "DATE" }
+                                      << QStringList { "apple", "Banana", "cherry", "DATE" };
+    QTest::newRow("underscore before letters")
+        << QStringList { "b", "_x", "A" } << QStringList { "_x", "A", "b" };
     QTest::newRow("accented capitals with their small letters")
-        << QStringList {"éclat", "Zebra", "Éclair", "ÄRZTE", "äpfel"}
-        << QStringList {"Zebra", "äpfel", "ÄRZTE", "Éclair", "éclat"};
-    QTest::newRow("prefix first") << QStringList {"Abcd", "ABC", "ab"}
-                                  << QStringList {"ab", "ABC", "Abcd"};
+        << QStringList { "éclat", "Zebra", "Éclair", "ÄRZTE", "äpfel" }
+        << QStringList { "Zebra", "äpfel", "ÄRZTE", "Éclair", "éclat" };
+    QTest::newRow("prefix first") << QStringList { "Abcd", "ABC", "ab" }
+                                  << QStringList { "ab", "ABC", "Abcd" };
 }
 
 void TestCaseRules::orders()
@@ -75,11 +87,13 @@ void TestCaseRules::orders()
     QFETCH(QStringList, ordered);
     ScratchDatabase scratch;
     for (const QString &name : names)
-        scratch.insert(QStringLiteral("Customer"), {{QStringLiteral("Customer"), name},
-                                                    {QStringLiteral("City"), name}});
+        scratch.insert(QStringLiteral("Customer"),
+            { { QStringLiteral("Customer"), name }, { QStringLiteral("City"), name } });
     // By the unique index on the name, and by sorting a column without one.
-    QCOMPARE(scratch.column(QStringLiteral("SELECT Customer FROM Customer ORDER BY Customer")), ordered);
+    QCOMPARE(
+        scratch.column(QStringLiteral("SELECT Customer FROM Customer ORDER BY Customer")), ordered);
     QCOMPARE(scratch.column(QStringLiteral("SELECT City FROM Customer ORDER BY City")), ordered);
     std::reverse(ordered.begin(), ordered.end());
-    QCOMPARE(scratch.column(QStringLiteral("SELECT City FROM Customer ORDER BY City DESC")), ordered);
+    QCOMPARE(
+        scratch.column(QStringLiteral("SELECT City FROM Customer ORDER BY City DESC")), ordered);
 }

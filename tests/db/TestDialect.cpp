@@ -12,17 +12,26 @@ void TestDialect::translates_data()
 
     QTest::newRow("date m/d/y") << "SELECT * FROM Equipment WHERE LeaseEnds >= #1/5/2004#"
                                 << "SELECT * FROM Equipment WHERE LeaseEnds >= '2004-01-05'";
-    QTest::newRow("day above 12") << "WHERE a = #12/31/1999#" << "WHERE a = '1999-12-31'";
+    QTest::newRow("day above 12") << "WHERE a = #12/31/1999#"
+                                  << "WHERE a = '1999-12-31'";
     QTest::newRow("window") << " LeaseEnds >= #3/1/2004# AND LeaseEnds <= #2/29/2008#"
                             << " LeaseEnds >= '2004-03-01' AND LeaseEnds <= '2008-02-29'";
-    QTest::newRow("iso date") << "x = #2004-01-05#" << "x = '2004-01-05'";
-    QTest::newRow("with time") << "x > #1/5/2004 10:30:00#" << "x > '2004-01-05 10:30:00'";
-    QTest::newRow("time pm") << "x > #1/5/2004 1:05 PM#" << "x > '2004-01-05 13:05:00'";
-    QTest::newRow("midnight is the date") << "x = #1/5/2004 00:00:00#" << "x = '2004-01-05'";
-    QTest::newRow("two-digit year") << "x = #1/5/04#" << "x = '2004-01-05'";
-    QTest::newRow("no such day stays") << "x = #2/30/2004#" << "x = #2/30/2004#";
-    QTest::newRow("hash in value") << "x = '#1/5/2004#'" << "x = '#1/5/2004#'";
-    QTest::newRow("hash in Like") << "SN Like '*#*'" << "SN Like '*#*'";
+    QTest::newRow("iso date") << "x = #2004-01-05#"
+                              << "x = '2004-01-05'";
+    QTest::newRow("with time") << "x > #1/5/2004 10:30:00#"
+                               << "x > '2004-01-05 10:30:00'";
+    QTest::newRow("time pm") << "x > #1/5/2004 1:05 PM#"
+                             << "x > '2004-01-05 13:05:00'";
+    QTest::newRow("midnight is the date") << "x = #1/5/2004 00:00:00#"
+                                          << "x = '2004-01-05'";
+    QTest::newRow("two-digit year") << "x = #1/5/04#"
+                                    << "x = '2004-01-05'";
+    QTest::newRow("no such day stays") << "x = #2/30/2004#"
+                                       << "x = #2/30/2004#";
+    QTest::newRow("hash in value") << "x = '#1/5/2004#'"
+                                   << "x = '#1/5/2004#'";
+    QTest::newRow("hash in Like") << "SN Like '*#*'"
+                                  << "SN Like '*#*'";
 
     QTest::newRow("delete star") << "DELETE * FROM Equipment WHERE ID = 7"
                                  << "DELETE FROM Equipment WHERE ID = 7";
@@ -34,7 +43,8 @@ void TestDialect::translates_data()
         << "DELETE * FROM Customer WHERE Customer = 'DELETE * FROM x'"
         << "DELETE FROM Customer WHERE Customer = 'DELETE * FROM x'";
 
-    QTest::newRow("top") << "SELECT TOP 1 * FROM Equipment" << "SELECT * FROM Equipment LIMIT 1";
+    QTest::newRow("top") << "SELECT TOP 1 * FROM Equipment"
+                         << "SELECT * FROM Equipment LIMIT 1";
     QTest::newRow("top order") << "SELECT TOP 5 Brand FROM Equipment ORDER BY Brand"
                                << "SELECT Brand FROM Equipment ORDER BY Brand LIMIT 5";
     QTest::newRow("top distinct") << "SELECT DISTINCT TOP 3 City FROM Customer"
@@ -80,11 +90,16 @@ void TestDialect::writesText_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("sql");
-    QTest::newRow("plain") << "Acme" << "'Acme'";
-    QTest::newRow("empty") << "" << "''";
-    QTest::newRow("apostrophe") << "O'Brien's" << "'O''Brien''s'";
-    QTest::newRow("only quotes") << "''" << "''''''";
-    QTest::newRow("other signs kept") << "a\"b;--*" << "'a\"b;--*'";
+    QTest::newRow("plain") << "Acme"
+                           << "'Acme'";
+    QTest::newRow("empty") << ""
+                           << "''";
+    QTest::newRow("apostrophe") << "O'Brien's"
+                                << "'O''Brien''s'";
+    QTest::newRow("only quotes") << "''"
+                                 << "''''''";
+    QTest::newRow("other signs kept") << "a\"b;--*"
+                                      << "'a\"b;--*'";
 }
 
 void TestDialect::writesText()
@@ -110,5 +125,5 @@ void TestDialect::writesDates()
     QCOMPARE(sqlDate(date), sql);
     // What the helper writes, the translator reads back as the same day.
     QCOMPARE(translateDialect(QLatin1Char('#') + sql + QLatin1Char('#')),
-             QStringLiteral("'%1'").arg(date.toString(QStringLiteral("yyyy-MM-dd"))));
+        QStringLiteral("'%1'").arg(date.toString(QStringLiteral("yyyy-MM-dd"))));
 }

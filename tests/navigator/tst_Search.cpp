@@ -1,5 +1,6 @@
 #include "NavigatorDriver.h"
 #include "app/MainMod.h"
+#include "db/Database.h"
 #include "navigator/frmNavigator.h"
 #include "platform/DataGrid.h"
 #include "support/ScriptedMsgBox.h"

@@ -1,0 +1,204 @@
+#include "TestOpening.h"
+
+#include "ScratchDatabase.h"
+#include "db/DbError.h"
+#include "db/Recordset.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <sqlite3.h>
+#include <unistd.h>
+
+namespace {
+
+// A connection of the bare engine, as the stock shell has it: none of the program's functions.
+struct Bare
+{
+    sqlite3 *db = nullptr;
+    explicit Bare(const QString &path, int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
+    {
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
+    }
+    ~Bare() { sqlite3_close(db); }
+    int run(const char *sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
+};
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+void TestOpening::fileIsUnreadableWithoutPassword()
+{
+    ScratchDatabase scratch;
+    scratch.insert(QStringLiteral("Customer"),
+        { { QStringLiteral("Customer"), QStringLiteral("Zyxwvut Copiers") } });
+    const QString path = scratch.path();
+    scratch.close();
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray raw = file.readAll();
+    QVERIFY(!raw.isEmpty());
+    QVERIFY(!raw.contains("SQLite format 3"));
+    QVERIFY(!raw.contains("Zyxwvut"));
+    QVERIFY(!raw.contains("CREATE TABLE"));
+
+    try {
+        Database::open(path, QStringLiteral("guess"));
+        QFAIL("opened with another password");
+    } catch (const DbError &error) {
+        QCOMPARE(error.message(),
+            QStringLiteral("The database %1 could not be opened: the password is "
+                           "wrong or the file is damaged.")
+                .arg(path));
+    }
+    QCOMPARE(Database::open(path)
+                 ->openRecordset(QStringLiteral("SELECT Customer FROM Customer"))
+                 .field(0)
+                 .toString(),
+        QStringLiteral("Zyxwvut Copiers"));
+}
+
+void TestOpening::stockEngineWorksWithPassword()
+{
+    // The stock shell must read and write the file with only the password: the schema names
+    // nothing the bare engine lacks, and it keeps the widths on its own.
+    ScratchDatabase scratch;
+    const QString path = scratch.path();
+    scratch.close();
+    Bare bare(path, SQLITE_OPEN_READWRITE);
+    QCOMPARE(bare.run("PRAGMA key = 'KXQ'"), SQLITE_OK);
+    QCOMPARE(bare.run("INSERT INTO Customer (Customer, City) VALUES ('Acme', 'Lyon')"), SQLITE_OK);
+    QCOMPARE(bare.run("SELECT * FROM Customer WHERE City = 'LYON' ORDER BY Customer"), SQLITE_OK);
+    const QByteArray tooWide = "UPDATE Customer SET City = '" + QByteArray(51, 'x') + "'";
+    QCOMPARE(bare.run(tooWide.constData()), SQLITE_CONSTRAINT);
+    QCOMPARE(bare.run("PRAGMA integrity_check"), SQLITE_OK);
+}
+
+void TestOpening::openFailures_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("cause");
+
+    QTest::newRow("missing") << "missing"
+                             << "the file does not exist";
+    QTest::newRow("folder") << "folder"
+                            << "it is a folder, not a database file";
+    QTest::newRow("empty") << "empty"
+                           << "the file is empty, not a database";
+    QTest::newRow("text file") << "text"
+                               << "the file is not a database";
+    QTest::newRow("text of whole pages") << "pages"
+                                         << "the password is wrong or the file is damaged";
+    QTest::newRow("plain database") << "plain"
+                                    << "the file is a database without encryption";
+    QTest::newRow("other tables")
+        << "tables"
+        << "the file lacks the tables Equipment and Telemarket of this program";
+    QTest::newRow("read-only") << "readonly"
+                               << "there is no permission to change the file";
+}
+
+void TestOpening::openFailures()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, cause);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.db"));
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("x.db")));
+    } else if (kind == QLatin1String("empty")) {
+        writeFile(path, {});
+    } else if (kind == QLatin1String("text")) {
+        writeFile(path, "Customer,City\nAcme,Lyon\n");
+    } else if (kind == QLatin1String("pages")) {
+        writeFile(path, QByteArray(2048, 'x'));
+    } else if (kind == QLatin1String("plain")) {
+        Bare bare(path);
+        QCOMPARE(bare.run("CREATE TABLE Customer (Customer TEXT)"), SQLITE_OK);
+    } else if (kind == QLatin1String("tables")) {
+        Bare bare(path);
+        QCOMPARE(bare.run("PRAGMA key = 'KXQ'; CREATE TABLE customer (Customer TEXT)"), SQLITE_OK);
+    } else if (kind == QLatin1String("readonly")) {
+        if (geteuid() == 0)
+            QSKIP("the superuser may write any file");
+        Database::create(path);
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+    }
+    try {
+        Database::open(path);
+        QFAIL("opened");
+    } catch (const DbError &error) {
+        const QString expected
+            = QStringLiteral("The database %1 could not be opened: %2").arg(path, cause);
+        QVERIFY2(error.message().startsWith(expected), qPrintable(error.message()));
+        QVERIFY(error.message().endsWith(QLatin1Char('.')));
+    }
+}
+
+void TestOpening::lockedFileIsNamed()
+{
+    ScratchDatabase scratch;
+    const QString path = scratch.path();
+    scratch.close();
+    Bare other(path, SQLITE_OPEN_READWRITE);
+    QCOMPARE(other.run("PRAGMA key = 'KXQ'; PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE"),
+        SQLITE_OK);
+    try {
+        Database::open(path);
+        QFAIL("opened a file another program holds");
+    } catch (const DbError &error) {
+        QCOMPARE(error.message(),
+            QStringLiteral(
+                "The database %1 could not be opened: the file is locked by another program.")
+                .arg(path));
+    }
+    // Once the other program lets go, the file opens.
+    QCOMPARE(other.run("COMMIT; PRAGMA locking_mode = NORMAL; SELECT count(*) FROM Customer"),
+        SQLITE_OK);
+    QVERIFY(Database::open(path));
+}
+
+void TestOpening::createRefusals_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("existing file") << "taken.db"
+                                   << "KXQ"
+                                   << "a file of that name exists already";
+    QTest::newRow("missing folder") << "nowhere/new.db"
+                                    << "KXQ"
+                                    << "the folder does not exist";
+    QTest::newRow("no password") << "open.db"
+                                 << ""
+                                 << "a password is needed";
+}
+
+void TestOpening::createRefusals()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, password);
+    QFETCH(QString, cause);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    writeFile(dir.filePath(QStringLiteral("taken.db")), "keep me");
+    try {
+        Database::create(path, password);
+        QFAIL("created");
+    } catch (const DbError &error) {
+        QVERIFY2(error.message().startsWith(
+                     QStringLiteral("The database %1 could not be created: %2").arg(path, cause)),
+            qPrintable(error.message()));
+    }
+    QFile taken(dir.filePath(QStringLiteral("taken.db")));
+    QVERIFY(taken.open(QIODevice::ReadOnly));
+    QCOMPARE(taken.readAll(), QByteArray("keep me"));
+    QCOMPARE(QFile::exists(path), name == QLatin1String("taken.db"));
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QObject>
+
+// The encrypted file, and what the user is told when it cannot be opened or made.
+class TestOpening : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fileIsUnreadableWithoutPassword();
+    void stockEngineWorksWithPassword();
+    void openFailures_data();
+    void openFailures();
+    void lockedFileIsNamed();
+    void createRefusals_data();
+    void createRefusals();
+};

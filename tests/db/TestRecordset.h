@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+
+// Reading rows, and changing them through the one-table record sets a save opens.
+class TestRecordset : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void emptyResultIsAtBothEnds();
+    void walksRowsInOrder();
+    void readsFieldsByNameIgnoringCase();
+    void readsValuesByColumnType();
+    void addNewGetsAnIdFromTheEngine();
+    void idsAreNeverReused();
+    void editChangesOnlyItsRow();
+    void roundTripsAwkwardText_data();
+    void roundTripsAwkwardText();
+    void keepsNullAndEmptyApart();
+    void widths_data();
+    void widths();
+    void payments_data();
+    void payments();
+    void datesFromText_data();
+    void datesFromText();
+    void misuseIsRefused_data();
+    void misuseIsRefused();
+    void editOfAVanishedRowFails();
+    void storedChangeIsVisibleAtOnce();
+    void transactionsStandOrFallTogether();
+};
