@@ -2,6 +2,7 @@
 
 #include "FoldedCollation.h"
 #include "LikePattern.h"
+#include "SearchFunctions.h"
 
 #include <new>
 #include <sqlite3.h>
@@ -65,8 +66,11 @@ int install(sqlite3 *db)
     int rc = sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, nullptr, collate, nullptr);
     if (rc != SQLITE_OK)
         return rc;
-    return sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+    rc = sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
         like, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        return rc;
+    return SearchFunctions::install(db);
 }
 
 } // namespace EngineFunctions

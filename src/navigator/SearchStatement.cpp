@@ -68,7 +68,7 @@ QString whereClause(const QStringList &conditions)
 {
     QString text;
     for (int i = 0; i < conditions.size(); ++i)
-        text += (i == 0 ? QStringLiteral(" WHERE") : QStringLiteral(" AND")) + conditions[i];
+        text += (i == 0 ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) + conditions[i];
     return text;
 }
 

@@ -1,17 +1,16 @@
 #include "tst_StartUp.h"
 
 #include "ProgramFolder.h"
+#include "RunningCopy.h"
 #include "app/MDI.h"
 #include "app/MainMod.h"
 #include "app/MsgBox.h"
 #include "db/Database.h"
 #include "db/DbError.h"
-#include "platform/InstanceGuard.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,70 +46,6 @@ QString engineMessage(const QString &path)
     }
     return QStringLiteral("(the engine opened %1)").arg(path);
 }
-
-// Whether a process has the file open: the copy opens its database just before it takes the
-// one-copy guard, so from then on waiting for the guard is a matter of moments.
-bool hasOpen(qint64 pid, const QString &path)
-{
-    const QString target = QFileInfo(path).canonicalFilePath();
-    QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
-    if (!fds.exists())
-        return true; // no way to look: go by the guard alone
-    for (const QFileInfo &fd : fds.entryInfoList(QDir::Files | QDir::System))
-        if (fd.symLinkTarget() == target)
-            return true;
-    return false;
-}
-
-// The real program started from its own folder, ended when the test ends however it ends.
-class RunningCopy
-{
-public:
-    bool start(const ProgramFolder &folder, const QString &databasePath)
-    {
-        const QString built = QStringLiteral(CORVANE_BUILD_DIR "/corvane");
-        const QString copy = folder.filePath(QStringLiteral("corvane"));
-        if (!QFile::copy(built, copy))
-            return false;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        m_process.setProcessEnvironment(env);
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.setWorkingDirectory(QDir::tempPath());
-        m_process.start(copy, {});
-        if (!m_process.waitForStarted())
-            return false;
-        return waitForGuard(folder.path(), databasePath);
-    }
-
-    bool running() const { return m_process.state() == QProcess::Running; }
-
-    void kill()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished();
-        }
-    }
-
-    ~RunningCopy() { kill(); }
-
-private:
-    bool waitForGuard(const QString &folder, const QString &databasePath)
-    {
-        for (int tries = 0; tries < 400 && running(); ++tries) {
-            if (hasOpen(m_process.processId(), databasePath)) {
-                InstanceGuard probe(folder);
-                if (!probe.tryAcquire())
-                    return true;
-            }
-            QTest::qWait(50);
-        }
-        return false;
-    }
-
-    QProcess m_process;
-};
 
 } // namespace
 
@@ -304,14 +239,12 @@ void TestStartUp::stops()
 
 void TestStartUp::secondCopy()
 {
-    if (!QFileInfo::exists(QStringLiteral(CORVANE_BUILD_DIR "/corvane")))
-        QFAIL("the corvane program is not built in " CORVANE_BUILD_DIR);
-
     ProgramFolder folder;
     const QString database = folder.createDatabase(QStringLiteral("customers.db"));
     folder.writeConfig(QStringLiteral("customers.db"));
     RunningCopy first;
-    QVERIFY2(first.start(folder, database), "the program did not come up");
+    const QString problem = first.start(folder, database);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
 
     // What a first copy in this process would have set up stays as it was.
     gDatabasePath = QStringLiteral("/first/copy.db");

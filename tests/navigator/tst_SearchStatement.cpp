@@ -78,17 +78,17 @@ void tst_SearchStatement::statement_data()
 
     c = {};
     c.word1 = "toner";
-    QTest::newRow("one word") << c << Head + " WHERE" + group("toner") + Tail;
+    QTest::newRow("one word") << c << Head + " WHERE " + group("toner") + Tail;
 
     c = {};
     c.word2 = "only second";
-    QTest::newRow("second word alone") << c << Head + " WHERE" + group("only second") + Tail;
+    QTest::newRow("second word alone") << c << Head + " WHERE " + group("only second") + Tail;
 
     c = {};
     c.word1 = "it's";
     c.word2 = "a*b?[c]#";
     QTest::newRow("two words, quote and wildcards")
-        << c << Head + " WHERE" + group("it''s") + " AND" + group("a*b?[c]#") + Tail;
+        << c << Head + " WHERE " + group("it''s") + " AND " + group("a*b?[c]#") + Tail;
 
     c = {};
     c.customer = "C";
@@ -104,7 +104,7 @@ void tst_SearchStatement::statement_data()
         << Head + " WHERE  Customer.Customer = 'C' AND  City = 'D' AND  Zip = 'E' AND  Type = 'F'"
                   " AND  LeaseEnds >= #1/5/2004# AND LeaseEnds <= #2/29/2004#"
                   " AND  NextCallBack >= #12/1/2026# AND NextCallBack <= #12/31/2026#"
-                  " AND" + group("x") + " AND" + group("y") + Tail;
+                  " AND " + group("x") + " AND " + group("y") + Tail;
 }
 
 void tst_SearchStatement::statement()

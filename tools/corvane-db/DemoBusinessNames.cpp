@@ -1,6 +1,6 @@
 #include "DemoBusinessNames.h"
 
-#include "CaseFold.h"
+#include "db/CaseFold.h"
 #include "DemoPeople.h"
 #include "DemoPlaces.h"
 #include "DemoRandom.h"

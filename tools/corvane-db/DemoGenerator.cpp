@@ -7,7 +7,8 @@
 #include "DemoMachine.h"
 #include "DemoRandom.h"
 #include "DemoRowWriter.h"
-#include "Transaction.h"
+#include "db/Transaction.h"
+#include "db/PreparedStatement.h"
 
 #include <array>
 #include <stdexcept>
@@ -35,6 +36,7 @@ void generateDemoData(Database &db, int customers, quint32 seed)
         throw std::invalid_argument("the number of demo customers cannot be negative");
     DemoRandom random(seed);
     DemoBusinessNames names;
+    { PreparedStatement p(db, QStringLiteral("PRAGMA cache_size = -131072")); p.execute(); }
     Transaction transaction(db);
     DemoRowWriter writer(db);
     for (int i = 0; i < customers; ++i) {

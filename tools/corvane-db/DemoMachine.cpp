@@ -106,7 +106,7 @@ const QStringList &remarks()
 
 QString digits(int value, int width) { return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0')); }
 
-QString model(DemoRandom &random, const Brand &brand, const Kind &kind)
+QString makeModel(DemoRandom &random, const Brand &brand, const Kind &kind)
 {
     const int steps = (kind.seriesHigh - kind.seriesLow) / kind.seriesStep;
     QString text = brand.modelPrefix + QString::number(kind.seriesLow + random.between(0, steps) * kind.seriesStep);
@@ -126,7 +126,7 @@ QString serialNumber(DemoRandom &random, const Brand &brand)
 }
 
 // As the office typed it: with or without thousands separators, rounded, or not at all.
-QString monthlyVolume(DemoRandom &random, const Kind &kind)
+QString makeVolume(DemoRandom &random, const Kind &kind)
 {
     const int steps = (kind.volumeHigh - kind.volumeLow) / kind.volumeStep;
     const int volume = kind.volumeLow + random.between(0, steps) * kind.volumeStep;
@@ -148,7 +148,7 @@ QString monthlyVolume(DemoRandom &random, const Kind &kind)
     }
 }
 
-QString leaseTerm(DemoRandom &random, int months)
+QString makeTerm(DemoRandom &random, int months)
 {
     static constexpr std::array<int, 4> Forms {45, 30, 15, 10};
     const QString number = QString::number(months);
@@ -164,7 +164,7 @@ QString leaseTerm(DemoRandom &random, int months)
     }
 }
 
-double monthlyPayment(DemoRandom &random, const Kind &kind)
+double makePayment(DemoRandom &random, const Kind &kind)
 {
     static constexpr std::array<int, 4> Endings {95, 0, 50, 99};
     static constexpr std::array<int, 4> EndingWeights {50, 25, 15, 10};
@@ -172,7 +172,7 @@ double monthlyPayment(DemoRandom &random, const Kind &kind)
     return cents / 100.0;
 }
 
-QString notes(DemoRandom &random)
+QString makeNotes(DemoRandom &random)
 {
     if (random.chance(35))
         return {};
@@ -192,9 +192,9 @@ void lease(DemoRandom &random, DemoMachine &machine, const Kind &kind)
     const int months = Terms[std::size_t(random.below(int(Terms.size())))];
     const QDate latestStart = std::min(DemoCalendar::lastActivityDay(), DemoCalendar::lastLeaseEnd().addMonths(-months));
     machine.dateLeased = DemoCalendar::dayBetween(random, DemoCalendar::firstDay(), latestStart);
-    machine.leaseTerm = leaseTerm(random, months);
+    machine.leaseTerm = makeTerm(random, months);
     machine.leaseEnds = machine.dateLeased.addMonths(months);
-    machine.monthlyPayment = monthlyPayment(random, kind);
+    machine.monthlyPayment = makePayment(random, kind);
 }
 
 } // namespace
@@ -205,7 +205,7 @@ DemoMachine DemoMachine::make(DemoRandom &random, const QDateTime &customerEnter
     const Kind &kind = kinds().at(std::size_t(random.weighted(KindWeights)));
     const Brand &brand = brands().at(std::size_t(random.weighted(BrandWeights)));
     machine.brand = brand.name;
-    machine.model = model(random, brand, kind);
+    machine.model = makeModel(random, brand, kind);
     machine.sn = random.chance(90) ? serialNumber(random, brand) : QString();
     if (random.chance(90))
         machine.provider = random.pick(providers());
@@ -213,9 +213,9 @@ DemoMachine DemoMachine::make(DemoRandom &random, const QDateTime &customerEnter
         lease(random, machine, kind);
     else
         machine.datePurchased = DemoCalendar::dayBetween(random, DemoCalendar::firstDay(), DemoCalendar::lastActivityDay());
-    machine.monthlyVolume = monthlyVolume(random, kind);
+    machine.monthlyVolume = makeVolume(random, kind);
     machine.satisfied = random.chance(80) ? QStringLiteral("Yes") : QStringLiteral("No");
-    machine.notes = notes(random);
+    machine.notes = makeNotes(random);
 
     // Stored once the customer was on file and the machine was there, whichever came later.
     const QDate acquired = machine.leased() ? machine.dateLeased : machine.datePurchased;

@@ -1,10 +1,7 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QStringList>
 #include <span>
-
-class QString;
-class QStringList;
 
 // The demo data's only source of chance. A generator of our own (a permuted congruential one)
 // rather than the standard distributions, whose results differ between library versions: the

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The command line of corvane-db: one command, one path and, for demo, how many customers.
+struct ToolArguments
+{
+    enum class Command { Create, Demo, Check, Help };
+
+    static constexpr int DefaultCustomers = 300;
+    static constexpr int MaxCustomers = 100000;
+
+    Command command = Command::Help;
+    QString path;
+    int customers = DefaultCustomers;
+
+    // The arguments after the program's name. Nothing when they do not make a command line;
+    // problem then says what is wrong, for the line above the usage text.
+    static std::optional<ToolArguments> parse(const QStringList &arguments, QString &problem);
+    static QString usage();
+};
