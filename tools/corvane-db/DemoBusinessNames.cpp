@@ -1,9 +1,9 @@
 #include "DemoBusinessNames.h"
 
-#include "db/CaseFold.h"
 #include "DemoPeople.h"
 #include "DemoPlaces.h"
 #include "DemoRandom.h"
+#include "db/CaseFold.h"
 
 #include <QStringList>
 #include <array>
@@ -19,7 +19,7 @@ struct Trade
 
 Trade trade(const char16_t *words, const char16_t *type)
 {
-    return {QString::fromUtf16(words), QString::fromUtf16(type)};
+    return { QString::fromUtf16(words), QString::fromUtf16(type) };
 }
 
 const std::vector<Trade> &trades()
@@ -129,22 +129,54 @@ const std::vector<Trade> &cityOffices()
 const QStringList &placeWords()
 {
     static const QStringList words {
-        QStringLiteral("Blue"),     QStringLiteral("Cedar"),    QStringLiteral("Silver"),
-        QStringLiteral("North"),    QStringLiteral("Golden"),   QStringLiteral("Maple"),
-        QStringLiteral("Summit"),   QStringLiteral("Harbor"),   QStringLiteral("River"),
-        QStringLiteral("Pine"),     QStringLiteral("Oak"),      QStringLiteral("Crystal"),
-        QStringLiteral("Eagle"),    QStringLiteral("Prairie"),  QStringLiteral("Lakeside"),
-        QStringLiteral("Granite"),  QStringLiteral("Willow"),   QStringLiteral("Sunrise"),
-        QStringLiteral("Heritage"), QStringLiteral("Liberty"),  QStringLiteral("Pioneer"),
-        QStringLiteral("Valley"),   QStringLiteral("Coastal"),  QStringLiteral("Evergreen"),
-        QStringLiteral("Highland"), QStringLiteral("Redwood"),  QStringLiteral("Meadow"),
-        QStringLiteral("Copper"),   QStringLiteral("Iron"),     QStringLiteral("Stone"),
-        QStringLiteral("Bright"),   QStringLiteral("Clear"),    QStringLiteral("Grand"),
-        QStringLiteral("Royal"),    QStringLiteral("Western"),  QStringLiteral("Southern"),
-        QStringLiteral("Central"),  QStringLiteral("Park"),     QStringLiteral("Aspen"),
-        QStringLiteral("Birch"),    QStringLiteral("Falcon"),   QStringLiteral("Juniper"),
-        QStringLiteral("Sierra"),   QStringLiteral("Bayou"),    QStringLiteral("Mesa"),
-        QStringLiteral("Canyon"),   QStringLiteral("Orchard"),  QStringLiteral("Lantern"),
+        QStringLiteral("Blue"),
+        QStringLiteral("Cedar"),
+        QStringLiteral("Silver"),
+        QStringLiteral("North"),
+        QStringLiteral("Golden"),
+        QStringLiteral("Maple"),
+        QStringLiteral("Summit"),
+        QStringLiteral("Harbor"),
+        QStringLiteral("River"),
+        QStringLiteral("Pine"),
+        QStringLiteral("Oak"),
+        QStringLiteral("Crystal"),
+        QStringLiteral("Eagle"),
+        QStringLiteral("Prairie"),
+        QStringLiteral("Lakeside"),
+        QStringLiteral("Granite"),
+        QStringLiteral("Willow"),
+        QStringLiteral("Sunrise"),
+        QStringLiteral("Heritage"),
+        QStringLiteral("Liberty"),
+        QStringLiteral("Pioneer"),
+        QStringLiteral("Valley"),
+        QStringLiteral("Coastal"),
+        QStringLiteral("Evergreen"),
+        QStringLiteral("Highland"),
+        QStringLiteral("Redwood"),
+        QStringLiteral("Meadow"),
+        QStringLiteral("Copper"),
+        QStringLiteral("Iron"),
+        QStringLiteral("Stone"),
+        QStringLiteral("Bright"),
+        QStringLiteral("Clear"),
+        QStringLiteral("Grand"),
+        QStringLiteral("Royal"),
+        QStringLiteral("Western"),
+        QStringLiteral("Southern"),
+        QStringLiteral("Central"),
+        QStringLiteral("Park"),
+        QStringLiteral("Aspen"),
+        QStringLiteral("Birch"),
+        QStringLiteral("Falcon"),
+        QStringLiteral("Juniper"),
+        QStringLiteral("Sierra"),
+        QStringLiteral("Bayou"),
+        QStringLiteral("Mesa"),
+        QStringLiteral("Canyon"),
+        QStringLiteral("Orchard"),
+        QStringLiteral("Lantern"),
     };
     return words;
 }
@@ -152,45 +184,76 @@ const QStringList &placeWords()
 const QStringList &landmarks()
 {
     static const QStringList words {
-        QStringLiteral("Ridge"),  QStringLiteral("Point"),  QStringLiteral("Creek"),
-        QStringLiteral("View"),   QStringLiteral("Brook"),  QStringLiteral("Field"),
-        QStringLiteral("Gate"),   QStringLiteral("Wood"),   QStringLiteral("Bay"),
-        QStringLiteral("Crest"),  QStringLiteral("Springs"), QStringLiteral("Haven"),
-        QStringLiteral("Grove"),  QStringLiteral("Falls"),  QStringLiteral("Bridge"),
-        QStringLiteral("Mill"),   QStringLiteral("Rock"),   QStringLiteral("Hollow"),
-        QStringLiteral("Trail"),  QStringLiteral("Square"), QStringLiteral("Landing"),
-        QStringLiteral("Heights"), QStringLiteral("Pointe"), QStringLiteral("Lake"),
-        QStringLiteral("Glen"),   QStringLiteral("Meadows"), QStringLiteral("Park"),
-        QStringLiteral("Crossing"), QStringLiteral("Hills"), QStringLiteral("Shore"),
-        QStringLiteral("Station"), QStringLiteral("Terrace"), QStringLiteral("Commons"),
-        QStringLiteral("Vista"),  QStringLiteral("Harbor"), QStringLiteral("Run"),
+        QStringLiteral("Ridge"),
+        QStringLiteral("Point"),
+        QStringLiteral("Creek"),
+        QStringLiteral("View"),
+        QStringLiteral("Brook"),
+        QStringLiteral("Field"),
+        QStringLiteral("Gate"),
+        QStringLiteral("Wood"),
+        QStringLiteral("Bay"),
+        QStringLiteral("Crest"),
+        QStringLiteral("Springs"),
+        QStringLiteral("Haven"),
+        QStringLiteral("Grove"),
+        QStringLiteral("Falls"),
+        QStringLiteral("Bridge"),
+        QStringLiteral("Mill"),
+        QStringLiteral("Rock"),
+        QStringLiteral("Hollow"),
+        QStringLiteral("Trail"),
+        QStringLiteral("Square"),
+        QStringLiteral("Landing"),
+        QStringLiteral("Heights"),
+        QStringLiteral("Pointe"),
+        QStringLiteral("Lake"),
+        QStringLiteral("Glen"),
+        QStringLiteral("Meadows"),
+        QStringLiteral("Park"),
+        QStringLiteral("Crossing"),
+        QStringLiteral("Hills"),
+        QStringLiteral("Shore"),
+        QStringLiteral("Station"),
+        QStringLiteral("Terrace"),
+        QStringLiteral("Commons"),
+        QStringLiteral("Vista"),
+        QStringLiteral("Harbor"),
+        QStringLiteral("Run"),
     };
     return words;
 }
 
 const QStringList &companySuffixes()
 {
-    static const QStringList words {QStringLiteral("Inc."), QStringLiteral("LLC"),
-                                    QStringLiteral("Co."),  QStringLiteral("Ltd."),
-                                    QStringLiteral("Group"), QStringLiteral("& Co.")};
+    static const QStringList words { QStringLiteral("Inc."), QStringLiteral("LLC"),
+        QStringLiteral("Co."), QStringLiteral("Ltd."), QStringLiteral("Group"),
+        QStringLiteral("& Co.") };
     return words;
 }
 
 const QStringList &families()
 {
-    static const QStringList words {QStringLiteral("Sons"), QStringLiteral("Söhne"),
-                                    QStringLiteral("Daughters"), QStringLiteral("Fils"),
-                                    QStringLiteral("Hijos")};
+    static const QStringList words { QStringLiteral("Sons"), QStringLiteral("Söhne"),
+        QStringLiteral("Daughters"), QStringLiteral("Fils"), QStringLiteral("Hijos") };
     return words;
 }
 
 const QStringList &flairs()
 {
     static const QStringList words {
-        QStringLiteral("Élan"),   QStringLiteral("Lumière"), QStringLiteral("Soleil"),
-        QStringLiteral("Olé"),    QStringLiteral("Crème"),   QStringLiteral("Bohème"),
-        QStringLiteral("Étoile"), QStringLiteral("Côte"),    QStringLiteral("Mañana"),
-        QStringLiteral("Noël"),   QStringLiteral("Fête"),    QStringLiteral("Rosé"),
+        QStringLiteral("Élan"),
+        QStringLiteral("Lumière"),
+        QStringLiteral("Soleil"),
+        QStringLiteral("Olé"),
+        QStringLiteral("Crème"),
+        QStringLiteral("Bohème"),
+        QStringLiteral("Étoile"),
+        QStringLiteral("Côte"),
+        QStringLiteral("Mañana"),
+        QStringLiteral("Noël"),
+        QStringLiteral("Fête"),
+        QStringLiteral("Rosé"),
     };
     return words;
 }
@@ -234,43 +297,45 @@ DemoBusiness DemoBusinessNames::next(DemoRandom &random)
 
 DemoBusiness DemoBusinessNames::compose(DemoRandom &random) const
 {
-    static constexpr std::array<int, 7> Patterns {24, 16, 28, 14, 5, 2, 11};
+    static constexpr std::array<int, 7> Patterns { 24, 16, 28, 14, 5, 2, 11 };
     const QStringList &surnames = DemoPeople::surnames();
     const auto space = QLatin1Char(' ');
     switch (random.weighted(Patterns)) {
     case 0: { // "O'Brien Dental"
         const Trade &t = pickFrom(random, trades());
-        return {random.pick(surnames) + space + t.words, t.type};
+        return { random.pick(surnames) + space + t.words, t.type };
     }
     case 1: { // "Hale & Porter LLP", "Núñez & Kim Eye Care"
         const QString first = random.pick(surnames);
         QString second = random.pick(surnames);
         while (second == first)
             second = random.pick(surnames);
-        const Trade &t = random.chance(40) ? pickFrom(random, partnerships()) : pickFrom(random, trades());
-        return {first + QStringLiteral(" & ") + second + space + t.words, t.type};
+        const Trade &t
+            = random.chance(40) ? pickFrom(random, partnerships()) : pickFrom(random, trades());
+        return { first + QStringLiteral(" & ") + second + space + t.words, t.type };
     }
     case 2: { // "Cedar Point Printing"
         const QString place = random.pick(placeWords()) + space + random.pick(landmarks());
         const Trade &t = pickFrom(random, trades());
-        return {place + space + t.words, t.type};
+        return { place + space + t.words, t.type };
     }
     case 3: { // "Garcia Auto Parts Inc."
         const Trade &t = pickFrom(random, trades());
-        return {random.pick(surnames) + space + t.words + space + random.pick(companySuffixes()), t.type};
+        return { random.pick(surnames) + space + t.words + space + random.pick(companySuffixes()),
+            t.type };
     }
     case 4: { // "Müller & Söhne"
         const Trade &t = pickFrom(random, trades());
-        return {random.pick(surnames) + QStringLiteral(" & ") + random.pick(families()), t.type};
+        return { random.pick(surnames) + QStringLiteral(" & ") + random.pick(families()), t.type };
     }
     case 5: // "Café Élan"
-        return {QStringLiteral("Café ") + random.pick(flairs()), QStringLiteral("Retail")};
+        return { QStringLiteral("Café ") + random.pick(flairs()), QStringLiteral("Retail") };
     default: { // "Coeur d'Alene Public Library"
         const DemoCity &city = DemoPlaces::pickCity(random);
         if (random.chance(8))
-            return {QStringLiteral("City of ") + city.name, QStringLiteral("Government"), &city};
+            return { QStringLiteral("City of ") + city.name, QStringLiteral("Government"), &city };
         const Trade &t = pickFrom(random, cityOffices());
-        return {city.name + space + t.words, t.type, &city};
+        return { city.name + space + t.words, t.type, &city };
     }
     }
 }

@@ -15,7 +15,8 @@ QDateTime duringOffice(DemoRandom &random, QDate day)
 {
     constexpr int OpensAt = 8 * 3600;
     constexpr int OfficeSeconds = 10 * 3600;
-    const QTime time = QTime::fromMSecsSinceStartOfDay((OpensAt + random.below(OfficeSeconds)) * 1000);
+    const QTime time
+        = QTime::fromMSecsSinceStartOfDay((OpensAt + random.below(OfficeSeconds)) * 1000);
     // UTC only so that the moment is the same wherever the file is made; it is written as the
     // bare day and time.
     return QDateTime(day, time, Qt::UTC);

@@ -10,13 +10,25 @@ class DemoRandom;
 // trying the program, lease ends and call backs fall on both sides of it.
 namespace DemoCalendar {
 
-inline QDate firstDay() { return {2019, 1, 2}; }
+inline QDate firstDay()
+{
+    return { 2019, 1, 2 };
+}
 // The last day a customer is taken on; later days belong to its machines and calls.
-inline QDate lastCustomerDay() { return {2025, 12, 31}; }
+inline QDate lastCustomerDay()
+{
+    return { 2025, 12, 31 };
+}
 // Machines are bought or leased and calls are made up to here.
-inline QDate lastActivityDay() { return {2026, 6, 30}; }
+inline QDate lastActivityDay()
+{
+    return { 2026, 6, 30 };
+}
 // No lease runs past this day.
-inline QDate lastLeaseEnd() { return {2028, 12, 31}; }
+inline QDate lastLeaseEnd()
+{
+    return { 2028, 12, 31 };
+}
 
 QDate dayBetween(DemoRandom &random, QDate first, QDate last);
 // A moment in office hours of the given day, to the second.

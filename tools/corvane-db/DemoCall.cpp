@@ -42,12 +42,13 @@ const QStringList &interests()
 }
 
 // Months from a call to its call back; six for most, as the office sets it by default.
-constexpr std::array<int, 5> CallBackMonths {6, 3, 12, 1, 9};
-constexpr std::array<int, 5> CallBackWeights {78, 8, 7, 4, 3};
+constexpr std::array<int, 5> CallBackMonths { 6, 3, 12, 1, 9 };
+constexpr std::array<int, 5> CallBackWeights { 78, 8, 7, 4, 3 };
 
 } // namespace
 
-std::vector<DemoCall> DemoCall::makeHistory(DemoRandom &random, const QDateTime &customerEntered, int count)
+std::vector<DemoCall> DemoCall::makeHistory(
+    DemoRandom &random, const QDateTime &customerEntered, int count)
 {
     const QDate first = customerEntered.date().addDays(1);
     const QDate last = std::max(first, DemoCalendar::lastActivityDay());
@@ -65,7 +66,8 @@ std::vector<DemoCall> DemoCall::makeHistory(DemoRandom &random, const QDateTime 
         DemoCall call;
         call.dateofCall = day;
         call.telemarketer = random.chance(70) ? usualCaller : random.pick(callers);
-        call.nextCallBack = day.addMonths(CallBackMonths[std::size_t(random.weighted(CallBackWeights))]);
+        call.nextCallBack
+            = day.addMonths(CallBackMonths[std::size_t(random.weighted(CallBackWeights))]);
         if (random.chance(92))
             call.interest = random.pick(interests());
         call.dateEntered = DemoCalendar::duringOffice(random, day);

@@ -18,5 +18,6 @@ struct DemoCall
 
     // The calls made to one customer since it was taken on, oldest first. Most are made by
     // the customer's usual caller and set the call back six months on.
-    static std::vector<DemoCall> makeHistory(DemoRandom &random, const QDateTime &customerEntered, int count);
+    static std::vector<DemoCall> makeHistory(
+        DemoRandom &random, const QDateTime &customerEntered, int count);
 };

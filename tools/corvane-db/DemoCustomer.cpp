@@ -23,15 +23,16 @@ QString domainEnding(const QString &type)
 
 QString email(DemoRandom &random, const QString &first, const QString &last, const QString &domain)
 {
-    const QString box = random.chance(60) ? DemoSlug::of(first) + QLatin1Char('.') + DemoSlug::of(last)
-                                          : DemoSlug::of(first).left(1) + DemoSlug::of(last);
+    const QString box = random.chance(60)
+        ? DemoSlug::of(first) + QLatin1Char('.') + DemoSlug::of(last)
+        : DemoSlug::of(first).left(1) + DemoSlug::of(last);
     // A long business name makes a long domain; cut it so that the address fits its column.
     const int room = TextWidth - int(box.size()) - 1;
     return box + QLatin1Char('@') + domain.right(room);
 }
 
-DemoContact contact(DemoRandom &random, const DemoCity &city, const QString &mainPhone,
-                    const QString &domain)
+DemoContact contact(
+    DemoRandom &random, const DemoCity &city, const QString &mainPhone, const QString &domain)
 {
     DemoContact person;
     const QString first = random.pick(DemoPeople::firstNames());
@@ -51,7 +52,8 @@ DemoContact contact(DemoRandom &random, const DemoCity &city, const QString &mai
 
 } // namespace
 
-DemoCustomer DemoCustomer::make(DemoRandom &random, const DemoBusiness &business, const QDateTime &entered)
+DemoCustomer DemoCustomer::make(
+    DemoRandom &random, const DemoBusiness &business, const QDateTime &entered)
 {
     DemoCustomer row;
     const DemoCity &city = business.city ? *business.city : DemoPlaces::pickCity(random);

@@ -33,5 +33,6 @@ struct DemoCustomer
     DemoContact contact2;
     QDateTime dateEntered;
 
-    static DemoCustomer make(DemoRandom &random, const DemoBusiness &business, const QDateTime &entered);
+    static DemoCustomer make(
+        DemoRandom &random, const DemoBusiness &business, const QDateTime &entered);
 };

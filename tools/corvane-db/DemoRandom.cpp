@@ -9,7 +9,8 @@ constexpr quint64 Multiplier = 6364136223846793005ULL;
 
 } // namespace
 
-DemoRandom::DemoRandom(quint64 seed) : m_increment((seed << 1) | 1U)
+DemoRandom::DemoRandom(quint64 seed)
+    : m_increment((seed << 1) | 1U)
 {
     // Two steps mix the seed in, so that neighbouring seeds do not start alike.
     next();
@@ -33,9 +34,15 @@ int DemoRandom::below(int count)
     return static_cast<int>((quint64(next()) * quint64(count)) >> 32U);
 }
 
-int DemoRandom::between(int low, int high) { return low + below(high - low + 1); }
+int DemoRandom::between(int low, int high)
+{
+    return low + below(high - low + 1);
+}
 
-bool DemoRandom::chance(int percent) { return below(100) < percent; }
+bool DemoRandom::chance(int percent)
+{
+    return below(100) < percent;
+}
 
 int DemoRandom::weighted(std::span<const int> weights)
 {
@@ -49,4 +56,7 @@ int DemoRandom::weighted(std::span<const int> weights)
     return static_cast<int>(weights.size()) - 1;
 }
 
-const QString &DemoRandom::pick(const QStringList &list) { return list.at(below(int(list.size()))); }
+const QString &DemoRandom::pick(const QStringList &list)
+{
+    return list.at(below(int(list.size())));
+}

@@ -17,8 +17,6 @@ QString spelledOut(QChar c)
     case u'æ':
     case u'Æ':
         return QStringLiteral("ae");
-    case u'&':
-        return QStringLiteral("and");
     default:
         return {};
     }

@@ -68,7 +68,8 @@ std::optional<ToolArguments> ToolArguments::parse(const QStringList &arguments, 
     bool countGiven = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
-        const bool customers = argument == CustomersOption || argument.startsWith(CustomersOption + QLatin1Char('='));
+        const bool customers = argument == CustomersOption
+            || argument.startsWith(CustomersOption + QLatin1Char('='));
         if (customers && parsed.command == Command::Demo) {
             if (countGiven) {
                 problem = QStringLiteral("%1 given twice").arg(CustomersOption);
@@ -112,16 +113,16 @@ std::optional<ToolArguments> ToolArguments::parse(const QStringList &arguments, 
 QString ToolArguments::usage()
 {
     return QStringLiteral(
-               "Usage: corvane-db create PATH\n"
-               "       corvane-db demo PATH [--customers N]\n"
-               "       corvane-db check PATH\n"
-               "\n"
-               "  create  make a new, empty database file at PATH\n"
-               "  demo    make a new database file at PATH holding N sample customers with their\n"
-               "          machines and calls (N from 1 to %1, default %2)\n"
-               "  check   check the database file at PATH and count the rows of its tables\n"
-               "\n"
-               "An existing file is never overwritten.\n")
+        "Usage: corvane-db create PATH\n"
+        "       corvane-db demo PATH [--customers N]\n"
+        "       corvane-db check PATH\n"
+        "\n"
+        "  create  make a new, empty database file at PATH\n"
+        "  demo    make a new database file at PATH holding N sample customers with their\n"
+        "          machines and calls (N from 1 to %1, default %2)\n"
+        "  check   check the database file at PATH and count the rows of its tables\n"
+        "\n"
+        "An existing file is never overwritten.\n")
         .arg(MaxCustomers)
         .arg(DefaultCustomers);
 }

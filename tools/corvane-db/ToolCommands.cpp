@@ -1,9 +1,9 @@
 #include "ToolCommands.h"
 
-#include "db/Database.h"
 #include "DemoGenerator.h"
-#include "db/Recordset.h"
 #include "ToolArguments.h"
+#include "db/Database.h"
+#include "db/Recordset.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -11,11 +11,12 @@
 
 namespace {
 
-constexpr std::array<const char *, 3> Tables {"Customer", "Equipment", "Telemarket"};
+constexpr std::array<const char *, 3> Tables { "Customer", "Equipment", "Telemarket" };
 
 qint64 rowCount(Database &db, const char *table)
 {
-    Recordset rows = db.openRecordset(QStringLiteral("SELECT Count(*) AS Rows FROM %1").arg(QLatin1String(table)));
+    Recordset rows = db.openRecordset(
+        QStringLiteral("SELECT Count(*) AS Rows FROM %1").arg(QLatin1String(table)));
     const qint64 count = rows.field(0).toLongLong();
     rows.close();
     return count;
@@ -42,7 +43,8 @@ int demo(const ToolArguments &arguments, QTextStream &out)
     }
     out << "created " << arguments.path << " with";
     for (const char *table : Tables)
-        out << ' ' << table << ": " << rowCount(*db, table) << (table == Tables.back() ? "\n" : ",");
+        out << ' ' << table << ": " << rowCount(*db, table)
+            << (table == Tables.back() ? "\n" : ",");
     return 0;
 }
 
@@ -52,7 +54,8 @@ int check(const ToolArguments &arguments, QTextStream &out)
     const QString result = db->integrityCheck();
     const bool ok = result == QLatin1String("ok");
     // The engine lists one problem a line; each is kept on a line of its own.
-    out << "integrity: " << QString(result).replace(QLatin1Char('\n'), QStringLiteral("\n  ")) << '\n';
+    out << "integrity: " << QString(result).replace(QLatin1Char('\n'), QStringLiteral("\n  "))
+        << '\n';
     for (const char *table : Tables)
         out << table << ": " << rowCount(*db, table) << '\n';
     return ok ? 0 : 1;

@@ -1,7 +1,7 @@
 // corvane-db: makes, fills and checks the program's database files from the command line.
-#include "db/DbError.h"
 #include "ToolArguments.h"
 #include "ToolCommands.h"
+#include "db/DbError.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -14,7 +14,8 @@ int main(int argc, char **argv)
     QTextStream err(stderr);
 
     QString problem;
-    const std::optional<ToolArguments> arguments = ToolArguments::parse(app.arguments().mid(1), problem);
+    const std::optional<ToolArguments> arguments
+        = ToolArguments::parse(app.arguments().mid(1), problem);
     if (!arguments) {
         err << "corvane-db: " << problem << "\n\n" << ToolArguments::usage();
         return 2;
