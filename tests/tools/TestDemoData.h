@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "db/Database.h"
+
+// What the demo generator writes, read back from a file of its own.
+class TestDemoData : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void sameArgumentsSameRows();
+    void otherSeedOtherRows();
+    void countsPerCustomer();
+    void namesUniqueIgnoringCase();
+    void namesHaveApostrophesAndAccents();
+    void textColumnsAreNeverNull_data();
+    void textColumnsAreNeverNull();
+    void datesInTheDemoYears_data();
+    void datesInTheDemoYears();
+    void leasedAndPurchasedMachines();
+    void callsAndCallBacks();
+    void rowsEnteredAfterTheirCustomer();
+    void typesAndCities();
+    void negativeOrZeroCount();
+    void failedLoadLeavesTheFileAsItWas();
+
+private:
+    std::unique_ptr<Database> freshDatabase(const QString &name);
+    QTemporaryDir m_dir;
+    std::unique_ptr<Database> m_db;
+};
