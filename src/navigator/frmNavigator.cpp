@@ -22,6 +22,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -55,6 +56,21 @@ QPushButton *button(QWidget *parent, const char *name, const char *text, int lef
     widget->setText(QLatin1String(text));
     widget->setAutoDefault(false);
     return widget;
+}
+
+// The designed sizes fit the designed font; a caption that needs more room grows away from the
+// field it belongs to, so that no caption is cut off.
+void fitCaption(QWidget *caption, bool growLeft)
+{
+    const int needed = caption->sizeHint().width();
+    QRect r = caption->geometry();
+    if (needed <= r.width())
+        return;
+    if (growLeft)
+        r.setLeft(std::max(0, r.right() + 1 - needed));
+    else
+        r.setWidth(needed);
+    caption->setGeometry(r);
 }
 
 // A label names the field it stands before, for the keyboard and for screen readers.
@@ -141,6 +157,11 @@ void frmNavigator::buildCriteriaFrame()
     txtSearch2 = place<QLineEdit>(f, "txtSearch2", 7440, 1200, 1815, 285);
     pair(Label5, txtSearch);
     txtSearch2->setAccessibleName(QStringLiteral("Search: and"));
+
+    for (QLabel *caption : {Label3, Label4, Label1, Label7, Label5})
+        fitCaption(caption, true);
+    for (QWidget *caption : std::initializer_list<QWidget *>{chkLeaseEnds, chkCallBack, Label2, Label6, Label8})
+        fitCaption(caption, false);
 
     btnFind = button(f, "btnFind", "Search", 120);
     btnClear = button(f, "btnClear", "Clear", 1440);
