@@ -34,7 +34,7 @@ QStringList rows(Database &db, const QString &table)
 QStringList allTables(Database &db)
 {
     QStringList lines;
-    for (const char *table : {"Customer", "Equipment", "Telemarket"})
+    for (const char *table : { "Customer", "Equipment", "Telemarket" })
         lines << QString::fromLatin1(table) << rows(db, QString::fromLatin1(table));
     return lines;
 }
@@ -53,6 +53,9 @@ std::vector<QVariantList> select(Database &db, const QString &sql)
     return result;
 }
 
-qint64 count(Database &db, const QString &sql) { return select(db, sql).at(0).at(0).toLongLong(); }
+qint64 count(Database &db, const QString &sql)
+{
+    return select(db, sql).at(0).at(0).toLongLong();
+}
 
 } // namespace TableDump

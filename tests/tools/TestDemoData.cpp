@@ -36,7 +36,8 @@ QString folded(const QString &text)
 QHash<QString, QDateTime> customersEntered(Database &db)
 {
     QHash<QString, QDateTime> entered;
-    for (const QVariantList &row : TableDump::select(db, QStringLiteral("SELECT Customer, DateEntered FROM Customer")))
+    for (const QVariantList &row :
+        TableDump::select(db, QStringLiteral("SELECT Customer, DateEntered FROM Customer")))
         entered.insert(row.at(0).toString(), row.at(1).toDateTime());
     return entered;
 }
@@ -66,33 +67,50 @@ void TestDemoData::otherSeedOtherRows()
 {
     auto other = freshDatabase(QStringLiteral("other-seed.db"));
     generateDemoData(*other, Customers, 2);
-    QVERIFY(TableDump::rows(*other, QStringLiteral("Customer")) != TableDump::rows(*m_db, QStringLiteral("Customer")));
-    QVERIFY(TableDump::rows(*other, QStringLiteral("Telemarket")) != TableDump::rows(*m_db, QStringLiteral("Telemarket")));
+    QVERIFY(TableDump::rows(*other, QStringLiteral("Customer"))
+        != TableDump::rows(*m_db, QStringLiteral("Customer")));
+    QVERIFY(TableDump::rows(*other, QStringLiteral("Telemarket"))
+        != TableDump::rows(*m_db, QStringLiteral("Telemarket")));
 }
 
 void TestDemoData::countsPerCustomer()
 {
-    const double machines = double(TableDump::count(*m_db, QStringLiteral("SELECT Count(*) FROM Equipment"))) / Customers;
-    const double calls = double(TableDump::count(*m_db, QStringLiteral("SELECT Count(*) FROM Telemarket"))) / Customers;
+    const double machines
+        = double(TableDump::count(*m_db, QStringLiteral("SELECT Count(*) FROM Equipment")))
+        / Customers;
+    const double calls
+        = double(TableDump::count(*m_db, QStringLiteral("SELECT Count(*) FROM Telemarket")))
+        / Customers;
     QVERIFY2(machines > 2.7 && machines < 3.3, qPrintable(QString::number(machines)));
     QVERIFY2(calls > 4.6 && calls < 5.4, qPrintable(QString::number(calls)));
 
-    const qint64 withoutMachines = TableDump::count(
-        *m_db, QStringLiteral("SELECT Count(*) FROM Customer WHERE Customer NOT IN (SELECT Customer FROM Equipment)"));
-    const qint64 withoutCalls = TableDump::count(
-        *m_db, QStringLiteral("SELECT Count(*) FROM Customer WHERE Customer NOT IN (SELECT Customer FROM Telemarket)"));
-    QVERIFY2(withoutMachines > Customers / 20 && withoutMachines < Customers / 4, qPrintable(QString::number(withoutMachines)));
-    QVERIFY2(withoutCalls > Customers / 30 && withoutCalls < Customers / 5, qPrintable(QString::number(withoutCalls)));
+    const qint64 withoutMachines = TableDump::count(*m_db,
+        QStringLiteral("SELECT Count(*) FROM Customer WHERE Customer NOT IN (SELECT Customer FROM "
+                       "Equipment)"));
+    const qint64 withoutCalls = TableDump::count(*m_db,
+        QStringLiteral("SELECT Count(*) FROM Customer WHERE Customer NOT IN (SELECT Customer FROM "
+                       "Telemarket)"));
+    QVERIFY2(withoutMachines > Customers / 20 && withoutMachines < Customers / 4,
+        qPrintable(QString::number(withoutMachines)));
+    QVERIFY2(withoutCalls > Customers / 30 && withoutCalls < Customers / 5,
+        qPrintable(QString::number(withoutCalls)));
 
     // Every machine and call belongs to a customer of the file, spelt the same.
-    QCOMPARE(TableDump::count(*m_db, QStringLiteral("SELECT Count(*) FROM Equipment WHERE Customer NOT IN (SELECT Customer FROM Customer)")), qint64(0));
-    QCOMPARE(TableDump::count(*m_db, QStringLiteral("SELECT Count(*) FROM Telemarket WHERE Customer NOT IN (SELECT Customer FROM Customer)")), qint64(0));
+    QCOMPARE(TableDump::count(*m_db,
+                 QStringLiteral("SELECT Count(*) FROM Equipment WHERE Customer NOT IN (SELECT "
+                                "Customer FROM Customer)")),
+        qint64(0));
+    QCOMPARE(TableDump::count(*m_db,
+                 QStringLiteral("SELECT Count(*) FROM Telemarket WHERE Customer NOT IN (SELECT "
+                                "Customer FROM Customer)")),
+        qint64(0));
 }
 
 void TestDemoData::namesUniqueIgnoringCase()
 {
     QSet<QString> seen;
-    for (const QVariantList &row : TableDump::select(*m_db, QStringLiteral("SELECT Customer FROM Customer"))) {
+    for (const QVariantList &row :
+        TableDump::select(*m_db, QStringLiteral("SELECT Customer FROM Customer"))) {
         const QString name = row.at(0).toString();
         QVERIFY2(!name.isEmpty() && name.size() <= 50, qPrintable(name));
         QVERIFY2(name == name.trimmed(), qPrintable(name));
@@ -106,10 +124,12 @@ void TestDemoData::namesHaveApostrophesAndAccents()
 {
     int apostrophes = 0;
     int accents = 0;
-    for (const QVariantList &row : TableDump::select(*m_db, QStringLiteral("SELECT Customer FROM Customer"))) {
+    for (const QVariantList &row :
+        TableDump::select(*m_db, QStringLiteral("SELECT Customer FROM Customer"))) {
         const QString name = row.at(0).toString();
         apostrophes += name.contains(QLatin1Char('\''));
-        accents += std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() > 0x7f; });
+        accents
+            += std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() > 0x7f; });
     }
     QVERIFY2(apostrophes > Customers / 100, qPrintable(QString::number(apostrophes)));
     QVERIFY2(accents > Customers / 50, qPrintable(QString::number(accents)));
@@ -121,10 +141,12 @@ void TestDemoData::textColumnsAreNeverNull_data()
     QTest::addColumn<QString>("column");
     for (const Schema::Table &table : Schema::tables()) {
         for (const Schema::Column &column : table.columns) {
-            const bool text = column.type == Schema::ColumnType::Text || column.type == Schema::ColumnType::LongText;
+            const bool text = column.type == Schema::ColumnType::Text
+                || column.type == Schema::ColumnType::LongText;
             // The lease term is the one text column a purchased machine leaves Null.
             if (text && column.name != QLatin1String("LeaseTerm"))
-                QTest::addRow("%s.%s", qPrintable(table.name), qPrintable(column.name)) << table.name << column.name;
+                QTest::addRow("%s.%s", qPrintable(table.name), qPrintable(column.name))
+                    << table.name << column.name;
         }
     }
 }
@@ -133,8 +155,13 @@ void TestDemoData::textColumnsAreNeverNull()
 {
     QFETCH(QString, table);
     QFETCH(QString, column);
-    QCOMPARE(TableDump::count(*m_db, QStringLiteral("SELECT Count(*) FROM %1 WHERE %2 IS NULL").arg(table, column)), qint64(0));
-    QCOMPARE(TableDump::count(*m_db, QStringLiteral("SELECT Count(*) FROM %1 WHERE typeof(%2) <> 'text'").arg(table, column)), qint64(0));
+    QCOMPARE(TableDump::count(*m_db,
+                 QStringLiteral("SELECT Count(*) FROM %1 WHERE %2 IS NULL").arg(table, column)),
+        qint64(0));
+    QCOMPARE(TableDump::count(*m_db,
+                 QStringLiteral("SELECT Count(*) FROM %1 WHERE typeof(%2) <> 'text'")
+                     .arg(table, column)),
+        qint64(0));
 }
 
 void TestDemoData::datesInTheDemoYears_data()
@@ -142,14 +169,22 @@ void TestDemoData::datesInTheDemoYears_data()
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("column");
     QTest::addColumn<bool>("nullable");
-    QTest::newRow("Customer.DateEntered") << "Customer" << "DateEntered" << false;
-    QTest::newRow("Equipment.DatePurchased") << "Equipment" << "DatePurchased" << true;
-    QTest::newRow("Equipment.DateLeased") << "Equipment" << "DateLeased" << true;
-    QTest::newRow("Equipment.LeaseEnds") << "Equipment" << "LeaseEnds" << true;
-    QTest::newRow("Equipment.DateEntered") << "Equipment" << "DateEntered" << false;
-    QTest::newRow("Telemarket.DateofCall") << "Telemarket" << "DateofCall" << false;
-    QTest::newRow("Telemarket.NextCallBack") << "Telemarket" << "NextCallBack" << false;
-    QTest::newRow("Telemarket.DateEntered") << "Telemarket" << "DateEntered" << false;
+    QTest::newRow("Customer.DateEntered") << "Customer"
+                                          << "DateEntered" << false;
+    QTest::newRow("Equipment.DatePurchased") << "Equipment"
+                                             << "DatePurchased" << true;
+    QTest::newRow("Equipment.DateLeased") << "Equipment"
+                                          << "DateLeased" << true;
+    QTest::newRow("Equipment.LeaseEnds") << "Equipment"
+                                         << "LeaseEnds" << true;
+    QTest::newRow("Equipment.DateEntered") << "Equipment"
+                                           << "DateEntered" << false;
+    QTest::newRow("Telemarket.DateofCall") << "Telemarket"
+                                           << "DateofCall" << false;
+    QTest::newRow("Telemarket.NextCallBack") << "Telemarket"
+                                             << "NextCallBack" << false;
+    QTest::newRow("Telemarket.DateEntered") << "Telemarket"
+                                            << "DateEntered" << false;
 }
 
 void TestDemoData::datesInTheDemoYears()
@@ -160,16 +195,19 @@ void TestDemoData::datesInTheDemoYears()
     int nulls = 0;
     int beforeNow = 0;
     int afterNow = 0;
-    const auto rows = TableDump::select(*m_db, QStringLiteral("SELECT %1 FROM %2").arg(column, table));
+    const auto rows
+        = TableDump::select(*m_db, QStringLiteral("SELECT %1 FROM %2").arg(column, table));
     for (const QVariantList &row : rows) {
         if (row.at(0).isNull()) {
             ++nulls;
             continue;
         }
         // Dates read back as dates: the column holds ISO text the engine layer understands.
-        const QDate day = row.at(0).typeId() == QMetaType::QDateTime ? row.at(0).toDateTime().date() : row.at(0).toDate();
+        const QDate day = row.at(0).typeId() == QMetaType::QDateTime ? row.at(0).toDateTime().date()
+                                                                     : row.at(0).toDate();
         QVERIFY2(day.isValid(), qPrintable(row.at(0).toString()));
-        QVERIFY2(day >= QDate(2019, 1, 1) && day <= QDate(2028, 12, 31), qPrintable(day.toString(Qt::ISODate)));
+        QVERIFY2(day >= QDate(2019, 1, 1) && day <= QDate(2028, 12, 31),
+            qPrintable(day.toString(Qt::ISODate)));
         (day < QDate(2025, 1, 1) ? beforeNow : afterNow) += 1;
     }
     QVERIFY(nullable || nulls == 0);
@@ -177,7 +215,8 @@ void TestDemoData::datesInTheDemoYears()
     QVERIFY(beforeNow > 0);
     if (column != QLatin1String("DateEntered") && column != QLatin1String("DatePurchased")
         && column != QLatin1String("DateLeased"))
-        QVERIFY2(afterNow > int(rows.size() - nulls) / 10, "the data should reach the years around today");
+        QVERIFY2(afterNow > int(rows.size() - nulls) / 10,
+            "the data should reach the years around today");
 }
 
 void TestDemoData::leasedAndPurchasedMachines()
@@ -185,11 +224,13 @@ void TestDemoData::leasedAndPurchasedMachines()
     static const QRegularExpression term(QStringLiteral("^(\\d+)( months| Months| mo)?$"));
     int leased = 0;
     int purchased = 0;
-    const auto rows = TableDump::select(
-        *m_db, QStringLiteral("SELECT DatePurchased, DateLeased, LeaseTerm, LeaseEnds, MonthlyPayment, Brand, Satisfied FROM Equipment"));
+    const auto rows = TableDump::select(*m_db,
+        QStringLiteral("SELECT DatePurchased, DateLeased, LeaseTerm, LeaseEnds, MonthlyPayment, "
+                       "Brand, Satisfied FROM Equipment"));
     for (const QVariantList &row : rows) {
         QVERIFY(!row.at(5).toString().isEmpty());
-        QVERIFY(row.at(6).toString() == QLatin1String("Yes") || row.at(6).toString() == QLatin1String("No"));
+        QVERIFY(row.at(6).toString() == QLatin1String("Yes")
+            || row.at(6).toString() == QLatin1String("No"));
         if (row.at(1).isNull()) {
             ++purchased;
             QVERIFY(row.at(0).toDate().isValid());
@@ -217,7 +258,9 @@ void TestDemoData::callsAndCallBacks()
 {
     QSet<QString> callers;
     int sixMonths = 0;
-    const auto rows = TableDump::select(*m_db, QStringLiteral("SELECT DateofCall, Telemarketer, NextCallBack, DateEntered FROM Telemarket"));
+    const auto rows = TableDump::select(*m_db,
+        QStringLiteral(
+            "SELECT DateofCall, Telemarketer, NextCallBack, DateEntered FROM Telemarket"));
     for (const QVariantList &row : rows) {
         const QDate call = row.at(0).toDate();
         const QDate back = row.at(2).toDate();
@@ -235,8 +278,10 @@ void TestDemoData::callsAndCallBacks()
 void TestDemoData::rowsEnteredAfterTheirCustomer()
 {
     const QHash<QString, QDateTime> entered = customersEntered(*m_db);
-    for (const char *table : {"Equipment", "Telemarket"}) {
-        for (const QVariantList &row : TableDump::select(*m_db, QStringLiteral("SELECT Customer, DateEntered FROM %1").arg(QLatin1String(table)))) {
+    for (const char *table : { "Equipment", "Telemarket" }) {
+        for (const QVariantList &row :
+            TableDump::select(*m_db,
+                QStringLiteral("SELECT Customer, DateEntered FROM %1").arg(QLatin1String(table)))) {
             const QDateTime customer = entered.value(row.at(0).toString());
             QVERIFY2(row.at(1).toDateTime() > customer, qPrintable(row.at(0).toString()));
         }
@@ -245,14 +290,18 @@ void TestDemoData::rowsEnteredAfterTheirCustomer()
 
 void TestDemoData::typesAndCities()
 {
-    static const QStringList types {"Retail", "Medical", "Legal", "Education", "Government", "Manufacturing", "Non-Profit"};
+    static const QStringList types { "Retail", "Medical", "Legal", "Education", "Government",
+        "Manufacturing", "Non-Profit" };
     QHash<QString, int> typeCounts;
     QHash<QString, int> cityCounts;
-    for (const QVariantList &row : TableDump::select(*m_db, QStringLiteral("SELECT Type, City, State, Zip FROM Customer"))) {
+    for (const QVariantList &row :
+        TableDump::select(*m_db, QStringLiteral("SELECT Type, City, State, Zip FROM Customer"))) {
         typeCounts[row.at(0).toString()] += 1;
         cityCounts[row.at(1).toString() + QLatin1Char(',') + row.at(2).toString()] += 1;
-        QVERIFY2(QRegularExpression(QStringLiteral("^\\d{5}(-\\d{4})?$")).match(row.at(3).toString()).hasMatch(),
-                 qPrintable(row.at(3).toString()));
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d{5}(-\\d{4})?$"))
+                     .match(row.at(3).toString())
+                     .hasMatch(),
+            qPrintable(row.at(3).toString()));
     }
     for (const QString &type : typeCounts.keys())
         QVERIFY2(type.isEmpty() || types.contains(type), qPrintable(type));
@@ -271,7 +320,7 @@ void TestDemoData::negativeOrZeroCount()
 {
     auto db = freshDatabase(QStringLiteral("zero.db"));
     generateDemoData(*db, 0);
-    QVERIFY(TableDump::allTables(*db) == (QStringList {"Customer", "Equipment", "Telemarket"}));
+    QVERIFY(TableDump::allTables(*db) == (QStringList { "Customer", "Equipment", "Telemarket" }));
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, generateDemoData(*db, -1));
 }
 
@@ -279,12 +328,16 @@ void TestDemoData::failedLoadLeavesTheFileAsItWas()
 {
     auto probe = freshDatabase(QStringLiteral("probe.db"));
     generateDemoData(*probe, 1);
-    const QString first = TableDump::select(*probe, QStringLiteral("SELECT Customer FROM Customer")).at(0).at(0).toString();
+    const QString first = TableDump::select(*probe, QStringLiteral("SELECT Customer FROM Customer"))
+                              .at(0)
+                              .at(0)
+                              .toString();
 
     // The same name in other letter case is there already: the load must fail as a whole.
     auto db = freshDatabase(QStringLiteral("taken.db"));
     const auto insert = [&db](const QString &name) {
-        PreparedStatement statement(*db, QStringLiteral("INSERT INTO Customer (Customer) VALUES (?)"));
+        PreparedStatement statement(
+            *db, QStringLiteral("INSERT INTO Customer (Customer) VALUES (?)"));
         statement.bind(1, name);
         statement.execute();
     };
@@ -295,7 +348,12 @@ void TestDemoData::failedLoadLeavesTheFileAsItWas()
     QCOMPARE(TableDump::allTables(*db), before);
 
     // The indexes taken away for the load are back.
-    QCOMPARE(TableDump::count(*db, QStringLiteral("SELECT Count(*) FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL")),
-             TableDump::count(*probe, QStringLiteral("SELECT Count(*) FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL")));
+    QCOMPARE(
+        TableDump::count(*db,
+            QStringLiteral(
+                "SELECT Count(*) FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL")),
+        TableDump::count(*probe,
+            QStringLiteral(
+                "SELECT Count(*) FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL")));
     QVERIFY_THROWS_EXCEPTION(DbError, insert(first.toLower()));
 }

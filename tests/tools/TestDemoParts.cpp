@@ -13,15 +13,24 @@ void TestDemoParts::slugs_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("slug");
-    QTest::newRow("apostrophe") << "O'Brien Dental" << "obriendental";
-    QTest::newRow("umlauts and ampersand") << "Müller & Söhne" << "mullersohne";
-    QTest::newRow("acute capital") << "Café Élan" << "cafeelan";
-    QTest::newRow("stroke") << "Łukasik" << "lukasik";
-    QTest::newRow("slashed o") << "Østergaard" << "ostergaard";
-    QTest::newRow("sharp s") << "Weiß" << "weiss";
-    QTest::newRow("caron and cedilla") << "Dvořák Gonçalves" << "dvorakgoncalves";
-    QTest::newRow("digits and dots") << "St. Louis 2nd St." << "stlouis2ndst";
-    QTest::newRow("nothing left") << "& - '" << "";
+    QTest::newRow("apostrophe") << "O'Brien Dental"
+                                << "obriendental";
+    QTest::newRow("umlauts and ampersand") << "Müller & Söhne"
+                                           << "mullersohne";
+    QTest::newRow("acute capital") << "Café Élan"
+                                   << "cafeelan";
+    QTest::newRow("stroke") << "Łukasik"
+                            << "lukasik";
+    QTest::newRow("slashed o") << "Østergaard"
+                               << "ostergaard";
+    QTest::newRow("sharp s") << "Weiß"
+                             << "weiss";
+    QTest::newRow("caron and cedilla") << "Dvořák Gonçalves"
+                                       << "dvorakgoncalves";
+    QTest::newRow("digits and dots") << "St. Louis 2nd St."
+                                     << "stlouis2ndst";
+    QTest::newRow("nothing left") << "& - '"
+                                  << "";
 }
 
 void TestDemoParts::slugs()
@@ -61,14 +70,15 @@ void TestDemoParts::randomStaysInRange()
 
 void TestDemoParts::weightsOfZeroNeverChosen()
 {
-    static constexpr std::array<int, 5> Weights {0, 3, 0, 1, 0};
+    static constexpr std::array<int, 5> Weights { 0, 3, 0, 1, 0 };
     DemoRandom random(11);
     std::array<int, 5> picked {};
     for (int i = 0; i < 40000; ++i)
         ++picked[std::size_t(random.weighted(Weights))];
     QCOMPARE(picked[0] + picked[2] + picked[4], 0);
     // Three to one, within a few per cent.
-    QVERIFY2(picked[1] > 2.8 * picked[3] && picked[1] < 3.2 * picked[3], qPrintable(QString::number(picked[1])));
+    QVERIFY2(picked[1] > 2.8 * picked[3] && picked[1] < 3.2 * picked[3],
+        qPrintable(QString::number(picked[1])));
 }
 
 void TestDemoParts::hundredThousandNamesStayUnique()

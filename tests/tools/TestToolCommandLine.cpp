@@ -2,8 +2,8 @@
 
 #include "ToolProcess.h"
 
-#include <QRegularExpression>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -20,48 +20,53 @@ void TestToolCommandLine::refusesBadArguments_data()
     QTest::addColumn<QString>("problem");
 
     QTest::newRow("no command") << QStringList {} << "no command given";
-    QTest::newRow("unknown command") << QStringList {"make", PathMark} << "unknown command \"make\"";
-    QTest::newRow("command in capitals") << QStringList {"CREATE", PathMark} << "unknown command \"CREATE\"";
-    QTest::newRow("help with more") << QStringList {"--help", "create"} << "unknown command \"--help\"";
-    QTest::newRow("create without path") << QStringList {"create"} << "create needs the PATH";
-    QTest::newRow("create with empty path") << QStringList {"create", ""} << "create needs the PATH";
-    QTest::newRow("create with two paths") << QStringList {"create", PathMark, "other.db"}
-                                           << "unexpected argument \"other.db\"";
-    QTest::newRow("create with count") << QStringList {"create", PathMark, "--customers", "5"}
+    QTest::newRow("unknown command")
+        << QStringList { "make", PathMark } << "unknown command \"make\"";
+    QTest::newRow("command in capitals")
+        << QStringList { "CREATE", PathMark } << "unknown command \"CREATE\"";
+    QTest::newRow("help with more")
+        << QStringList { "--help", "create" } << "unknown command \"--help\"";
+    QTest::newRow("create without path") << QStringList { "create" } << "create needs the PATH";
+    QTest::newRow("create with empty path")
+        << QStringList { "create", "" } << "create needs the PATH";
+    QTest::newRow("create with two paths")
+        << QStringList { "create", PathMark, "other.db" } << "unexpected argument \"other.db\"";
+    QTest::newRow("create with count") << QStringList { "create", PathMark, "--customers", "5" }
                                        << "unknown option \"--customers\" for create";
-    QTest::newRow("check without path") << QStringList {"check"} << "check needs the PATH";
-    QTest::newRow("check with two paths") << QStringList {"check", PathMark, PathMark}
-                                          << "unexpected argument";
-    QTest::newRow("demo without path") << QStringList {"demo"} << "demo needs the PATH";
-    QTest::newRow("demo with count only") << QStringList {"demo", "--customers", "5"} << "demo needs the PATH";
-    QTest::newRow("demo unknown option") << QStringList {"demo", PathMark, "--force"}
-                                         << "unknown option \"--force\" for demo";
-    QTest::newRow("count missing") << QStringList {"demo", PathMark, "--customers"}
-                                   << "--customers needs a number";
-    QTest::newRow("count empty") << QStringList {"demo", PathMark, "--customers="}
+    QTest::newRow("check without path") << QStringList { "check" } << "check needs the PATH";
+    QTest::newRow("check with two paths")
+        << QStringList { "check", PathMark, PathMark } << "unexpected argument";
+    QTest::newRow("demo without path") << QStringList { "demo" } << "demo needs the PATH";
+    QTest::newRow("demo with count only")
+        << QStringList { "demo", "--customers", "5" } << "demo needs the PATH";
+    QTest::newRow("demo unknown option")
+        << QStringList { "demo", PathMark, "--force" } << "unknown option \"--force\" for demo";
+    QTest::newRow("count missing")
+        << QStringList { "demo", PathMark, "--customers" } << "--customers needs a number";
+    QTest::newRow("count empty") << QStringList { "demo", PathMark, "--customers=" }
                                  << "--customers needs a whole number, not \"\"";
-    QTest::newRow("count not a number") << QStringList {"demo", PathMark, "--customers", "many"}
+    QTest::newRow("count not a number") << QStringList { "demo", PathMark, "--customers", "many" }
                                         << "--customers needs a whole number, not \"many\"";
-    QTest::newRow("count with letters") << QStringList {"demo", PathMark, "--customers", "12x"}
-                                        << "needs a whole number";
-    QTest::newRow("count with sign") << QStringList {"demo", PathMark, "--customers", "+5"}
-                                     << "needs a whole number";
-    QTest::newRow("count negative") << QStringList {"demo", PathMark, "--customers", "-5"}
-                                    << "needs a whole number";
-    QTest::newRow("count with blank") << QStringList {"demo", PathMark, "--customers", " 5"}
-                                      << "needs a whole number";
-    QTest::newRow("count fraction") << QStringList {"demo", PathMark, "--customers=2.5"}
-                                    << "needs a whole number";
-    QTest::newRow("count zero") << QStringList {"demo", PathMark, "--customers", "0"}
+    QTest::newRow("count with letters")
+        << QStringList { "demo", PathMark, "--customers", "12x" } << "needs a whole number";
+    QTest::newRow("count with sign")
+        << QStringList { "demo", PathMark, "--customers", "+5" } << "needs a whole number";
+    QTest::newRow("count negative")
+        << QStringList { "demo", PathMark, "--customers", "-5" } << "needs a whole number";
+    QTest::newRow("count with blank")
+        << QStringList { "demo", PathMark, "--customers", " 5" } << "needs a whole number";
+    QTest::newRow("count fraction")
+        << QStringList { "demo", PathMark, "--customers=2.5" } << "needs a whole number";
+    QTest::newRow("count zero") << QStringList { "demo", PathMark, "--customers", "0" }
                                 << "--customers must be from 1 to 100000, not 0";
-    QTest::newRow("count one too many") << QStringList {"demo", PathMark, "--customers", "100001"}
+    QTest::newRow("count one too many") << QStringList { "demo", PathMark, "--customers", "100001" }
                                         << "must be from 1 to 100000, not 100001";
-    QTest::newRow("count past int") << QStringList {"demo", PathMark, "--customers", "99999999999"}
-                                    << "must be from 1 to 100000";
-    QTest::newRow("count twice") << QStringList {"demo", PathMark, "--customers", "5", "--customers=6"}
-                                 << "--customers given twice";
-    QTest::newRow("demo with two paths") << QStringList {"demo", PathMark, "--customers", "5", "x.db"}
-                                         << "unexpected argument \"x.db\"";
+    QTest::newRow("count past int") << QStringList { "demo", PathMark, "--customers",
+        "99999999999" } << "must be from 1 to 100000";
+    QTest::newRow("count twice") << QStringList { "demo", PathMark, "--customers", "5",
+        "--customers=6" } << "--customers given twice";
+    QTest::newRow("demo with two paths") << QStringList { "demo", PathMark, "--customers", "5",
+        "x.db" } << "unexpected argument \"x.db\"";
 }
 
 void TestToolCommandLine::refusesBadArguments()
@@ -69,7 +74,9 @@ void TestToolCommandLine::refusesBadArguments()
     QFETCH(QStringList, arguments);
     QFETCH(QString, problem);
     QVERIFY(m_dir.isValid());
-    const QString path = m_dir.filePath(QStringLiteral("refused.db"));
+    // A file of the row's own, so that a row wrongly accepted cannot spoil the next.
+    const QString path
+        = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".db"));
     arguments.replaceInStrings(QRegularExpression(QStringLiteral("^@$")), path);
 
     const ToolRun run = ToolRun::of(arguments);
@@ -87,33 +94,35 @@ void TestToolCommandLine::acceptsCustomerCountForms_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("customers");
 
-    QTest::newRow("default") << QStringList {"demo", PathMark} << 300;
-    QTest::newRow("count after path") << QStringList {"demo", PathMark, "--customers", "7"} << 7;
-    QTest::newRow("count before path") << QStringList {"demo", "--customers", "8", PathMark} << 8;
-    QTest::newRow("count joined") << QStringList {"demo", PathMark, "--customers=9"} << 9;
-    QTest::newRow("smallest") << QStringList {"demo", PathMark, "--customers", "1"} << 1;
-    QTest::newRow("leading zero") << QStringList {"demo", PathMark, "--customers", "012"} << 12;
+    QTest::newRow("default") << QStringList { "demo", PathMark } << 300;
+    QTest::newRow("count after path") << QStringList { "demo", PathMark, "--customers", "7" } << 7;
+    QTest::newRow("count before path") << QStringList { "demo", "--customers", "8", PathMark } << 8;
+    QTest::newRow("count joined") << QStringList { "demo", PathMark, "--customers=9" } << 9;
+    QTest::newRow("smallest") << QStringList { "demo", PathMark, "--customers", "1" } << 1;
+    QTest::newRow("leading zero") << QStringList { "demo", PathMark, "--customers", "012" } << 12;
 }
 
 void TestToolCommandLine::acceptsCustomerCountForms()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, customers);
-    const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".db"));
+    const QString path
+        = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".db"));
     arguments.replaceInStrings(QRegularExpression(QStringLiteral("^@$")), path);
 
     const ToolRun made = ToolRun::of(arguments);
     QVERIFY2(made.exitCode == 0, qPrintable(made.err));
     QVERIFY(made.err.isEmpty());
-    const ToolRun checked = ToolRun::of({QStringLiteral("check"), path});
+    const ToolRun checked = ToolRun::of({ QStringLiteral("check"), path });
     QCOMPARE(checked.exitCode, 0);
-    QVERIFY2(checked.out.contains(QStringLiteral("\nCustomer: %1\n").arg(customers)), qPrintable(checked.out));
+    QVERIFY2(checked.out.contains(QStringLiteral("\nCustomer: %1\n").arg(customers)),
+        qPrintable(checked.out));
 }
 
 void TestToolCommandLine::helpGoesToStandardOutput()
 {
-    for (const QString &flag : {QStringLiteral("--help"), QStringLiteral("-h")}) {
-        const ToolRun run = ToolRun::of({flag});
+    for (const QString &flag : { QStringLiteral("--help"), QStringLiteral("-h") }) {
+        const ToolRun run = ToolRun::of({ flag });
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.startsWith(Usage));
         QVERIFY(run.err.isEmpty());

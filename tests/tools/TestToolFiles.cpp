@@ -32,7 +32,8 @@ void makeUnencrypted(const QString &path)
 {
     sqlite3 *db = nullptr;
     QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
-    QCOMPARE(sqlite3_exec(db, "CREATE TABLE Customer (Customer TEXT)", nullptr, nullptr, nullptr), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(db, "CREATE TABLE Customer (Customer TEXT)", nullptr, nullptr, nullptr),
+        SQLITE_OK);
     sqlite3_close(db);
 }
 
@@ -41,13 +42,14 @@ void makeUnencrypted(const QString &path)
 void TestToolFiles::createThenCheckCountsNothing()
 {
     const QString file = path(QStringLiteral("empty.db"));
-    const ToolRun made = ToolRun::of({QStringLiteral("create"), file});
+    const ToolRun made = ToolRun::of({ QStringLiteral("create"), file });
     QVERIFY2(made.exitCode == 0, qPrintable(made.err));
     QVERIFY(QFileInfo::exists(file));
 
-    const ToolRun checked = ToolRun::of({QStringLiteral("check"), file});
+    const ToolRun checked = ToolRun::of({ QStringLiteral("check"), file });
     QCOMPARE(checked.exitCode, 0);
-    QCOMPARE(checked.out, QStringLiteral("integrity: ok\nCustomer: 0\nEquipment: 0\nTelemarket: 0\n"));
+    QCOMPARE(
+        checked.out, QStringLiteral("integrity: ok\nCustomer: 0\nEquipment: 0\nTelemarket: 0\n"));
 }
 
 void TestToolFiles::neverOverwrites_data()
@@ -66,16 +68,21 @@ void TestToolFiles::neverOverwrites()
 {
     QFETCH(QString, command);
     QFETCH(QByteArray, existing);
-    const QString file = path(QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-')));
+    const QString file = path(
+        QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-')));
     if (QByteArray(QTest::currentDataTag()).endsWith("database"))
-        QCOMPARE(ToolRun::of({QStringLiteral("demo"), file, QStringLiteral("--customers"), QStringLiteral("3")}).exitCode, 0);
+        QCOMPARE(ToolRun::of({ QStringLiteral("demo"), file, QStringLiteral("--customers"),
+                                 QStringLiteral("3") })
+                     .exitCode,
+            0);
     else
         write(file, existing);
     const QByteArray before = contents(file);
 
-    const ToolRun run = ToolRun::of({command, file});
+    const ToolRun run = ToolRun::of({ command, file });
     QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.contains(file) && run.err.contains(QStringLiteral("exists already")), qPrintable(run.err));
+    QVERIFY2(run.err.contains(file) && run.err.contains(QStringLiteral("exists already")),
+        qPrintable(run.err));
     QCOMPARE(contents(file), before);
 }
 
@@ -99,7 +106,7 @@ void TestToolFiles::checkRefusesFilesItCannotRead()
     else if (kind == QLatin1String("password"))
         Database::create(file, QStringLiteral("not the program's"));
 
-    const ToolRun run = ToolRun::of({QStringLiteral("check"), file});
+    const ToolRun run = ToolRun::of({ QStringLiteral("check"), file });
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(file), qPrintable(run.err));
     QVERIFY(!run.out.contains(QStringLiteral("integrity: ok")));
@@ -108,7 +115,10 @@ void TestToolFiles::checkRefusesFilesItCannotRead()
 void TestToolFiles::checkFailsOnDamagedFile()
 {
     const QString file = path(QStringLiteral("damaged.db"));
-    QCOMPARE(ToolRun::of({QStringLiteral("demo"), file, QStringLiteral("--customers"), QStringLiteral("200")}).exitCode, 0);
+    QCOMPARE(ToolRun::of({ QStringLiteral("demo"), file, QStringLiteral("--customers"),
+                             QStringLiteral("200") })
+                 .exitCode,
+        0);
     QByteArray bytes = contents(file);
     QVERIFY(bytes.size() > 64 * 1024);
     // Pages in the middle of the file: every one of them is table data after the first few.
@@ -116,7 +126,7 @@ void TestToolFiles::checkFailsOnDamagedFile()
         bytes[i] = char(~bytes[i]);
     write(file, bytes);
 
-    const ToolRun run = ToolRun::of({QStringLiteral("check"), file});
+    const ToolRun run = ToolRun::of({ QStringLiteral("check"), file });
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(!run.out.contains(QStringLiteral("integrity: ok")), qPrintable(run.out));
 }
@@ -124,7 +134,7 @@ void TestToolFiles::checkFailsOnDamagedFile()
 void TestToolFiles::demoInMissingFolderLeavesNothing()
 {
     const QString file = path(QStringLiteral("no/such/folder/demo.db"));
-    const ToolRun run = ToolRun::of({QStringLiteral("demo"), file});
+    const ToolRun run = ToolRun::of({ QStringLiteral("demo"), file });
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(file), qPrintable(run.err));
     QVERIFY(!QFileInfo::exists(file));
@@ -133,7 +143,7 @@ void TestToolFiles::demoInMissingFolderLeavesNothing()
 void TestToolFiles::demoFileHoldsTheGeneratorsRows()
 {
     const QString file = path(QStringLiteral("tool-demo.db"));
-    const ToolRun run = ToolRun::of({QStringLiteral("demo"), file});
+    const ToolRun run = ToolRun::of({ QStringLiteral("demo"), file });
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
 
     // The tool's default is 300 customers from the first seed.
@@ -143,16 +153,24 @@ void TestToolFiles::demoFileHoldsTheGeneratorsRows()
     auto written = Database::open(file);
     QCOMPARE(TableDump::allTables(*written), TableDump::allTables(*expected));
 
-    const qint64 machines = TableDump::count(*written, QStringLiteral("SELECT Count(*) FROM Equipment"));
-    const qint64 calls = TableDump::count(*written, QStringLiteral("SELECT Count(*) FROM Telemarket"));
-    const QString report = QStringLiteral("integrity: ok\nCustomer: 300\nEquipment: %1\nTelemarket: %2\n").arg(machines).arg(calls);
-    QCOMPARE(ToolRun::of({QStringLiteral("check"), file}).out, report);
+    const qint64 machines
+        = TableDump::count(*written, QStringLiteral("SELECT Count(*) FROM Equipment"));
+    const qint64 calls
+        = TableDump::count(*written, QStringLiteral("SELECT Count(*) FROM Telemarket"));
+    const QString report
+        = QStringLiteral("integrity: ok\nCustomer: 300\nEquipment: %1\nTelemarket: %2\n")
+              .arg(machines)
+              .arg(calls);
+    QCOMPARE(ToolRun::of({ QStringLiteral("check"), file }).out, report);
 }
 
 void TestToolFiles::demoFileNeedsThePassword()
 {
     const QString file = path(QStringLiteral("locked.db"));
-    QCOMPARE(ToolRun::of({QStringLiteral("demo"), file, QStringLiteral("--customers"), QStringLiteral("20")}).exitCode, 0);
+    QCOMPARE(ToolRun::of({ QStringLiteral("demo"), file, QStringLiteral("--customers"),
+                             QStringLiteral("20") })
+                 .exitCode,
+        0);
 
     QVERIFY(!contents(file).startsWith("SQLite format 3"));
     QVERIFY(!contents(file).contains("Telemarket"));
@@ -160,10 +178,15 @@ void TestToolFiles::demoFileNeedsThePassword()
 
     // The stock engine without the key cannot even list the tables.
     sqlite3 *raw = nullptr;
-    QCOMPARE(sqlite3_open_v2(QFile::encodeName(file).constData(), &raw, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
-    const int rc = sqlite3_exec(raw, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    QCOMPARE(
+        sqlite3_open_v2(QFile::encodeName(file).constData(), &raw, SQLITE_OPEN_READONLY, nullptr),
+        SQLITE_OK);
+    const int rc
+        = sqlite3_exec(raw, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     sqlite3_close(raw);
     QCOMPARE(rc, SQLITE_NOTADB);
 
-    QCOMPARE(TableDump::count(*Database::open(file), QStringLiteral("SELECT Count(*) FROM Customer")), qint64(20));
+    QCOMPARE(
+        TableDump::count(*Database::open(file), QStringLiteral("SELECT Count(*) FROM Customer")),
+        qint64(20));
 }
