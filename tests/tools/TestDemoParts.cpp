@@ -1,11 +1,11 @@
 #include "TestDemoParts.h"
 
+#include "FoldedDuplicates.h"
+
 #include "corvane-db/DemoBusinessNames.h"
 #include "corvane-db/DemoRandom.h"
 #include "corvane-db/DemoSlug.h"
-#include "db/CaseFold.h"
 
-#include <QSet>
 #include <QTest>
 #include <array>
 
@@ -85,16 +85,10 @@ void TestDemoParts::hundredThousandNamesStayUnique()
 {
     DemoRandom random(1);
     DemoBusinessNames names;
-    QSet<QString> folded;
+    QStringList made;
     for (int i = 0; i < 100000; ++i) {
-        const QString name = names.next(random).name;
-        QVERIFY2(name.size() <= DemoBusinessNames::MaxLength, qPrintable(name));
-        QString key;
-        for (const char32_t c : name.toUcs4()) {
-            const char32_t f = CaseFold::fold(c);
-            key += QString::fromUcs4(&f, 1);
-        }
-        QVERIFY2(!folded.contains(key), qPrintable(name));
-        folded.insert(key);
+        made << names.next(random).name;
+        QVERIFY2(made.last().size() <= DemoBusinessNames::MaxLength, qPrintable(made.last()));
     }
+    QCOMPARE(firstFoldedDuplicate(made), QString());
 }
