@@ -53,6 +53,13 @@ QString shortDateFormat()
     return format;
 }
 
+QString dateTimeText(const QDate &date, const QTime &time)
+{
+    if (time == QTime(0, 0))
+        return dateText(date);
+    return dateText(date) + QLatin1Char(' ') + timeText(time);
+}
+
 QString cellText(const QVariant &value)
 {
     if (value.isNull())
@@ -64,10 +71,7 @@ QString cellText(const QVariant &value)
         return dateText(value.toDate());
     case QMetaType::QDateTime: {
         const QDateTime dateTime = value.toDateTime();
-        const QString date = dateText(dateTime.date());
-        if (dateTime.time() == QTime(0, 0))
-            return date;
-        return date + QLatin1Char(' ') + timeText(dateTime.time());
+        return dateTimeText(dateTime.date(), dateTime.time());
     }
     case QMetaType::Double:
         return QString::number(value.toDouble(), 'g', 15);

@@ -7,6 +7,8 @@
 // a date in the short date form of the user's settings with a four-digit year, a date and time
 // as that date, a blank and the time of day (no time at midnight), numbers plainly, Null empty.
 QString cellText(const QVariant &value);
+// The same for a date and time given as its two halves.
+QString dateTimeText(const QDate &date, const QTime &time);
 
 // The short date format of the user's settings with the year always written in four digits.
 QString shortDateFormat();

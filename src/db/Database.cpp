@@ -8,6 +8,7 @@
 #include "EngineFunctions.h"
 #include "RecordsetImpl.h"
 #include "Schema.h"
+#include "TextRows.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,6 +34,10 @@ void tuneConnection(sqlite3 *db)
     sqlite3_busy_timeout(db, BusyTimeoutMs);
     sqlite3_exec(db, CacheSize, nullptr, nullptr, nullptr);
 }
+
+// The program uses its connection from the window thread alone, so the engine need not lock
+// it around every call: a search makes millions of them.
+constexpr int OpenFlags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
 
 DialectCache &translations()
 {
@@ -96,8 +101,8 @@ std::unique_ptr<Database> Database::open(const QString &path, const QString &pas
     DatabaseFile::checkBeforeOpen(path);
 
     Handle handle;
-    const int rc = sqlite3_open_v2(
-        QFile::encodeName(path).constData(), &handle.db, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc
+        = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle.db, OpenFlags, nullptr);
     if (rc != SQLITE_OK)
         throw DbError(DatabaseFile::openFailure(
             path, DatabaseFile::causeOfFirstRead(rc, sqlite3_errmsg(handle.db))));
@@ -133,8 +138,8 @@ std::unique_ptr<Database> Database::create(const QString &path, const QString &p
             DatabaseFile::createFailure(path, QStringLiteral("the folder does not exist")));
 
     Handle handle;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle.db,
-        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const int rc = sqlite3_open_v2(
+        QFile::encodeName(path).constData(), &handle.db, OpenFlags | SQLITE_OPEN_CREATE, nullptr);
     try {
         if (rc != SQLITE_OK)
             throw DbError(
@@ -165,6 +170,11 @@ Recordset Database::openRecordset(const QString &sql)
     const EditableQuery query = EditableQuery::of(translations().translate(sql));
     sqlite3_stmt *stmt = EngineCall::prepare(m_db, query.sql, sql);
     return Recordset(std::make_unique<Recordset::Impl>(m_db, stmt, sql, query.table));
+}
+
+TextRows Database::openTextRows(const QString &sql)
+{
+    return TextRows(m_db, EngineCall::prepare(m_db, translations().translate(sql), sql), sql);
 }
 
 void Database::execute(const QString &sql)

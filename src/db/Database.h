@@ -5,6 +5,7 @@
 
 struct sqlite3;
 class Recordset;
+class TextRows;
 
 // The one open database file of a run. Everything the windows send is written in the program's
 // own SQL dialect and translated here before the engine sees it.
@@ -22,10 +23,13 @@ public:
     // the cause: missing, wrong password or not a database, locked.
     static std::unique_ptr<Database> open(const QString &path, const QString &password = Password);
     // Makes a new encrypted file with the three tables. Refuses to touch an existing file.
-    static std::unique_ptr<Database> create(const QString &path, const QString &password = Password);
+    static std::unique_ptr<Database> create(
+        const QString &path, const QString &password = Password);
 
     // A cursor over the rows of a SELECT, positioned on the first row.
     Recordset openRecordset(const QString &sql);
+    // The rows of a SELECT as text, for reading only; before its first row.
+    TextRows openTextRows(const QString &sql);
     // Runs a DELETE or UPDATE to its end.
     void execute(const QString &sql);
 

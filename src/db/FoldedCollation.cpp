@@ -30,4 +30,43 @@ int compare(const char *a, int aBytes, const char *b, int bBytes)
     return q < qEnd ? -1 : 0;
 }
 
+QByteArray key(const char *text, int bytes)
+{
+    // Most names are ASCII throughout: folded byte for byte into a key of the same length.
+    QByteArray result(bytes, Qt::Uninitialized);
+    char *out = result.data();
+    auto *p = reinterpret_cast<const unsigned char *>(text);
+    const unsigned char *end = p + bytes;
+    while (p < end && *p < 0x80)
+        *out++ = char(CaseFold::foldAscii(*p++));
+    if (p == end)
+        return result;
+    result.truncate(out - result.constData());
+    while (p < end) {
+        if (*p < 0x80) {
+            result += char(CaseFold::foldAscii(*p++));
+            continue;
+        }
+        // UTF-8's own layout keeps the order of the values, the stray bytes above the Unicode
+        // range included, as long as the longest form is allowed to reach them.
+        const char32_t c = CaseFold::fold(Utf8::next(p, end));
+        if (c < 0x80) {
+            result += char(c);
+        } else if (c < 0x800) {
+            result += char(0xC0 | (c >> 6));
+            result += char(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            result += char(0xE0 | (c >> 12));
+            result += char(0x80 | ((c >> 6) & 0x3F));
+            result += char(0x80 | (c & 0x3F));
+        } else {
+            result += char(0xF0 | (c >> 18));
+            result += char(0x80 | ((c >> 12) & 0x3F));
+            result += char(0x80 | ((c >> 6) & 0x3F));
+            result += char(0x80 | (c & 0x3F));
+        }
+    }
+    return result;
+}
+
 } // namespace FoldedCollation

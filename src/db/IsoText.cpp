@@ -67,17 +67,23 @@ QDate toDate(const char *text, int bytes)
     return {};
 }
 
-QDateTime toDateTime(const char *text, int bytes)
+DateAndTime toDateAndTime(const char *text, int bytes)
 {
     const QDate date = datePart(text, bytes);
     if (!date.isValid())
         return {};
     if (bytes == 10)
-        return QDateTime(date, QTime(0, 0));
+        return { date, QTime(0, 0) };
     if (text[10] != ' ' && text[10] != 'T')
         return {};
     const QTime time = timePart(text + 11, bytes - 11);
-    return time.isValid() ? QDateTime(date, time) : QDateTime();
+    return time.isValid() ? DateAndTime { date, time } : DateAndTime {};
+}
+
+QDateTime toDateTime(const char *text, int bytes)
+{
+    const DateAndTime parts = toDateAndTime(text, bytes);
+    return parts.date.isValid() ? QDateTime(parts.date, parts.time) : QDateTime();
 }
 
 QDate toDate(const QString &text)

@@ -16,6 +16,14 @@ QString fromDateTime(const QDateTime &dateTime);
 // dropped.
 QDate toDate(const char *text, int bytes);
 QDateTime toDateTime(const char *text, int bytes);
+// The two halves of a date-time text as toDateTime reads them, without placing them in the
+// local time zone, which costs more than the reading: for text that is only shown.
+struct DateAndTime
+{
+    QDate date;
+    QTime time;
+};
+DateAndTime toDateAndTime(const char *text, int bytes);
 QDate toDate(const QString &text);
 QDateTime toDateTime(const QString &text);
 

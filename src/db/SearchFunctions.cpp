@@ -10,12 +10,15 @@ namespace {
 
 constexpr int MaxWords = 8;
 
-void deletePattern(void *pattern) { delete static_cast<LikePattern *>(pattern); }
+void deletePattern(void *pattern)
+{
+    delete static_cast<LikePattern *>(pattern);
+}
 
 // The compiled pattern of argument index; kept by the engine for the statement when constant,
 // otherwise compiled for this call into owned.
-const LikePattern *patternAt(sqlite3_context *context, sqlite3_value **argv, int index,
-                             std::unique_ptr<LikePattern> &owned)
+const LikePattern *patternAt(
+    sqlite3_context *context, sqlite3_value **argv, int index, std::unique_ptr<LikePattern> &owned)
 {
     if (auto *kept = static_cast<LikePattern *>(sqlite3_get_auxdata(context, index)))
         return kept;
@@ -74,30 +77,6 @@ void wordMask(sqlite3_context *context, int argc, sqlite3_value **argv)
     sqlite3_result_int(context, mask);
 }
 
-void wordsCovered(sqlite3_context *context, int, sqlite3_value **argv)
-{
-    const sqlite3_int64 own = sqlite3_value_int64(argv[0]);
-    const sqlite3_int64 machines = sqlite3_value_int64(argv[1]);
-    const sqlite3_int64 calls = sqlite3_value_int64(argv[2]);
-    const sqlite3_int64 all = sqlite3_value_int64(argv[3]);
-    if (all < 0 || all >= (1 << MaxWords)) {
-        sqlite3_result_error(context, "WordsCovered: wrong arguments", -1);
-        return;
-    }
-    const int masks = int(all) + 1;
-    for (int m = 0; m < masks; ++m) {
-        if (!((machines >> m) & 1))
-            continue;
-        for (int t = 0; t < masks; ++t) {
-            if (((calls >> t) & 1) && ((own | m | t) & all) == all) {
-                sqlite3_result_int(context, 1);
-                return;
-            }
-        }
-    }
-    sqlite3_result_int(context, 0);
-}
-
 } // namespace
 
 namespace SearchFunctions {
@@ -105,12 +84,8 @@ namespace SearchFunctions {
 int install(sqlite3 *db)
 {
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    int rc = sqlite3_create_function_v2(db, "WordMask", -1, flags, nullptr, wordMask, nullptr,
-                                        nullptr, nullptr);
-    if (rc != SQLITE_OK)
-        return rc;
-    return sqlite3_create_function_v2(db, "WordsCovered", 4, flags, nullptr, wordsCovered, nullptr,
-                                      nullptr, nullptr);
+    return sqlite3_create_function_v2(
+        db, "WordMask", -1, flags, nullptr, wordMask, nullptr, nullptr, nullptr);
 }
 
 } // namespace SearchFunctions

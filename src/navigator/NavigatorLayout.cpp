@@ -15,7 +15,10 @@ NavigatorLayout NavigatorLayout::designed()
 namespace {
 
 // Sizes are kept in single precision, as the window system stores them.
-double single(double value) { return double(float(value)); }
+double single(double value)
+{
+    return double(float(value));
+}
 
 // A lower frame and its grid below the frame above, 100 apart.
 void stackBelow(const QRectF &above, QRectF &frame, QRectF &grid, double height)
@@ -28,8 +31,8 @@ void stackBelow(const QRectF &above, QRectF &frame, QRectF &grid, double height)
 
 } // namespace
 
-NavigatorLayout resizedLayout(const NavigatorLayout &current, double outerWidth, double outerHeight,
-                              double criteriaHeight)
+NavigatorLayout resizedLayout(
+    const NavigatorLayout &current, double outerWidth, double outerHeight, double criteriaHeight)
 {
     NavigatorLayout next = current;
     if (outerWidth - 300 > 0) {

@@ -19,5 +19,5 @@ struct NavigatorLayout
 
 // The layout after a resize to the window's outer width and height (twips), given the criteria
 // frame's height. Each guard that fails keeps the values it would have changed as they were.
-NavigatorLayout resizedLayout(const NavigatorLayout &current, double outerWidth, double outerHeight,
-                              double criteriaHeight);
+NavigatorLayout resizedLayout(
+    const NavigatorLayout &current, double outerWidth, double outerHeight, double criteriaHeight);

@@ -6,10 +6,10 @@
 
 namespace {
 
-const char *const SelectList =
-    "Customer.Customer,Address1,Address2,City,State,Zip,Phone,Fax,Website,Type,Contact1,"
-    "Contact1Title,Contact1Phone,Contact1Fax,Contact1Email,Contact2,Contact2Title,Contact2Phone,"
-    "Contact2Fax,Contact2Email,Customer.DateEntered";
+const char *const SelectList
+    = "Customer.Customer,Address1,Address2,City,State,Zip,Phone,Fax,Website,Type,Contact1,"
+      "Contact1Title,Contact1Phone,Contact1Fax,Contact1Email,Contact2,Contact2Title,Contact2Phone,"
+      "Contact2Fax,Contact2Email,Customer.DateEntered";
 
 const char *const JoinedTables = "((Customer LEFT JOIN Equipment ON Customer.Customer = "
                                  "Equipment.Customer) LEFT JOIN Telemarket ON Customer.Customer = "
@@ -18,13 +18,17 @@ const char *const JoinedTables = "((Customer LEFT JOIN Equipment ON Customer.Cus
 const char *const OrderBy = "  ORDER BY Customer.Customer,Customer.Address1,Customer.Address2";
 
 // The columns a search word is looked for in, by table, in the order the word group names them.
-const QStringList CustomerWordColumns = {
-    "Customer.Customer", "Address1", "Address2", "City",     "State",        "Zip",         "Phone",
-    "Fax",               "Website",  "Contact1", "Contact1Title", "Contact2", "Contact2Title"};
-const QStringList EquipmentWordColumns = {"Brand", "Model", "SN", "Provider", "Satisfied", "Notes"};
-const QStringList TelemarketWordColumns = {"Telemarketer", "Interest"};
+const QStringList CustomerWordColumns
+    = { "Customer.Customer", "Address1", "Address2", "City", "State", "Zip", "Phone", "Fax",
+          "Website", "Contact1", "Contact1Title", "Contact2", "Contact2Title" };
+const QStringList EquipmentWordColumns
+    = { "Brand", "Model", "SN", "Provider", "Satisfied", "Notes" };
+const QStringList TelemarketWordColumns = { "Telemarketer", "Interest" };
 
-QString wordPattern(const QString &word) { return sqlText(QLatin1Char('*') + word + QLatin1Char('*')); }
+QString wordPattern(const QString &word)
+{
+    return sqlText(QLatin1Char('*') + word + QLatin1Char('*'));
+}
 
 QString dateRange(const char *column, const DateWindow &window)
 {
@@ -41,7 +45,8 @@ QString wordGroup(const QString &word)
     QString group = QStringLiteral(" (");
     for (int i = 0; i < columns.size(); ++i) {
         if (i > 0)
-            group += i == CustomerWordColumns.size() ? QStringLiteral(" OR  ") : QStringLiteral(" OR ");
+            group += i == CustomerWordColumns.size() ? QStringLiteral(" OR  ")
+                                                     : QStringLiteral(" OR ");
         else
             group += QLatin1Char(' ');
         group += QStringLiteral("(%1 Like %2)").arg(columns[i], quoted);
@@ -90,30 +95,29 @@ QString wordMask(const QStringList &patterns, const QStringList &columns)
         .arg(patterns.join(QLatin1Char(',')), columns.join(QLatin1Char(',')));
 }
 
-QString detailCondition(const char *table, const std::optional<DateWindow> &window,
-                        const char *dateColumn)
+QString detailStatement(const char *table, const QStringList &patterns, const QStringList &columns,
+    const std::optional<DateWindow> &window, const char *dateColumn,
+    const QStringList &customerConditions)
 {
-    QString text = QStringLiteral("Customer.Customer = %1.Customer").arg(QLatin1String(table));
+    QString sql = QStringLiteral("SELECT Customer,%1 AS Words_ FROM %2 WHERE Customer IS NOT NULL")
+                      .arg(wordMask(patterns, columns), QLatin1String(table));
+    // Only the machines (calls) of the customers the other criteria leave, when there are any.
+    if (!customerConditions.isEmpty())
+        sql += QStringLiteral(" AND Customer IN (SELECT Customer FROM Customer%1)")
+                   .arg(whereClause(customerConditions));
     if (window)
-        text += QStringLiteral(" AND") + dateRange(dateColumn, *window);
-    return text;
-}
-
-// The set of word masks found among a customer's machines (or calls), as bits of a number.
-// A customer without any stands in the joined rows once with Null columns, matching no word:
-// that row is there only when no date window filters the table.
-QString maskSet(const char *table, const QStringList &patterns, const QStringList &columns,
-                const std::optional<DateWindow> &window, const char *dateColumn)
-{
-    return QStringLiteral("ifnull((SELECT sum(DISTINCT 1 << %1) FROM %2 WHERE %3),%4)")
-        .arg(wordMask(patterns, columns), QLatin1String(table),
-             detailCondition(table, window, dateColumn), window ? QStringLiteral("0") : QStringLiteral("1"));
+        return sql + QStringLiteral(" AND") + dateRange(dateColumn, *window);
+    // Without a window a machine (call) holding no word counts as no machine at all, so only
+    // the others need to leave the engine. OFFSET keeps the engine from folding the inner
+    // query into the outer one, which would work out every mask twice.
+    return QStringLiteral("SELECT Customer,Words_ FROM (%1 LIMIT -1 OFFSET 0) WHERE Words_ <> 0")
+        .arg(sql);
 }
 
 QString exists(const char *table, const std::optional<DateWindow> &window, const char *dateColumn)
 {
-    return QStringLiteral(" EXISTS (SELECT 1 FROM %1 WHERE %2)")
-        .arg(QLatin1String(table), detailCondition(table, window, dateColumn));
+    return QStringLiteral(" EXISTS (SELECT 1 FROM %1 WHERE Customer.Customer = %1.Customer AND%2)")
+        .arg(QLatin1String(table), dateRange(dateColumn, *window));
 }
 
 } // namespace
@@ -127,13 +131,15 @@ QString searchStatement(const SearchCriteria &c)
         conditions << dateRange("NextCallBack", *c.callBack);
     for (const QString &word : words(c))
         conditions << wordGroup(word);
-    return QStringLiteral("SELECT DISTINCT %1 FROM %2").arg(QLatin1String(SelectList), QLatin1String(JoinedTables))
+    return QStringLiteral("SELECT DISTINCT %1 FROM %2")
+               .arg(QLatin1String(SelectList), QLatin1String(JoinedTables))
         + whereClause(conditions) + QLatin1String(OrderBy);
 }
 
-QString fastSearchStatement(const SearchCriteria &c)
+SearchPlan searchPlan(const SearchCriteria &c)
 {
-    const QString select = QStringLiteral("SELECT %1 FROM Customer").arg(QLatin1String(SelectList));
+    SearchPlan plan;
+    QString select = QStringLiteral("SELECT %1").arg(QLatin1String(SelectList));
     QStringList conditions = customerConditions(c);
     const QStringList searched = words(c);
     if (searched.isEmpty()) {
@@ -143,30 +149,21 @@ QString fastSearchStatement(const SearchCriteria &c)
             conditions << exists("Equipment", c.leaseEnds, "LeaseEnds");
         if (c.callBack)
             conditions << exists("Telemarket", c.callBack, "NextCallBack");
-        return select + whereClause(conditions) + QLatin1String(OrderBy);
+    } else {
+        QStringList patterns;
+        for (const QString &word : searched)
+            patterns << wordPattern(word);
+        select += QLatin1Char(',') + wordMask(patterns, CustomerWordColumns);
+        plan.machines = detailStatement(
+            "Equipment", patterns, EquipmentWordColumns, c.leaseEnds, "LeaseEnds", conditions);
+        plan.calls = detailStatement(
+            "Telemarket", patterns, TelemarketWordColumns, c.callBack, "NextCallBack", conditions);
+        plan.allWords = (1 << searched.size()) - 1;
+        plan.machineWindow = c.leaseEnds.has_value();
+        plan.callWindow = c.callBack.has_value();
     }
-
-    // With words, a joined row is one machine (or none) and one call (or none) of a customer;
-    // each word must be found in the customer, the machine or the call of the same row. The
-    // inner query gathers which words each part covers; WordsCovered tells whether some machine
-    // and some call together with the customer cover them all.
-    QStringList patterns;
-    for (const QString &word : searched)
-        patterns << wordPattern(word);
-    const QString inner =
-        QStringLiteral("SELECT %1,%2 AS CustomerMask_,%3 AS EquipmentMasks_,%4 AS TelemarketMasks_ FROM Customer")
-            .arg(QLatin1String(SelectList), wordMask(patterns, CustomerWordColumns),
-                 maskSet("Equipment", patterns, EquipmentWordColumns, c.leaseEnds, "LeaseEnds"),
-                 maskSet("Telemarket", patterns, TelemarketWordColumns, c.callBack, "NextCallBack"))
-        + whereClause(conditions)
-        // OFFSET keeps the engine from folding the inner query into the outer one, which would
-        // evaluate the masks once for every use instead of once per customer.
-        + QStringLiteral(" LIMIT -1 OFFSET 0");
-    return QStringLiteral("SELECT Customer,Address1,Address2,City,State,Zip,Phone,Fax,Website,Type,"
-                          "Contact1,Contact1Title,Contact1Phone,Contact1Fax,Contact1Email,Contact2,"
-                          "Contact2Title,Contact2Phone,Contact2Fax,Contact2Email,DateEntered FROM (")
-        + inner
-        + QStringLiteral(") WHERE WordsCovered(CustomerMask_,EquipmentMasks_,TelemarketMasks_,%1)")
-              .arg((1 << searched.size()) - 1)
-        + QStringLiteral(" ORDER BY Customer COLLATE NOCASE,Address1 COLLATE NOCASE,Address2 COLLATE NOCASE");
+    // No ORDER BY: read in the order of the file, the rows are sorted in the program, which
+    // costs less than reading the customers by the name's index.
+    plan.customers = select + QStringLiteral(" FROM Customer") + whereClause(conditions);
+    return plan;
 }

@@ -8,7 +8,24 @@
 // DISTINCT over the customers joined with their machines and calls.
 QString searchStatement(const SearchCriteria &criteria);
 
-// A statement that finds exactly the same customers in the same order, but looks at each
-// customer, machine and call once instead of at every machine-and-call combination of a
-// customer. The navigator runs this one; the text it keeps is searchStatement().
-QString fastSearchStatement(const SearchCriteria &criteria);
+// What the navigator runs in place of the kept statement, which joins every machine of a
+// customer with every call and tests each word in each of those rows: the customers, and with
+// words the machines and the calls, are each read once, and CustomerSearch puts them together.
+struct SearchPlan
+{
+    // The fields of the kept statement in its order; with words, one more: the word mask of
+    // the customer's own columns (bit i set when word i is found in one of them).
+    QString customers;
+    // With words only: each machine's (call's) customer and word mask, within the date window;
+    // without a window, only those that hold a word.
+    QString machines;
+    QString calls;
+    // One bit per word; 0 without words.
+    int allWords = 0;
+    // A customer without any machine (call) stands in the joined rows once, with no word in
+    // that part; unless a window is in force, which no such row falls in.
+    bool machineWindow = false;
+    bool callWindow = false;
+};
+
+SearchPlan searchPlan(const SearchCriteria &criteria);

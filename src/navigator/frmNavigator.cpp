@@ -1,5 +1,6 @@
 #include "frmNavigator.h"
 
+#include "CustomerSearch.h"
 #include "SearchStatement.h"
 #include "app/BusyCursor.h"
 #include "app/CellText.h"
@@ -26,11 +27,10 @@
 
 namespace {
 
-const QStringList CustomerHeaders = {
-    "Customer",       "Address1",       "Address2",       "City, State, Zip", "Phone",
-    "Fax",            "Website",        "Type",           "Contact1",         "Contact1 Title",
-    "Contact1 Phone", "Contact1 Fax",   "Contact1 Email", "Contact2",         "Contact2 Title",
-    "Contact2 Phone", "Contact2 Fax",   "Contact2 Email", "Date Entered"};
+const QStringList CustomerHeaders = { "Customer", "Address1", "Address2", "City, State, Zip",
+    "Phone", "Fax", "Website", "Type", "Contact1", "Contact1 Title", "Contact1 Phone",
+    "Contact1 Fax", "Contact1 Email", "Contact2", "Contact2 Title", "Contact2 Phone",
+    "Contact2 Fax", "Contact2 Email", "Date Entered" };
 
 template <typename T>
 T *place(QWidget *parent, const char *name, int left, int top, int width, int height)
@@ -42,7 +42,7 @@ T *place(QWidget *parent, const char *name, int left, int top, int width, int he
 }
 
 QLabel *label(QWidget *parent, const char *name, const char *text, int left, int top, int width,
-              int height, Qt::Alignment alignment = Qt::AlignLeft)
+    int height, Qt::Alignment alignment = Qt::AlignLeft)
 {
     auto *widget = place<QLabel>(parent, name, left, top, width, height);
     widget->setText(QLatin1String(text));
@@ -80,32 +80,10 @@ void pair(QLabel *caption, QWidget *field)
     field->setAccessibleName(caption->text());
 }
 
-// The rows of a record set of the search as the customer grid shows them.
-void addCustomerRows(DataGrid &grid, Recordset &rs)
-{
-    // The fields of the statement; City, State and Zip share one cell.
-    enum { Name = 0, State = 4, Zip = 5, DateEntered = 20 };
-    QString row;
-    while (!rs.eof()) {
-        row.clear();
-        for (int field = Name; field <= DateEntered; ++field) {
-            if (field > Name && field != State && field != Zip)
-                row += QLatin1Char('\t');
-            const QString text = cellText(rs.field(field));
-            if (field == State)
-                row += QLatin1String(", ");
-            else if (field == Zip)
-                row += QLatin1Char(' ');
-            row += text;
-        }
-        grid.addItem(row);
-        rs.moveNext();
-    }
-}
-
 } // namespace
 
-frmNavigator::frmNavigator(QWidget *parent) : ChildForm(parent)
+frmNavigator::frmNavigator(QWidget *parent)
+    : ChildForm(parent)
 {
     setObjectName(QStringLiteral("frmNavigator"));
     setWindowTitle(QStringLiteral("Navigator"));
@@ -158,9 +136,10 @@ void frmNavigator::buildCriteriaFrame()
     pair(Label5, txtSearch);
     txtSearch2->setAccessibleName(QStringLiteral("Search: and"));
 
-    for (QLabel *caption : {Label3, Label4, Label1, Label7, Label5})
+    for (QLabel *caption : { Label3, Label4, Label1, Label7, Label5 })
         fitCaption(caption, true);
-    for (QWidget *caption : std::initializer_list<QWidget *>{chkLeaseEnds, chkCallBack, Label2, Label6, Label8})
+    for (QWidget *caption :
+        std::initializer_list<QWidget *> { chkLeaseEnds, chkCallBack, Label2, Label6, Label8 })
         fitCaption(caption, false);
 
     btnFind = button(f, "btnFind", "Search", 120);
@@ -173,15 +152,15 @@ void frmNavigator::buildCriteriaFrame()
 
 void frmNavigator::buildResultFrames()
 {
-    auto frame = [this](const char *name, const char *caption, DataGrid *&grid,
-                        const char *gridName) {
-        auto *box = new QGroupBox(QLatin1String(caption), this);
-        box->setObjectName(QLatin1String(name));
-        grid = new DataGrid(box);
-        grid->setObjectName(QLatin1String(gridName));
-        grid->setAccessibleName(QLatin1String(caption));
-        return box;
-    };
+    auto frame
+        = [this](const char *name, const char *caption, DataGrid *&grid, const char *gridName) {
+              auto *box = new QGroupBox(QLatin1String(caption), this);
+              box->setObjectName(QLatin1String(name));
+              grid = new DataGrid(box);
+              grid->setObjectName(QLatin1String(gridName));
+              grid->setAccessibleName(QLatin1String(caption));
+              return box;
+          };
     Frame2 = frame("Frame2", "Customers", vsfgCustomers, "vsfgCustomers");
     Frame3 = frame("Frame3", "Equipment", vsfgEquipment, "vsfgEquipment");
     Frame4 = frame("Frame4", "Telemarket", vsfgTelemarket, "vsfgTelemarket");
@@ -190,7 +169,7 @@ void frmNavigator::buildResultFrames()
     vsfgCustomers->setSortOnHeaderClick(true);
     vsfgCustomers->setTypeAhead(true);
     vsfgCustomers->setUserResize(true, true);
-    for (DataGrid *detail : {vsfgEquipment, vsfgTelemarket}) {
+    for (DataGrid *detail : { vsfgEquipment, vsfgTelemarket }) {
         detail->setSortOnHeaderClick(false);
         detail->setTypeAhead(false);
         detail->setUserResize(false, false);
@@ -199,12 +178,10 @@ void frmNavigator::buildResultFrames()
 
 void frmNavigator::setTabOrder()
 {
-    const QList<QWidget *> order = {cmbCustomer,     cmbCity,        cmbZip,          cmbType,
-                                    chkLeaseEnds,    dtLeaseEndsStart, dtLeaseEndsStop, chkCallBack,
-                                    dtCallBackStart, dtCallBackStop, txtSearch,       txtSearch2,
-                                    btnFind,         btnClear,       btnPrint,        btnExport,
-                                    btnAddNew,       btnExit,        vsfgCustomers,   vsfgEquipment,
-                                    vsfgTelemarket};
+    const QList<QWidget *> order = { cmbCustomer, cmbCity, cmbZip, cmbType, chkLeaseEnds,
+        dtLeaseEndsStart, dtLeaseEndsStop, chkCallBack, dtCallBackStart, dtCallBackStop, txtSearch,
+        txtSearch2, btnFind, btnClear, btnPrint, btnExport, btnAddNew, btnExit, vsfgCustomers,
+        vsfgEquipment, vsfgTelemarket };
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -217,9 +194,9 @@ void frmNavigator::connectEvents()
     connect(btnAddNew, &QPushButton::clicked, this, guarded([this] { btnAddNew_Click(); }));
     // Print and Export come with the reports.
 
-    for (QComboBox *list : {cmbCustomer, cmbCity, cmbZip, cmbType})
+    for (QComboBox *list : { cmbCustomer, cmbCity, cmbZip, cmbType })
         list->installEventFilter(this);
-    for (QLineEdit *box : {txtSearch, txtSearch2})
+    for (QLineEdit *box : { txtSearch, txtSearch2 })
         box->installEventFilter(this);
 
     auto checks = [this](DatePicker *picker, QCheckBox *box) {
@@ -270,7 +247,10 @@ void frmNavigator::load()
     mSearchSQL.clear();
 }
 
-void frmNavigator::unload() { gNavigatorOpen = false; }
+void frmNavigator::unload()
+{
+    gNavigatorOpen = false;
+}
 
 void frmNavigator::FillCriteriaLists()
 {
@@ -291,7 +271,8 @@ void frmNavigator::FillCriteriaLists()
     fill(cmbType, "SELECT DISTINCT Type FROM Customer ORDER BY Type", "Type", true);
 
     const QDate today = QDate::currentDate();
-    for (DatePicker *picker : {dtLeaseEndsStart, dtLeaseEndsStop, dtCallBackStart, dtCallBackStop})
+    for (DatePicker *picker :
+        { dtLeaseEndsStart, dtLeaseEndsStop, dtCallBackStart, dtCallBackStop })
         picker->setDate(today);
 }
 
@@ -303,9 +284,9 @@ SearchCriteria frmNavigator::criteria() const
     c.zip = cmbZip->currentText();
     c.type = cmbType->currentText();
     if (chkLeaseEnds->isChecked())
-        c.leaseEnds = DateWindow{dtLeaseEndsStart->date(), dtLeaseEndsStop->date()};
+        c.leaseEnds = DateWindow { dtLeaseEndsStart->date(), dtLeaseEndsStop->date() };
     if (chkCallBack->isChecked())
-        c.callBack = DateWindow{dtCallBackStart->date(), dtCallBackStop->date()};
+        c.callBack = DateWindow { dtCallBackStart->date(), dtCallBackStop->date() };
     c.word1 = txtSearch->text();
     c.word2 = txtSearch2->text();
     return c;
@@ -317,10 +298,10 @@ void frmNavigator::UpdateGrids()
     const SearchCriteria c = criteria();
     // Kept before the search runs, so that it names the latest search even when that fails.
     mSearchSQL = searchStatement(c);
-    Recordset rs = gDatabase->openRecordset(fastSearchStatement(c));
+    const QStringList found = findCustomers(*gDatabase, c);
     beginGridFill(*vsfgCustomers, CustomerHeaders);
-    addCustomerRows(*vsfgCustomers, rs);
-    rs.close();
+    for (const QString &line : found)
+        vsfgCustomers->addItem(line);
     finishGridFill(*vsfgCustomers);
     vsfgEquipment->setRows(0);
     vsfgTelemarket->setRows(0);
@@ -372,8 +353,8 @@ void frmNavigator::Form_Resize()
     QWidget *frame = parentWidget() ? parentWidget() : this;
     if (frame->isMinimized())
         return;
-    m_layout = resizedLayout(m_layout, pixelsToTwips(frame->width()), pixelsToTwips(frame->height()),
-                             pixelsToTwips(Frame1->height()));
+    m_layout = resizedLayout(m_layout, pixelsToTwips(frame->width()),
+        pixelsToTwips(frame->height()), pixelsToTwips(Frame1->height()));
     applyLayout(m_layout);
 }
 
@@ -381,7 +362,7 @@ void frmNavigator::applyLayout(const NavigatorLayout &layout)
 {
     auto px = [](const QRectF &r) {
         return QRect(twipsToPixels(r.left()), twipsToPixels(r.top()), twipsToPixels(r.width()),
-                     twipsToPixels(r.height()));
+            twipsToPixels(r.height()));
     };
     Frame2->setGeometry(px(layout.customersFrame));
     vsfgCustomers->setGeometry(px(layout.customersGrid));

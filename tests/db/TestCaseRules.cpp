@@ -2,6 +2,7 @@
 
 #include "ScratchDatabase.h"
 #include "db/DbError.h"
+#include "db/FoldedCollation.h"
 #include "db/SqlText.h"
 
 #include <QTest>
@@ -96,4 +97,38 @@ void TestCaseRules::orders()
     std::reverse(ordered.begin(), ordered.end());
     QCOMPARE(
         scratch.column(QStringLiteral("SELECT City FROM Customer ORDER BY City DESC")), ordered);
+}
+
+void TestCaseRules::keysOrderAsTheEngine_data()
+{
+    QTest::addColumn<QByteArray>("a");
+    QTest::addColumn<QByteArray>("b");
+
+    QTest::newRow("ascii case") << QByteArray("ACME") << QByteArray("acme");
+    QTest::newRow("ascii order") << QByteArray("Banana") << QByteArray("apple");
+    QTest::newRow("prefix") << QByteArray("ab") << QByteArray("ABC");
+    QTest::newRow("empty") << QByteArray("") << QByteArray("a");
+    QTest::newRow("accented capital") << QString("Élan").toUtf8() << QString("élan").toUtf8();
+    QTest::newRow("accent after z") << QString("zebra").toUtf8() << QString("äpfel").toUtf8();
+    QTest::newRow("two and three bytes") << QString("ÿ").toUtf8() << QString("ДАША").toUtf8();
+    QTest::newRow("kelvin sign") << QString("\u212Aappa").toUtf8() << QByteArray("kappa");
+    QTest::newRow("astral") << QString("a\U0001F600").toUtf8() << QString("a\uFFFD").toUtf8();
+    QTest::newRow("stray byte against astral")
+        << QByteArray("a\xFF") << QString("a\U0010FFFF").toUtf8();
+    QTest::newRow("two stray bytes") << QByteArray("\x80x") << QByteArray("\xC3");
+    QTest::newRow("symbols between cases") << QByteArray("a_") << QByteArray("A[");
+}
+
+// Names found and sorted in the program must agree with the engine's comparison exactly.
+void TestCaseRules::keysOrderAsTheEngine()
+{
+    QFETCH(QByteArray, a);
+    QFETCH(QByteArray, b);
+    auto sign = [](int v) { return (v > 0) - (v < 0); };
+    const int engine
+        = FoldedCollation::compare(a.constData(), int(a.size()), b.constData(), int(b.size()));
+    const QByteArray ka = FoldedCollation::key(a.constData(), int(a.size()));
+    const QByteArray kb = FoldedCollation::key(b.constData(), int(b.size()));
+    QCOMPARE(sign(ka.compare(kb)), sign(engine));
+    QCOMPARE(sign(kb.compare(ka)), -sign(engine));
 }

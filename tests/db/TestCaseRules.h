@@ -13,4 +13,6 @@ private slots:
     void sameName();
     void orders_data();
     void orders();
+    void keysOrderAsTheEngine_data();
+    void keysOrderAsTheEngine();
 };

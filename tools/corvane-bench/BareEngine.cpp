@@ -11,7 +11,8 @@
 
 BareEngine::BareEngine(const QString &path)
 {
-    if (sqlite3_open_v2(path.toUtf8().constData(), &m_db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+    if (sqlite3_open_v2(path.toUtf8().constData(), &m_db, SQLITE_OPEN_READONLY, nullptr)
+        != SQLITE_OK)
         throw std::runtime_error("cannot open " + path.toStdString());
     const QByteArray key(Database::Password);
     sqlite3_key(m_db, key.constData(), int(key.size()));
@@ -19,7 +20,10 @@ BareEngine::BareEngine(const QString &path)
     sqlite3_exec(m_db, "PRAGMA cache_size = -524288", nullptr, nullptr, nullptr);
 }
 
-BareEngine::~BareEngine() { sqlite3_close(m_db); }
+BareEngine::~BareEngine()
+{
+    sqlite3_close(m_db);
+}
 
 int BareEngine::run(const QString &sql)
 {

@@ -61,23 +61,27 @@ QList<Search> searches()
     const QString brand = firstValue("SELECT Brand FROM Equipment ORDER BY ID LIMIT 1").toLower();
     const QString caller = firstValue("SELECT Telemarketer FROM Telemarket ORDER BY ID LIMIT 1");
     return {
-        {"none", [](frmNavigator &) {}},
-        {"city", [city](frmNavigator &f) { pickCity(f, city); }},
-        {"lease_month",
-         [](frmNavigator &f) { checkMonth(f.chkLeaseEnds, f.dtLeaseEndsStart, f.dtLeaseEndsStop); }},
-        {"callback_month",
-         [](frmNavigator &f) { checkMonth(f.chkCallBack, f.dtCallBackStart, f.dtCallBackStop); }},
-        {"one_word", [brand](frmNavigator &f) { f.txtSearch->setText(brand); }},
-        {"two_words",
-         [brand, caller](frmNavigator &f) {
-             f.txtSearch->setText(brand);
-             f.txtSearch2->setText(caller);
-         }},
-        {"city_word",
-         [city, brand](frmNavigator &f) {
-             pickCity(f, city);
-             f.txtSearch->setText(brand);
-         }},
+        { "none", [](frmNavigator &) {} },
+        { "city", [city](frmNavigator &f) { pickCity(f, city); } },
+        { "lease_month",
+            [](frmNavigator &f) {
+                checkMonth(f.chkLeaseEnds, f.dtLeaseEndsStart, f.dtLeaseEndsStop);
+            } },
+        { "callback_month",
+            [](frmNavigator &f) {
+                checkMonth(f.chkCallBack, f.dtCallBackStart, f.dtCallBackStop);
+            } },
+        { "one_word", [brand](frmNavigator &f) { f.txtSearch->setText(brand); } },
+        { "two_words",
+            [brand, caller](frmNavigator &f) {
+                f.txtSearch->setText(brand);
+                f.txtSearch2->setText(caller);
+            } },
+        { "city_word",
+            [city, brand](frmNavigator &f) {
+                pickCity(f, city);
+                f.txtSearch->setText(brand);
+            } },
     };
 }
 
@@ -100,7 +104,8 @@ void ensureDatabase(const BenchScale &scale, const QString &path)
 
 } // namespace
 
-QStringList runSearchBench(const BenchScale &scale, const QString &path, int runs)
+QStringList runSearchBench(
+    const BenchScale &scale, const QString &path, int runs, const QString &only)
 {
     ensureDatabase(scale, path);
     gDatabase = Database::open(path);
@@ -114,6 +119,8 @@ QStringList runSearchBench(const BenchScale &scale, const QString &path, int run
 
     QStringList lines;
     for (const Search &search : searches()) {
+        if (!only.isEmpty() && only != QLatin1String(search.name))
+            continue;
         form->btnClear->click();
         search.set(*form);
         // End to end: the statement, the grid filled and fitted, and the window ready to paint.

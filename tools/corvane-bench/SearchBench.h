@@ -9,6 +9,8 @@ struct BenchScale
     int customers;
 };
 
-// Makes the scale's database when it is missing, then times each search on a real navigator
-// window and on the bare engine; one line per search.
-QStringList runSearchBench(const BenchScale &scale, const QString &path, int runs);
+// Makes the scale's database when it is missing, then times each search (or only the one named
+// by `only`, when it is not empty) on a real navigator window and on the bare engine; one line
+// per search.
+QStringList runSearchBench(
+    const BenchScale &scale, const QString &path, int runs, const QString &only = QString());

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// The rows of a SELECT as the engine stores them, for windows that only show what they read:
+// each column as its UTF-8 text, valid until the next row, with no value made for it. A grid of
+// 100,000 rows is filled at the pace of the engine this way; Recordset makes a QVariant of
+// every field, which is what editing needs but costs as much again as reading the rows.
+class TextRows
+{
+public:
+    TextRows(TextRows &&other) noexcept;
+    TextRows &operator=(TextRows &&) = delete;
+    ~TextRows();
+
+    // Moves to the next row, the first one included; false after the last. Throws DbError.
+    bool next();
+    int columnCount() const;
+    bool isNull(int column) const;
+    // Empty for Null as for empty text; isNull tells them apart.
+    QByteArrayView text(int column) const;
+    // A column that holds a number; 0 for Null.
+    qint64 number(int column) const;
+
+private:
+    friend class Database;
+    TextRows(sqlite3 *db, sqlite3_stmt *stmt, const QString &statement);
+
+    sqlite3 *m_db;
+    sqlite3_stmt *m_stmt;
+    QString m_statement;
+    int m_columns;
+};
