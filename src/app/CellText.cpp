@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QHash>
 #include <QLocale>
+#include <vector>
 
 namespace {
 
@@ -15,31 +16,39 @@ QString timeFormat()
     return format.trimmed();
 }
 
-// Grids show tens of thousands of dates from a few thousand days: format each day once.
-// The cache follows the locale's formats, which do not change during a run.
-QString dateText(const QDate &date)
+// Grids show tens of thousands of dates from a few thousand days: format each day once, and
+// each second of the day once, kept as UTF-8 for the grids that are filled from the engine's
+// text. The caches follow the locale's formats, which do not change during a run.
+const QByteArray &dateUtf8(const QDate &date)
 {
-    static QHash<qint64, QString> cache;
-    auto it = cache.constFind(date.toJulianDay());
-    if (it != cache.constEnd())
-        return *it;
-    static const QString format = shortDateFormat();
-    const QString text = QLocale().toString(date, format);
-    if (cache.size() < 100000)
-        cache.insert(date.toJulianDay(), text);
-    return text;
+    static QHash<qint64, QByteArray> cache;
+    static qint64 lastDay = 0;
+    static QByteArray last;
+    const qint64 day = date.toJulianDay();
+    // Rows come mostly in the order they were entered, so the day is mostly the last one.
+    if (day == lastDay && !last.isNull())
+        return last;
+    auto it = cache.constFind(day);
+    if (it == cache.constEnd()) {
+        static const QString format = shortDateFormat();
+        const QByteArray text = QLocale().toString(date, format).toUtf8();
+        if (cache.size() >= 100000)
+            cache.clear();
+        it = cache.insert(day, text);
+    }
+    lastDay = day;
+    last = *it;
+    return last;
 }
 
-QString timeText(const QTime &time)
+const QByteArray &timeUtf8(const QTime &time)
 {
-    static QHash<int, QString> cache;
-    const int key = time.msecsSinceStartOfDay() / 1000;
-    auto it = cache.constFind(key);
-    if (it != cache.constEnd())
-        return *it;
-    static const QString format = timeFormat();
-    const QString text = QLocale().toString(time, format);
-    cache.insert(key, text);
+    static std::vector<QByteArray> cache(24 * 60 * 60);
+    QByteArray &text = cache[size_t(time.msecsSinceStartOfDay() / 1000)];
+    if (text.isNull()) {
+        static const QString format = timeFormat();
+        text = QLocale().toString(time, format).toUtf8();
+    }
     return text;
 }
 
@@ -53,11 +62,20 @@ QString shortDateFormat()
     return format;
 }
 
+void appendDateTimeText(QByteArray &out, const QDate &date, const QTime &time)
+{
+    out += dateUtf8(date);
+    if (time != QTime(0, 0)) {
+        out += ' ';
+        out += timeUtf8(time);
+    }
+}
+
 QString dateTimeText(const QDate &date, const QTime &time)
 {
-    if (time == QTime(0, 0))
-        return dateText(date);
-    return dateText(date) + QLatin1Char(' ') + timeText(time);
+    QByteArray text;
+    appendDateTimeText(text, date, time);
+    return QString::fromUtf8(text);
 }
 
 QString cellText(const QVariant &value)
@@ -68,7 +86,7 @@ QString cellText(const QVariant &value)
     case QMetaType::QString:
         return value.toString();
     case QMetaType::QDate:
-        return dateText(value.toDate());
+        return QString::fromUtf8(dateUtf8(value.toDate()));
     case QMetaType::QDateTime: {
         const QDateTime dateTime = value.toDateTime();
         return dateTimeText(dateTime.date(), dateTime.time());

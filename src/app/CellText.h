@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
+#include <QDate>
 #include <QString>
+#include <QTime>
 #include <QVariant>
 
 // The text a grid cell or a field shows for a value read from the database: text as it is,
@@ -9,6 +12,8 @@
 QString cellText(const QVariant &value);
 // The same for a date and time given as its two halves.
 QString dateTimeText(const QDate &date, const QTime &time);
+// The same in UTF-8 at the end of out, for rows put together from the engine's text.
+void appendDateTimeText(QByteArray &out, const QDate &date, const QTime &time);
 
 // The short date format of the user's settings with the year always written in four digits.
 QString shortDateFormat();

@@ -4,6 +4,8 @@
 #include "db/IsoText.h"
 #include "db/TextRows.h"
 
+#include <cstring>
+
 namespace {
 
 // The fields of the statement.
@@ -16,7 +18,7 @@ void appendDateEntered(QByteArray &row, const TextRows &rows)
     const QByteArrayView text = rows.text(DateEntered);
     const IsoText::DateAndTime parts = IsoText::toDateAndTime(text.data(), int(text.size()));
     if (parts.date.isValid())
-        row += dateTimeText(parts.date, parts.time).toUtf8();
+        appendDateTimeText(row, parts.date, parts.time);
     else
         row += text; // not a date after all: shown as it stands
 }
@@ -27,17 +29,32 @@ QString customerLine(const TextRows &rows, QByteArray &scratch)
 {
     // The row is put together in the engine's own UTF-8 and converted once: a grid of 100,000
     // rows would otherwise make two million texts only to join them again.
-    scratch.truncate(0);
+    QByteArrayView fields[DateEntered];
+    qsizetype size = 0;
     for (int field = Name; field < DateEntered; ++field) {
-        if (field == State)
-            scratch += ", ";
-        else if (field == Zip)
-            scratch += ' ';
-        else if (field > Name)
-            scratch += '\t';
-        scratch += rows.text(field);
+        fields[field] = rows.text(field);
+        size += fields[field].size();
     }
-    scratch += '\t';
+    // The separators: one before each field after the first (", " before State, a blank before
+    // Zip, else a tab), and the tab before DateEntered.
+    size += (DateEntered - 1) + 1 + 1;
+    scratch.resize(size);
+    char *out = scratch.data();
+    for (int field = Name; field < DateEntered; ++field) {
+        if (field == State) {
+            *out++ = ',';
+            *out++ = ' ';
+        } else if (field == Zip) {
+            *out++ = ' ';
+        } else if (field > Name) {
+            *out++ = '\t';
+        }
+        if (!fields[field].isEmpty())
+            std::memcpy(out, fields[field].data(), size_t(fields[field].size()));
+        out += fields[field].size();
+    }
+    *out = '\t';
+    Q_ASSERT(out + 1 == scratch.constData() + size);
     appendDateEntered(scratch, rows);
     return QString::fromUtf8(scratch);
 }

@@ -114,9 +114,10 @@ QString detailStatement(const char *table, const QStringList &patterns, const QS
         .arg(sql);
 }
 
-QString exists(const char *table, const std::optional<DateWindow> &window, const char *dateColumn)
+// The customers with a machine (call) in the window, found through the window's index.
+QString within(const char *table, const std::optional<DateWindow> &window, const char *dateColumn)
 {
-    return QStringLiteral(" EXISTS (SELECT 1 FROM %1 WHERE Customer.Customer = %1.Customer AND%2)")
+    return QStringLiteral(" Customer.Customer IN (SELECT %1.Customer FROM %1 WHERE%2)")
         .arg(QLatin1String(table), dateRange(dateColumn, *window));
 }
 
@@ -146,9 +147,9 @@ SearchPlan searchPlan(const SearchCriteria &c)
         // Every customer stands in the joined rows at least once, so without words a customer
         // is found when it has a machine in the lease window and a call in the call-back window.
         if (c.leaseEnds)
-            conditions << exists("Equipment", c.leaseEnds, "LeaseEnds");
+            conditions << within("Equipment", c.leaseEnds, "LeaseEnds");
         if (c.callBack)
-            conditions << exists("Telemarket", c.callBack, "NextCallBack");
+            conditions << within("Telemarket", c.callBack, "NextCallBack");
     } else {
         QStringList patterns;
         for (const QString &word : searched)
