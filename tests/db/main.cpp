@@ -4,6 +4,7 @@
 #include "TestOpening.h"
 #include "TestRecordset.h"
 #include "TestStatements.h"
+#include "TestTextRows.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -19,5 +20,6 @@ int main(int argc, char **argv)
     run(TestStatements());
     run(TestRecordset());
     run(TestOpening());
+    run(TestTextRows());
     return failures == 0 ? 0 : 1;
 }
