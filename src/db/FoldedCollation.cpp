@@ -32,15 +32,23 @@ int compare(const char *a, int aBytes, const char *b, int bBytes)
 
 QByteArray key(const char *text, int bytes)
 {
+    QByteArray result;
+    appendKey(result, text, bytes);
+    return result;
+}
+
+void appendKey(QByteArray &result, const char *text, int bytes)
+{
     // Most names are ASCII throughout: folded byte for byte into a key of the same length.
-    QByteArray result(bytes, Qt::Uninitialized);
-    char *out = result.data();
+    const qsizetype start = result.size();
+    result.resize(start + bytes);
+    char *out = result.data() + start;
     auto *p = reinterpret_cast<const unsigned char *>(text);
     const unsigned char *end = p + bytes;
     while (p < end && *p < 0x80)
         *out++ = char(CaseFold::foldAscii(*p++));
     if (p == end)
-        return result;
+        return;
     result.truncate(out - result.constData());
     while (p < end) {
         if (*p < 0x80) {
@@ -66,7 +74,6 @@ QByteArray key(const char *text, int bytes)
             result += char(0x80 | (c & 0x3F));
         }
     }
-    return result;
 }
 
 } // namespace FoldedCollation

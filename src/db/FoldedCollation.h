@@ -13,5 +13,7 @@ int compare(const char *a, int aBytes, const char *b, int bBytes);
 // when their keys are equal, and otherwise as their keys compare byte by byte. For sorting
 // and finding many texts in the program as the engine would.
 QByteArray key(const char *text, int bytes);
+// The same key at the end of out, for keys gathered in one block.
+void appendKey(QByteArray &out, const char *text, int bytes);
 
 } // namespace FoldedCollation

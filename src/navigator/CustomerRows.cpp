@@ -1,5 +1,7 @@
 #include "CustomerRows.h"
 
+#include "SearchStatement.h"
+
 #include "app/CellText.h"
 #include "db/IsoText.h"
 #include "db/TextRows.h"
@@ -8,8 +10,7 @@
 
 namespace {
 
-// The fields of the statement.
-enum { Name = 0, State = 4, Zip = 5, DateEntered = 20 };
+enum { Name = NameField, State = StateField, Zip = ZipField, DateEntered = DateEnteredField };
 
 void appendDateEntered(QByteArray &row, const TextRows &rows)
 {

@@ -61,10 +61,10 @@ struct SortKeys
     {
         if (rows.isNull(column))
             return {};
-        const QByteArray key = keyOf(rows.text(column));
-        const Field field { block.size(), int(key.size()) };
-        block += key;
-        return field;
+        const QByteArrayView text = rows.text(column);
+        const qsizetype from = block.size();
+        FoldedCollation::appendKey(block, text.data(), int(text.size()));
+        return { from, int(block.size() - from) };
     }
 
     QByteArrayView view(const Field &f) const
@@ -100,7 +100,6 @@ QStringList findCustomers(Database &db, const SearchCriteria &criteria)
     // Without any machine (call) a customer's joined rows hold it once with no word there.
     const quint32 noMachines = plan.machineWindow ? 0 : 1;
     const quint32 noCalls = plan.callWindow ? 0 : 1;
-    enum { Name = 0, Address1 = 1, Address2 = 2, WordMask = 21 };
 
     SortKeys keys;
     QStringList lines;
@@ -108,14 +107,14 @@ QStringList findCustomers(Database &db, const SearchCriteria &criteria)
     TextRows rows = db.openTextRows(plan.customers);
     while (rows.next()) {
         const qsizetype mark = keys.block.size();
-        const std::array<SortKeys::Field, 3> sortFields { keys.add(rows, Name),
-            keys.add(rows, Address1), keys.add(rows, Address2) };
+        const std::array<SortKeys::Field, 3> sortFields { keys.add(rows, NameField),
+            keys.add(rows, Address1Field), keys.add(rows, Address2Field) };
         if (plan.allWords) {
             // A customer without a name joins no machine and no call.
             const bool named = sortFields[0].size >= 0;
             const QByteArrayView name = named ? keys.view(sortFields[0]) : QByteArrayView();
             const QByteArray lookup = QByteArray::fromRawData(name.data(), name.size());
-            const quint32 own = quint32(rows.number(WordMask));
+            const quint32 own = quint32(rows.number(WordMaskField));
             const quint32 m = named ? machines.value(lookup, noMachines) : noMachines;
             const quint32 t = named ? calls.value(lookup, noCalls) : noCalls;
             if (!wordsCovered(own, m, t, quint32(plan.allWords))) {

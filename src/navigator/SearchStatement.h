@@ -8,6 +8,17 @@
 // DISTINCT over the customers joined with their machines and calls.
 QString searchStatement(const SearchCriteria &criteria);
 
+// Where the search's statements put the fields of a customer; WordMask only with words.
+enum SearchField {
+    NameField = 0,
+    Address1Field = 1,
+    Address2Field = 2,
+    StateField = 4,
+    ZipField = 5,
+    DateEnteredField = 20,
+    WordMaskField = 21,
+};
+
 // What the navigator runs in place of the kept statement, which joins every machine of a
 // customer with every call and tests each word in each of those rows: the customers, and with
 // words the machines and the calls, are each read once, and CustomerSearch puts them together.
