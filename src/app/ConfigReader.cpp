@@ -1,7 +1,7 @@
 #include "ConfigReader.h"
 
 #include "ConfigError.h"
-#include "platform/Formats.h"
+#include "Formats.h"
 
 #include <QStringDecoder>
 #include <clocale>

@@ -1,7 +1,7 @@
 #include "CorvaneApplication.h"
 
 #include "ErrorGuard.h"
-#include "db/DbError.h"
+#include "DbError.h"
 
 CorvaneApplication::CorvaneApplication(int &argc, char **argv)
     : QApplication(argc, argv)

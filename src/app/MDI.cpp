@@ -2,7 +2,7 @@
 
 #include "ErrorGuard.h"
 #include "Twips.h"
-#include "navigator/frmNavigator.h"
+#include "frmNavigator.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -4,9 +4,9 @@
 #include "ConfigReader.h"
 #include "MDI.h"
 #include "MsgBox.h"
-#include "db/Database.h"
-#include "db/DbError.h"
-#include "platform/InstanceGuard.h"
+#include "Database.h"
+#include "DbError.h"
+#include "InstanceGuard.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

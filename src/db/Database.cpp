@@ -165,21 +165,47 @@ std::unique_ptr<Database> Database::create(const QString &path, const QString &p
     return std::unique_ptr<Database>(new Database(handle.release(), path));
 }
 
-Recordset Database::openRecordset(const QString &sql)
+namespace {
+
+// Compiles a statement and binds its values; the statement is released if a value is refused.
+sqlite3_stmt *prepareBound(
+    sqlite3 *db, const QString &engineSql, const QString &sql, const QVariantList &values)
+{
+    sqlite3_stmt *stmt = EngineCall::prepare(db, engineSql, sql);
+    try {
+        for (int i = 0; i < values.size(); ++i)
+            EngineCall::bind(db, stmt, i + 1, values.at(i), sql);
+    } catch (...) {
+        sqlite3_finalize(stmt);
+        throw;
+    }
+    return stmt;
+}
+
+} // namespace
+
+Recordset Database::openRecordset(const QString &sql, const QVariantList &values)
 {
     const EditableQuery query = EditableQuery::of(translations().translate(sql));
-    sqlite3_stmt *stmt = EngineCall::prepare(m_db, query.sql, sql);
+    sqlite3_stmt *stmt = prepareBound(m_db, query.sql, sql, values);
     return Recordset(std::make_unique<Recordset::Impl>(m_db, stmt, sql, query.table));
 }
 
-TextRows Database::openTextRows(const QString &sql)
+TextRows Database::openTextRows(const QString &sql, const QVariantList &values)
 {
-    return TextRows(m_db, EngineCall::prepare(m_db, translations().translate(sql), sql), sql);
+    return TextRows(m_db, prepareBound(m_db, translations().translate(sql), sql, values), sql);
 }
 
-void Database::execute(const QString &sql)
+void Database::execute(const QString &sql, const QVariantList &values)
 {
-    EngineCall::execute(m_db, translations().translate(sql), sql);
+    sqlite3_stmt *stmt = prepareBound(m_db, translations().translate(sql), sql, values);
+    try {
+        EngineCall::runToEnd(m_db, stmt, sql);
+    } catch (...) {
+        sqlite3_finalize(stmt);
+        throw;
+    }
+    sqlite3_finalize(stmt);
 }
 
 QString Database::integrityCheck()

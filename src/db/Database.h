@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariantList>
 #include <memory>
 
 struct sqlite3;
@@ -26,12 +27,14 @@ public:
     static std::unique_ptr<Database> create(
         const QString &path, const QString &password = Password);
 
+    // Each statement takes its values bound to its ? marks, in order, never spliced into the text.
+
     // A cursor over the rows of a SELECT, positioned on the first row.
-    Recordset openRecordset(const QString &sql);
+    Recordset openRecordset(const QString &sql, const QVariantList &values = {});
     // The rows of a SELECT as text, for reading only; before its first row.
-    TextRows openTextRows(const QString &sql);
+    TextRows openTextRows(const QString &sql, const QVariantList &values = {});
     // Runs a DELETE or UPDATE to its end.
-    void execute(const QString &sql);
+    void execute(const QString &sql, const QVariantList &values = {});
 
     // The engine's integrity check: "ok" or the problems it found.
     QString integrityCheck();

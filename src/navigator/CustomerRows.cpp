@@ -2,9 +2,9 @@
 
 #include "SearchStatement.h"
 
-#include "app/CellText.h"
-#include "db/IsoText.h"
-#include "db/TextRows.h"
+#include "CellText.h"
+#include "IsoText.h"
+#include "TextRows.h"
 
 #include <cstring>
 

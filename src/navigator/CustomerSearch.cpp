@@ -2,9 +2,9 @@
 
 #include "CustomerRows.h"
 #include "SearchStatement.h"
-#include "db/Database.h"
-#include "db/FoldedCollation.h"
-#include "db/TextRows.h"
+#include "Database.h"
+#include "FoldedCollation.h"
+#include "TextRows.h"
 
 #include <QHash>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "SearchStatement.h"
 
-#include "db/SqlText.h"
+#include "SqlText.h"
 
 #include <QStringList>
 

@@ -2,16 +2,16 @@
 
 #include "CustomerSearch.h"
 #include "SearchStatement.h"
-#include "app/BusyCursor.h"
-#include "app/CellText.h"
-#include "app/ErrorGuard.h"
-#include "app/GridFill.h"
-#include "app/MainMod.h"
-#include "app/Twips.h"
-#include "db/Database.h"
-#include "db/Recordset.h"
-#include "platform/DataGrid.h"
-#include "platform/DatePicker.h"
+#include "BusyCursor.h"
+#include "CellText.h"
+#include "ErrorGuard.h"
+#include "GridFill.h"
+#include "MainMod.h"
+#include "Twips.h"
+#include "Database.h"
+#include "Recordset.h"
+#include "DataGrid.h"
+#include "DatePicker.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "NavigatorLayout.h"
 #include "SearchCriteria.h"
-#include "app/ChildForm.h"
+#include "ChildForm.h"
 
 class DataGrid;
 class DatePicker;

@@ -1,6 +1,6 @@
 #include "ProbeForm.h"
 
-#include "db/DbError.h"
+#include "DbError.h"
 
 ProbeForm::Script ProbeForm::script;
 

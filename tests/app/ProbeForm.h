@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ChildForm.h"
+#include "ChildForm.h"
 
 // A child window whose closing logic a test controls, and which counts what ran.
 class ProbeForm : public ChildForm

@@ -1,6 +1,6 @@
 #include "ProgramFolder.h"
 
-#include "db/Database.h"
+#include "Database.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,7 +1,8 @@
 #include "tst_ConfigReader.h"
+#include "TestRegistry.h"
 
-#include "app/ConfigError.h"
-#include "app/ConfigReader.h"
+#include "ConfigError.h"
+#include "ConfigReader.h"
 
 #include <QTest>
 
@@ -193,3 +194,5 @@ void TestConfigReader::numberOutOfRange()
             stopped(QStringLiteral("the fifth item \"%1\" is outside -32768 to 32767").arg(item)));
     }
 }
+
+CORVANE_TEST(TestConfigReader)

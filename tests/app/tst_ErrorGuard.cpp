@@ -1,11 +1,12 @@
 #include "tst_ErrorGuard.h"
+#include "TestRegistry.h"
 
 #include "ProbeForm.h"
-#include "app/BusyCursor.h"
-#include "app/ErrorGuard.h"
-#include "app/MDI.h"
-#include "db/DbError.h"
-#include "support/ScriptedMsgBox.h"
+#include "BusyCursor.h"
+#include "ErrorGuard.h"
+#include "MDI.h"
+#include "DbError.h"
+#include "ScriptedMsgBox.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -167,3 +168,5 @@ void TestErrorGuard::failedClosingLogicKeepsTheWindow()
     ProbeForm::script.failUnload = false;
     QVERIFY(main.close());
 }
+
+CORVANE_TEST(TestErrorGuard)

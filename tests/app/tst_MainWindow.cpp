@@ -1,12 +1,13 @@
 #include "tst_MainWindow.h"
+#include "TestRegistry.h"
 
 #include "ProbeForm.h"
-#include "app/ErrorGuard.h"
-#include "app/MDI.h"
-#include "app/MainMod.h"
-#include "navigator/frmNavigator.h"
-#include "support/ScriptedMsgBox.h"
-#include "support/TempDatabase.h"
+#include "ErrorGuard.h"
+#include "MDI.h"
+#include "MainMod.h"
+#include "frmNavigator.h"
+#include "ScriptedMsgBox.h"
+#include "TempDatabase.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -255,3 +256,5 @@ void TestMainWindow::closeBoxClosesEveryChild()
     QVERIFY(!m_main->registry().find<ProbeForm>());
     QVERIFY(!m_main->registry().find<frmNavigator>());
 }
+
+CORVANE_TEST(TestMainWindow)

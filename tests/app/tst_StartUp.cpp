@@ -1,12 +1,13 @@
 #include "tst_StartUp.h"
+#include "TestRegistry.h"
 
 #include "ProgramFolder.h"
 #include "RunningCopy.h"
-#include "app/MDI.h"
-#include "app/MainMod.h"
-#include "app/MsgBox.h"
-#include "db/Database.h"
-#include "db/DbError.h"
+#include "MDI.h"
+#include "MainMod.h"
+#include "MsgBox.h"
+#include "Database.h"
+#include "DbError.h"
 
 #include <QDir>
 #include <QFile>
@@ -274,3 +275,5 @@ void TestStartUp::secondCopy()
     QVERIFY(m_messages.isEmpty());
     QVERIFY(mainWindow());
 }
+
+CORVANE_TEST(TestStartUp)

@@ -1,6 +1,7 @@
 #include "tst_TypeAhead.h"
+#include "TestRegistry.h"
 
-#include "app/MainMod.h"
+#include "MainMod.h"
 
 #include <QComboBox>
 #include <QSignalSpy>
@@ -134,3 +135,5 @@ void TestTypeAhead::selectingIsNotPicking()
     QCOMPARE(picked.count(), 0);
     QCOMPARE(moved.count(), 2);
 }
+
+CORVANE_TEST(TestTypeAhead)

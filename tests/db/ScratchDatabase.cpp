@@ -1,7 +1,7 @@
 #include "ScratchDatabase.h"
 
-#include "db/PreparedStatement.h"
-#include "db/Recordset.h"
+#include "PreparedStatement.h"
+#include "Recordset.h"
 
 ScratchDatabase::ScratchDatabase()
     : m_path(m_dir.filePath(QStringLiteral("scratch.db")))

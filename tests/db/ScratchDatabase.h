@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/Database.h"
+#include "Database.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

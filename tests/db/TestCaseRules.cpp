@@ -1,9 +1,10 @@
 #include "TestCaseRules.h"
+#include "TestRegistry.h"
 
 #include "ScratchDatabase.h"
-#include "db/DbError.h"
-#include "db/FoldedCollation.h"
-#include "db/SqlText.h"
+#include "DbError.h"
+#include "FoldedCollation.h"
+#include "SqlText.h"
 
 #include <QTest>
 
@@ -132,3 +133,5 @@ void TestCaseRules::keysOrderAsTheEngine()
     QCOMPARE(sign(ka.compare(kb)), sign(engine));
     QCOMPARE(sign(kb.compare(ka)), -sign(engine));
 }
+
+CORVANE_TEST(TestCaseRules)

@@ -1,7 +1,8 @@
 #include "TestDialect.h"
+#include "TestRegistry.h"
 
-#include "db/Dialect.h"
-#include "db/SqlText.h"
+#include "Dialect.h"
+#include "SqlText.h"
 
 #include <QTest>
 
@@ -127,3 +128,5 @@ void TestDialect::writesDates()
     QCOMPARE(translateDialect(QLatin1Char('#') + sql + QLatin1Char('#')),
         QStringLiteral("'%1'").arg(date.toString(QStringLiteral("yyyy-MM-dd"))));
 }
+
+CORVANE_TEST(TestDialect)

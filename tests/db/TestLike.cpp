@@ -1,9 +1,10 @@
 #include "TestLike.h"
+#include "TestRegistry.h"
 
 #include "ScratchDatabase.h"
-#include "db/LikePattern.h"
-#include "db/Recordset.h"
-#include "db/SqlText.h"
+#include "LikePattern.h"
+#include "Recordset.h"
+#include "SqlText.h"
 
 #include <QTest>
 
@@ -179,3 +180,5 @@ void TestLike::patternFromColumn()
                                            "ORDER BY Customer")),
         QStringList({ QStringLiteral("*t?"), QStringLiteral("a*") }));
 }
+
+CORVANE_TEST(TestLike)

@@ -1,8 +1,9 @@
 #include "TestOpening.h"
+#include "TestRegistry.h"
 
 #include "ScratchDatabase.h"
-#include "db/DbError.h"
-#include "db/Recordset.h"
+#include "DbError.h"
+#include "Recordset.h"
 
 #include <QDir>
 #include <QFile>
@@ -202,3 +203,5 @@ void TestOpening::createRefusals()
     QCOMPARE(taken.readAll(), QByteArray("keep me"));
     QCOMPARE(QFile::exists(path), name == QLatin1String("taken.db"));
 }
+
+CORVANE_TEST(TestOpening)

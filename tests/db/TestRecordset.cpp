@@ -1,10 +1,11 @@
 #include "TestRecordset.h"
+#include "TestRegistry.h"
 
 #include "ScratchDatabase.h"
-#include "db/DbError.h"
-#include "db/Recordset.h"
-#include "db/SqlText.h"
-#include "db/Transaction.h"
+#include "DbError.h"
+#include "Recordset.h"
+#include "SqlText.h"
+#include "Transaction.h"
 
 #include <QTest>
 #include <functional>
@@ -474,3 +475,5 @@ void TestRecordset::transactionsStandOrFallTogether()
         QStringList { QStringLiteral("Lyon") });
     QCOMPARE(scratch.db().integrityCheck(), QStringLiteral("ok"));
 }
+
+CORVANE_TEST(TestRecordset)

@@ -1,8 +1,9 @@
 #include "TestStatements.h"
+#include "TestRegistry.h"
 
 #include "ScratchDatabase.h"
-#include "db/DbError.h"
-#include "db/SqlText.h"
+#include "DbError.h"
+#include "SqlText.h"
 
 #include <QTest>
 
@@ -250,3 +251,5 @@ void TestStatements::refusals()
     QCOMPARE(scratch.column("SELECT count(*) FROM Customer WHERE length(City) > 50"),
         QStringList { "0" });
 }
+
+CORVANE_TEST(TestStatements)

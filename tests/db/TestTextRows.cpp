@@ -1,8 +1,9 @@
 #include "TestTextRows.h"
+#include "TestRegistry.h"
 
 #include "ScratchDatabase.h"
-#include "db/DbError.h"
-#include "db/TextRows.h"
+#include "DbError.h"
+#include "TextRows.h"
 
 #include <QTest>
 
@@ -82,3 +83,5 @@ void TestTextRows::wordMask()
     QVERIFY(rows.next());
     QCOMPARE(rows.number(0), mask);
 }
+
+CORVANE_TEST(TestTextRows)

@@ -1,8 +1,8 @@
 #include "NavigatorDriver.h"
 
-#include "navigator/frmNavigator.h"
-#include "platform/DataGrid.h"
-#include "platform/DatePicker.h"
+#include "frmNavigator.h"
+#include "DataGrid.h"
+#include "DatePicker.h"
 
 #include <QCheckBox>
 #include <QComboBox>

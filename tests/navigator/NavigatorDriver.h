@@ -1,6 +1,6 @@
 #pragma once
 
-#include "navigator/SearchCriteria.h"
+#include "SearchCriteria.h"
 
 #include <QStringList>
 

@@ -1,5 +1,5 @@
-#include "navigator/NavigatorLayout.h"
-#include "support/TestRegistry.h"
+#include "NavigatorLayout.h"
+#include "TestRegistry.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
-#include "app/MDI.h"
-#include "app/MainMod.h"
-#include "navigator/frmNavigator.h"
-#include "platform/DataGrid.h"
-#include "platform/DatePicker.h"
-#include "support/TempDatabase.h"
-#include "support/TestRegistry.h"
+#include "MDI.h"
+#include "MainMod.h"
+#include "frmNavigator.h"
+#include "DataGrid.h"
+#include "DatePicker.h"
+#include "TempDatabase.h"
+#include "TestRegistry.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 #include "NavigatorDriver.h"
-#include "app/MainMod.h"
-#include "db/Database.h"
-#include "navigator/frmNavigator.h"
-#include "platform/DataGrid.h"
-#include "support/ScriptedMsgBox.h"
-#include "support/TempDatabase.h"
-#include "support/TestRegistry.h"
+#include "MainMod.h"
+#include "Database.h"
+#include "frmNavigator.h"
+#include "DataGrid.h"
+#include "ScriptedMsgBox.h"
+#include "TempDatabase.h"
+#include "TestRegistry.h"
 
 #include <QDateTime>
 #include <QPushButton>

@@ -1,10 +1,10 @@
-#include "db/Database.h"
-#include "db/TextRows.h"
-#include "navigator/CustomerRows.h"
-#include "navigator/CustomerSearch.h"
-#include "navigator/SearchStatement.h"
-#include "support/TempDatabase.h"
-#include "support/TestRegistry.h"
+#include "Database.h"
+#include "TextRows.h"
+#include "CustomerRows.h"
+#include "CustomerSearch.h"
+#include "SearchStatement.h"
+#include "TempDatabase.h"
+#include "TestRegistry.h"
 
 #include <QRandomGenerator>
 #include <QTest>

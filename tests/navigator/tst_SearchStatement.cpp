@@ -1,6 +1,6 @@
-#include "navigator/SearchStatement.h"
+#include "SearchStatement.h"
 
-#include "support/TestRegistry.h"
+#include "TestRegistry.h"
 
 #include <QTest>
 

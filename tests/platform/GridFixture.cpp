@@ -1,6 +1,6 @@
 #include "GridFixture.h"
 
-#include "platform/DataGrid.h"
+#include "DataGrid.h"
 
 #include <QTest>
 

@@ -1,6 +1,5 @@
-#include "support/TestRegistry.h"
+#include "TestRegistry.h"
 
-int main(int argc, char **argv)
-{
-    return runRegisteredTests(argc, argv);
-}
+#include <QApplication>
+
+int main(int argc, char **argv) { return runRegisteredTests<QApplication>(argc, argv); }

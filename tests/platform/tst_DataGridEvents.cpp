@@ -1,6 +1,6 @@
 #include "GridFixture.h"
-#include "platform/DataGrid.h"
-#include "support/TestRegistry.h"
+#include "DataGrid.h"
+#include "TestRegistry.h"
 
 #include <QHeaderView>
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
-#include "platform/DatePicker.h"
-#include "support/TestRegistry.h"
+#include "DatePicker.h"
+#include "TestRegistry.h"
 
 #include <QCalendarWidget>
 #include <QLineEdit>

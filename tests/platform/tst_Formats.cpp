@@ -1,5 +1,5 @@
-#include "platform/Formats.h"
-#include "support/TestRegistry.h"
+#include "Formats.h"
+#include "TestRegistry.h"
 
 #include <QLocale>
 #include <QTest>

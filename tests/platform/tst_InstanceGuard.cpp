@@ -1,5 +1,5 @@
-#include "platform/InstanceGuard.h"
-#include "support/TestRegistry.h"
+#include "InstanceGuard.h"
+#include "TestRegistry.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "platform/TextWidthGauge.h"
-#include "support/TestRegistry.h"
+#include "TextWidthGauge.h"
+#include "TestRegistry.h"
 
 #include <QApplication>
 #include <QTest>

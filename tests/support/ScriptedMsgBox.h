@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MsgBox.h"
+#include "MsgBox.h"
 
 #include <QList>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "TempDatabase.h"
 
-#include "app/MainMod.h"
-#include "db/Database.h"
-#include "db/PreparedStatement.h"
+#include "MainMod.h"
+#include "Database.h"
+#include "PreparedStatement.h"
 
 #include <QStringList>
 

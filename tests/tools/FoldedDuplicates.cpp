@@ -1,6 +1,6 @@
 #include "FoldedDuplicates.h"
 
-#include "db/FoldedCollation.h"
+#include "FoldedCollation.h"
 
 #include <QHash>
 

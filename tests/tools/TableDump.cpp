@@ -1,7 +1,7 @@
 #include "TableDump.h"
 
-#include "db/Database.h"
-#include "db/Recordset.h"
+#include "Database.h"
+#include "Recordset.h"
 
 namespace {
 

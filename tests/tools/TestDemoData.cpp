@@ -1,13 +1,14 @@
 #include "TestDemoData.h"
+#include "TestRegistry.h"
 
 #include "FoldedDuplicates.h"
 #include "TableDump.h"
 
-#include "corvane-db/DemoGenerator.h"
-#include "db/Database.h"
-#include "db/DbError.h"
-#include "db/PreparedStatement.h"
-#include "db/Schema.h"
+#include "DemoGenerator.h"
+#include "Database.h"
+#include "DbError.h"
+#include "PreparedStatement.h"
+#include "Schema.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -347,3 +348,5 @@ void TestDemoData::failedLoadLeavesTheFileAsItWas()
                 "SELECT Count(*) FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL")));
     QVERIFY_THROWS_EXCEPTION(DbError, insert(first.toLower()));
 }
+
+CORVANE_TEST(TestDemoData)

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "db/Database.h"
+#include "Database.h"
 
 // What the demo generator writes, read back from a file of its own.
 class TestDemoData : public QObject

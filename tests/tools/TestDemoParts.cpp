@@ -1,10 +1,11 @@
 #include "TestDemoParts.h"
+#include "TestRegistry.h"
 
 #include "FoldedDuplicates.h"
 
-#include "corvane-db/DemoBusinessNames.h"
-#include "corvane-db/DemoRandom.h"
-#include "corvane-db/DemoSlug.h"
+#include "DemoBusinessNames.h"
+#include "DemoRandom.h"
+#include "DemoSlug.h"
 
 #include <QTest>
 #include <array>
@@ -92,3 +93,5 @@ void TestDemoParts::hundredThousandNamesStayUnique()
     }
     QCOMPARE(firstFoldedDuplicate(made), QString());
 }
+
+CORVANE_TEST(TestDemoParts)

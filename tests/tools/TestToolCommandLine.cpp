@@ -1,4 +1,5 @@
 #include "TestToolCommandLine.h"
+#include "TestRegistry.h"
 
 #include "ToolProcess.h"
 
@@ -128,3 +129,5 @@ void TestToolCommandLine::helpGoesToStandardOutput()
         QVERIFY(run.err.isEmpty());
     }
 }
+
+CORVANE_TEST(TestToolCommandLine)

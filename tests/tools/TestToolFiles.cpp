@@ -1,11 +1,12 @@
 #include "TestToolFiles.h"
+#include "TestRegistry.h"
 
 #include "TableDump.h"
 #include "ToolProcess.h"
 
-#include "corvane-db/DemoGenerator.h"
-#include "db/Database.h"
-#include "db/DbError.h"
+#include "DemoGenerator.h"
+#include "Database.h"
+#include "DbError.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -190,3 +191,5 @@ void TestToolFiles::demoFileNeedsThePassword()
         TableDump::count(*Database::open(file), QStringLiteral("SELECT Count(*) FROM Customer")),
         qint64(20));
 }
+
+CORVANE_TEST(TestToolFiles)

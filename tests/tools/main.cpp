@@ -1,19 +1,6 @@
-#include "TestDemoData.h"
-#include "TestDemoParts.h"
-#include "TestToolCommandLine.h"
-#include "TestToolFiles.h"
+#include "TestRegistry.h"
 
 #include <QCoreApplication>
-#include <QTest>
 
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    int failures = 0;
-    const auto run = [&](QObject &&test) { failures += QTest::qExec(&test, argc, argv); };
-    run(TestDemoParts());
-    run(TestDemoData());
-    run(TestToolCommandLine());
-    run(TestToolFiles());
-    return failures == 0 ? 0 : 1;
-}
+// The tools are programs without windows.
+int main(int argc, char **argv) { return runRegisteredTests<QCoreApplication>(argc, argv); }

@@ -2,8 +2,8 @@
 #define SQLITE_HAS_CODEC 1
 #include "BareEngine.h"
 
-#include "db/Database.h"
-#include "db/Dialect.h"
+#include "Database.h"
+#include "Dialect.h"
 
 #include <QRegularExpression>
 #include <sqlite3.h>

@@ -1,14 +1,14 @@
 #include "SearchBench.h"
 
 #include "BareEngine.h"
-#include "app/MDI.h"
-#include "app/MainMod.h"
-#include "corvane-db/DemoGenerator.h"
-#include "db/Database.h"
-#include "db/Recordset.h"
-#include "navigator/frmNavigator.h"
-#include "platform/DataGrid.h"
-#include "platform/DatePicker.h"
+#include "MDI.h"
+#include "MainMod.h"
+#include "DemoGenerator.h"
+#include "Database.h"
+#include "Recordset.h"
+#include "frmNavigator.h"
+#include "DataGrid.h"
+#include "DatePicker.h"
 
 #include <QApplication>
 #include <QCheckBox>

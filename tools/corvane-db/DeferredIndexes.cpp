@@ -1,8 +1,8 @@
 #include "DeferredIndexes.h"
 
-#include "db/Database.h"
-#include "db/PreparedStatement.h"
-#include "db/Recordset.h"
+#include "Database.h"
+#include "PreparedStatement.h"
+#include "Recordset.h"
 
 namespace {
 

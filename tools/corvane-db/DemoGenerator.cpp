@@ -8,7 +8,7 @@
 #include "DemoMachine.h"
 #include "DemoRandom.h"
 #include "DemoRowWriter.h"
-#include "db/Transaction.h"
+#include "Transaction.h"
 
 #include <array>
 #include <stdexcept>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/PreparedStatement.h"
+#include "PreparedStatement.h"
 
 class Database;
 struct DemoCall;

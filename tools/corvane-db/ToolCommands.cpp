@@ -2,8 +2,8 @@
 
 #include "DemoGenerator.h"
 #include "ToolArguments.h"
-#include "db/Database.h"
-#include "db/Recordset.h"
+#include "Database.h"
+#include "Recordset.h"
 
 #include <QFile>
 #include <QTextStream>

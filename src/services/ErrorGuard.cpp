@@ -1,7 +1,7 @@
 #include "ErrorGuard.h"
 
 #include "MsgBox.h"
-#include "db/DbError.h"
+#include "DbError.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "GridFill.h"
 
-#include "platform/DataGrid.h"
+#include "DataGrid.h"
 
 void beginGridFill(DataGrid &grid, const QStringList &headers)
 {
