@@ -1,0 +1,10 @@
+#include "frmEquipmentEntry.h"
+
+frmEquipmentEntry::frmEquipmentEntry(QWidget *parent)
+    : ChildForm(parent)
+{
+    setObjectName(QStringLiteral("frmEquipmentEntry"));
+    setWindowTitle(QStringLiteral("Equipment Entry"));
+}
+
+void frmEquipmentEntry::FillForm(const QString &, const QString &) { }
