@@ -2,10 +2,13 @@
 
 #include "ErrorGuard.h"
 #include "DbError.h"
+#include "DialogFont.h"
 
 CorvaneApplication::CorvaneApplication(int &argc, char **argv)
     : QApplication(argc, argv)
-{ }
+{
+    useDialogFont();
+}
 
 bool CorvaneApplication::notify(QObject *receiver, QEvent *event)
 {

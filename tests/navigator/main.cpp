@@ -1,5 +1,5 @@
+#include "CorvaneApplication.h"
 #include "TestRegistry.h"
 
-#include <QApplication>
-
-int main(int argc, char **argv) { return runRegisteredTests<QApplication>(argc, argv); }
+// The program's own application object: its font and its event-boundary guard.
+int main(int argc, char **argv) { return runRegisteredTests<CorvaneApplication>(argc, argv); }

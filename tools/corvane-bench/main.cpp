@@ -4,6 +4,8 @@
 #include "BareEngine.h"
 #include "SearchBench.h"
 
+#include "CorvaneApplication.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -13,7 +15,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    CorvaneApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Times the navigator's searches."));
     parser.addHelpOption();
