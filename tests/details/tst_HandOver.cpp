@@ -1,0 +1,227 @@
+#include "DetailsFixture.h"
+#include "MaskedEdit.h"
+#include "TestRegistry.h"
+#include "frmEquipmentEntry.h"
+#include "frmTelemarketEntry.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+// A record handed to a machine or call window that is open already (Add or Edit pressed again
+// in the customer window), or one that is no longer stored: the window never stores over
+// another record, never drops a change without asking, never stores a row without a customer.
+class tst_HandOver : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void newRequestOnStoredRecord_data() { kinds(); }
+    void newRequestOnStoredRecord();
+    void anotherRecordWithChanges_data();
+    void anotherRecordWithChanges();
+    void recordNoLongerStored_data();
+    void recordNoLongerStored();
+
+private:
+    void kinds();
+
+    std::unique_ptr<DetailsFixture> m_f;
+};
+
+namespace {
+
+// What the tests need of either window: its required field and one free text.
+struct Window
+{
+    QString table, requiredColumn, textColumn, question, requiredMessage;
+    std::function<EntryForm *(DetailsFixture &, const QString &, const QString &)> fill;
+    std::function<QString(EntryForm *)> required, text;
+    std::function<void(EntryForm *, const QString &)> setRequired, setText;
+    std::function<void(EntryForm *)> ok;
+};
+
+Window equipment()
+{
+    auto form = [](EntryForm *f) { return static_cast<frmEquipmentEntry *>(f); };
+    return { "Equipment", "Brand", "Model",
+        "Equipment information has not been saved. Do you want to save it now?",
+        "You must select a Brand before saving.",
+        [](DetailsFixture &f, const QString &id, const QString &customer) -> EntryForm * {
+            return f.open<frmEquipmentEntry>(id, customer);
+        },
+        [form](EntryForm *f) { return form(f)->cmbBrand->currentText(); },
+        [form](EntryForm *f) { return form(f)->txtModel->text(); },
+        [form](EntryForm *f, const QString &t) { form(f)->cmbBrand->setEditText(t); },
+        [form](EntryForm *f, const QString &t) { form(f)->txtModel->setText(t); },
+        [form](EntryForm *f) { QTest::mouseClick(form(f)->btnOK, Qt::LeftButton); } };
+}
+
+Window telemarket()
+{
+    auto form = [](EntryForm *f) { return static_cast<frmTelemarketEntry *>(f); };
+    return { "Telemarket", "Telemarketer", "Interest",
+        "Telemarket information has not been saved. Do you want to save it now?",
+        "You must enter a Telemarketer before saving.",
+        [](DetailsFixture &f, const QString &id, const QString &customer) -> EntryForm * {
+            return f.open<frmTelemarketEntry>(id, customer);
+        },
+        [form](EntryForm *f) { return form(f)->txtTelemarketer->text(); },
+        [form](EntryForm *f) { return form(f)->txtInterest->toPlainText(); },
+        [form](EntryForm *f, const QString &t) { form(f)->txtTelemarketer->setText(t); },
+        [form](EntryForm *f, const QString &t) { form(f)->txtInterest->setPlainText(t); },
+        [form](EntryForm *f) { QTest::mouseClick(form(f)->btnOK, Qt::LeftButton); } };
+}
+
+Window windowFor(const QString &kind)
+{
+    return kind == "equipment" ? equipment() : telemarket();
+}
+
+} // namespace
+
+void tst_HandOver::init()
+{
+    m_f = std::make_unique<DetailsFixture>();
+}
+
+void tst_HandOver::cleanup()
+{
+    QVERIFY2(
+        m_f->messages().problems().isEmpty(), qPrintable(m_f->messages().problems().join('\n')));
+    m_f.reset();
+}
+
+void tst_HandOver::kinds()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("equipment") << "equipment";
+    QTest::newRow("telemarket") << "telemarket";
+}
+
+// Add pressed while the window shows a stored record: a new record for that customer, not an
+// overwrite of the stored one.
+void tst_HandOver::newRequestOnStoredRecord()
+{
+    QFETCH(QString, kind);
+    const Window w = windowFor(kind);
+    const qint64 stored = m_f->db().addMachine("Acme",
+        { { "Model", "IR-1" }, { "DateLeased", QDate(2023, 1, 1) }, { "MonthlyPayment", 50.0 } });
+    m_f->db().addCall("Acme", { { "Interest", "IR-1" } });
+
+    EntryForm *form = w.fill(*m_f, QString::number(stored), "Acme");
+    QCOMPARE(w.text(form), QString("IR-1"));
+    QCOMPARE(w.fill(*m_f, "", "Baker"), form);
+    QCOMPARE(form->txtID->text(), QString());
+    QCOMPARE(form->txtCustomer->text(), QString("Baker"));
+    QCOMPARE(w.text(form), QString());
+    QCOMPARE(w.required(form), QString());
+    QVERIFY(form->isSaved());
+    if (auto *machine = qobject_cast<frmEquipmentEntry *>(form)) {
+        QVERIFY(machine->optPurchased->isChecked());
+        QVERIFY(!machine->txtMonthlyPayment->isEnabled());
+    }
+
+    w.setRequired(form, "new one");
+    w.ok(form);
+    QCOMPARE(m_f->count(w.table), 2);
+    const QVariantMap kept = m_f->row(w.table, stored);
+    QCOMPARE(kept["Customer"].toString(), QString("Acme"));
+    QCOMPARE(kept[w.textColumn].toString(), QString("IR-1"));
+    const QVariantMap added = m_f->lastRow(w.table);
+    QCOMPARE(added["Customer"].toString(), QString("Baker"));
+    QCOMPARE(added[w.requiredColumn].toString(), QString("new one"));
+}
+
+void tst_HandOver::anotherRecordWithChanges_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<MsgBox::Answer>("answer");
+    QTest::addColumn<QString>("required");
+    QTest::addColumn<bool>("handedOver");
+    QTest::addColumn<QString>("storedFirst");
+
+    for (const char *kind : { "equipment", "telemarket" }) {
+        auto row = [kind](const char *name) -> QTestData & {
+            return QTest::addRow("%s: %s", kind, name) << QString(kind);
+        };
+        row("yes saves, then shows the other") << MsgBox::Yes << "kept" << true << "changed";
+        row("yes with the field missing keeps it") << MsgBox::Yes << "" << false << "first";
+        row("no drops the change") << MsgBox::No << "kept" << true << "first";
+        row("cancel ignores the request") << MsgBox::Cancel << "kept" << false << "first";
+    }
+}
+
+void tst_HandOver::anotherRecordWithChanges()
+{
+    QFETCH(QString, kind);
+    QFETCH(MsgBox::Answer, answer);
+    QFETCH(QString, required);
+    QFETCH(bool, handedOver);
+    QFETCH(QString, storedFirst);
+    const Window w = windowFor(kind);
+    const bool machines = kind == "equipment";
+    auto add = [&](const QString &text) {
+        const QVariantMap columns { { w.textColumn, text } };
+        return machines ? m_f->db().addMachine("Acme", columns)
+                        : m_f->db().addCall("Acme", columns);
+    };
+    const qint64 first = add("first");
+    const qint64 second = add("second");
+
+    EntryForm *form = w.fill(*m_f, QString::number(first), "Acme");
+    w.setText(form, "changed");
+    w.setRequired(form, required);
+    m_f->messages().expect(w.question, "Information Not Saved", answer);
+    if (answer == MsgBox::Yes && required.isEmpty())
+        m_f->messages().expect(w.requiredMessage, "Not Enough Information");
+    w.fill(*m_f, QString::number(second), "Acme");
+
+    QCOMPARE(m_f->row(w.table, first)[w.textColumn].toString(), storedFirst);
+    QCOMPARE(form->txtID->text(), QString::number(handedOver ? second : first));
+    QCOMPARE(w.text(form), handedOver ? QString("second") : QString("changed"));
+    QCOMPARE(form->isSaved(), handedOver);
+    QCOMPARE(m_f->count(w.table), 2);
+}
+
+void tst_HandOver::recordNoLongerStored_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("id");
+    for (const char *kind : { "equipment", "telemarket" }) {
+        QTest::addRow("%s: deleted", kind) << QString(kind) << "999";
+        QTest::addRow("%s: no number", kind) << QString(kind) << "12; DROP TABLE Customer";
+    }
+}
+
+void tst_HandOver::recordNoLongerStored()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, id);
+    const Window w = windowFor(kind);
+    const QString message = kind == "equipment"
+        ? "The selected Equipment is no longer stored; it may have been deleted. The window now "
+          "holds a new machine for the customer."
+        : "The selected Call is no longer stored; it may have been deleted. The window now holds "
+          "a new call for the customer.";
+    m_f->messages().expect(message, "Record Not Found");
+    EntryForm *form = w.fill(*m_f, id, "Acme");
+    QVERIFY(m_f->messages().allShown());
+    QCOMPARE(form->txtID->text(), QString());
+    QCOMPARE(form->txtCustomer->text(), QString("Acme"));
+    QVERIFY(form->isSaved());
+
+    w.setRequired(form, "someone");
+    w.ok(form);
+    QCOMPARE(m_f->count(w.table), 1);
+    QCOMPARE(m_f->lastRow(w.table)["Customer"].toString(), QString("Acme"));
+    QCOMPARE(m_f->count("Customer"), 0); // the statement was a value, not SQL
+}
+
+CORVANE_TEST(tst_HandOver)
+#include "tst_HandOver.moc"
