@@ -34,6 +34,9 @@ QComboBox *typedList(QWidget *parent, const char *name, int top, int width)
     list->setCompleter(nullptr);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->lineEdit()->setMaxLength(ColumnWidth);
+    // Leaving the box would otherwise pick the entry that matches the text ignoring case, so
+    // that a stored "Canon" became the listed "canon" and only passing through marked a change.
+    QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
     return list;
 }
 

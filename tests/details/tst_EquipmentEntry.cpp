@@ -219,9 +219,12 @@ void tst_EquipmentEntry::purchasedClearsStoredLease()
     QCOMPARE(form->txtLeaseTerm->text(), QString("36 months"));
     QCOMPARE(form->dtLeaseEnds->date(), QDate(2026, 3, 31));
     QCOMPARE(form->txtMonthlyPayment->content(), QString("1234.5"));
-    // Entering and leaving the payment box changes how it shows, not what it holds.
+    // Entering and leaving the boxes changes how they show, not what they hold: the brand keeps
+    // its own case beside the listed "canon", the payment its value.
+    QTRY_VERIFY(form->cmbBrand->hasFocus());
     QTest::mouseClick(form->txtMonthlyPayment, Qt::LeftButton, {}, QPoint(3, 3));
     QTRY_COMPARE(form->txtMonthlyPayment->text(), QString("1234.5"));
+    QCOMPARE(form->cmbBrand->currentText(), QString("Canon"));
     QTest::mouseClick(form->txtModel, Qt::LeftButton, {}, QPoint(3, 3));
     QTRY_COMPARE(form->txtMonthlyPayment->text(), QString("$1,234.50"));
     QVERIFY(form->isSaved());
