@@ -75,6 +75,30 @@ QString DetailsFixture::spokenName(QWidget *control)
     return a->text(QAccessible::Name);
 }
 
+QObject *DetailsFixture::labelOf(QWidget *control)
+{
+    const auto labels
+        = QAccessible::queryAccessibleInterface(control)->relations(QAccessible::Label);
+    return labels.size() == 1 ? labels.first().first->object() : nullptr;
+}
+
+QString DetailsFixture::tabOrderProblem(
+    QWidget *form, const QList<QWidget *> &order, const QStringList &names)
+{
+    for (int i = 0; i < order.size(); ++i) {
+        if (spokenName(order[i]) != names[i])
+            return QStringLiteral("%1 is spoken as %2").arg(names[i], spokenName(order[i]));
+        if (i == 0)
+            continue;
+        QWidget *next = order[i - 1]->nextInFocusChain();
+        while (next->parentWidget() != form || next->focusPolicy() == Qt::NoFocus)
+            next = next->nextInFocusChain();
+        if (next != order[i])
+            return QStringLiteral("Tab goes from %1 to %2").arg(names[i - 1], next->objectName());
+    }
+    return QString();
+}
+
 void DetailsFixture::closeBox(QWidget *form)
 {
     qobject_cast<QMdiSubWindow *>(form->parentWidget())->close();

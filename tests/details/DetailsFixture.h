@@ -40,6 +40,12 @@ public:
     // The name a screen reader gives a control: its own, or on systems that name a list by
     // its label (the list's own name is then its text), the label's.
     static QString spokenName(QWidget *control);
+    // The caption a screen reader reads with a control.
+    static QObject *labelOf(QWidget *control);
+    // Empty when Tab goes through the controls in this order, past the parts inside a control,
+    // and each is spoken with its name; otherwise what differs.
+    static QString tabOrderProblem(
+        QWidget *form, const QList<QWidget *> &order, const QStringList &names);
     // The close box of the window's frame.
     static void closeBox(QWidget *form);
     // Saves the screenshot a reviewer compares with the designed layout.

@@ -7,20 +7,26 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
-// A record handed to a machine or call window that is open already (Add or Edit pressed again
-// in the customer window), or one that is no longer stored: the window never stores over
-// another record, never drops a change without asking, never stores a row without a customer.
-class tst_HandOver : public QObject
+// What the machine and the call window do alike: the required field, the close step, and a
+// record handed to a window that is open already (Add or Edit pressed again in the customer
+// window) or one no longer stored. Neither window stores over another record, drops a change
+// without asking, or stores a row without a customer.
+class tst_EntryCommon : public QObject
 {
     Q_OBJECT
 private slots:
     void init();
     void cleanup();
+    void requiredField_data();
+    void requiredField();
+    void closeStep_data();
+    void closeStep();
     void newRequestOnStoredRecord_data() { kinds(); }
     void newRequestOnStoredRecord();
     void anotherRecordWithChanges_data();
@@ -44,6 +50,8 @@ struct Window
     std::function<QString(EntryForm *)> required, text;
     std::function<void(EntryForm *, const QString &)> setRequired, setText;
     std::function<void(EntryForm *)> ok;
+    // Stores a row of Acme's with this free text.
+    std::function<qint64(DetailsFixture &, const QString &)> add;
 };
 
 Window equipment()
@@ -59,7 +67,10 @@ Window equipment()
         [form](EntryForm *f) { return form(f)->txtModel->text(); },
         [form](EntryForm *f, const QString &t) { form(f)->cmbBrand->setEditText(t); },
         [form](EntryForm *f, const QString &t) { form(f)->txtModel->setText(t); },
-        [form](EntryForm *f) { QTest::mouseClick(form(f)->btnOK, Qt::LeftButton); } };
+        [form](EntryForm *f) { QTest::mouseClick(form(f)->btnOK, Qt::LeftButton); },
+        [](DetailsFixture &f, const QString &text) {
+            return f.db().addMachine("Acme", { { "Model", text } });
+        } };
 }
 
 Window telemarket()
@@ -75,7 +86,10 @@ Window telemarket()
         [form](EntryForm *f) { return form(f)->txtInterest->toPlainText(); },
         [form](EntryForm *f, const QString &t) { form(f)->txtTelemarketer->setText(t); },
         [form](EntryForm *f, const QString &t) { form(f)->txtInterest->setPlainText(t); },
-        [form](EntryForm *f) { QTest::mouseClick(form(f)->btnOK, Qt::LeftButton); } };
+        [form](EntryForm *f) { QTest::mouseClick(form(f)->btnOK, Qt::LeftButton); },
+        [](DetailsFixture &f, const QString &text) {
+            return f.db().addCall("Acme", { { "Interest", text } });
+        } };
 }
 
 Window windowFor(const QString &kind)
@@ -85,28 +99,108 @@ Window windowFor(const QString &kind)
 
 } // namespace
 
-void tst_HandOver::init()
+void tst_EntryCommon::init()
 {
     m_f = std::make_unique<DetailsFixture>();
 }
 
-void tst_HandOver::cleanup()
+void tst_EntryCommon::cleanup()
 {
     QVERIFY2(
         m_f->messages().problems().isEmpty(), qPrintable(m_f->messages().problems().join('\n')));
     m_f.reset();
 }
 
-void tst_HandOver::kinds()
+void tst_EntryCommon::kinds()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("equipment") << "equipment";
     QTest::newRow("telemarket") << "telemarket";
 }
 
+void tst_EntryCommon::requiredField_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("required");
+    for (const char *kind : { "equipment", "telemarket" }) {
+        QTest::addRow("%s: empty refused", kind) << QString(kind) << "";
+        QTest::addRow("%s: blanks pass", kind) << QString(kind) << "  ";
+        QTest::addRow("%s: as typed", kind) << QString(kind) << "Konica minolta";
+    }
+}
+
+void tst_EntryCommon::requiredField()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, required);
+    const Window w = windowFor(kind);
+    EntryForm *form = w.fill(*m_f, "", "Acme");
+    w.setRequired(form, required);
+    w.setText(form, "typed");
+    if (required.isEmpty())
+        m_f->messages().expect(w.requiredMessage, "Not Enough Information");
+    w.ok(form);
+    QCOMPARE(m_f->count(w.table), required.isEmpty() ? 0 : 1);
+    if (required.isEmpty()) {
+        QCOMPARE(w.text(form), QString("typed"));
+        QVERIFY(!form->isSaved());
+    } else {
+        QCOMPARE(m_f->lastRow(w.table)[w.requiredColumn].toString(), required);
+    }
+}
+
+void tst_EntryCommon::closeStep_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<MsgBox::Answer>("answer");
+    QTest::addColumn<QString>("required");
+    QTest::addColumn<bool>("staysOpen");
+    QTest::addColumn<QString>("stored");
+
+    for (const char *kind : { "equipment", "telemarket" }) {
+        auto row = [kind](const char *name) -> QTestData & {
+            return QTest::addRow("%s: %s", kind, name) << QString(kind);
+        };
+        row("yes saves") << MsgBox::Yes << "kept" << false << "changed";
+        row("yes with the field missing stays") << MsgBox::Yes << "" << true << "old";
+        row("no drops the change") << MsgBox::No << "kept" << false << "old";
+        row("cancel stays as it was") << MsgBox::Cancel << "kept" << true << "old";
+    }
+}
+
+void tst_EntryCommon::closeStep()
+{
+    QFETCH(QString, kind);
+    QFETCH(MsgBox::Answer, answer);
+    QFETCH(QString, required);
+    QFETCH(bool, staysOpen);
+    QFETCH(QString, stored);
+    const Window w = windowFor(kind);
+    const qint64 id = w.add(*m_f, "old");
+    auto isOpen = [&] { return !m_f->main().area()->subWindowList().isEmpty(); };
+
+    // A stored record opened and closed unchanged closes without a word.
+    DetailsFixture::closeBox(w.fill(*m_f, QString::number(id), "Acme"));
+    QTRY_VERIFY(!isOpen());
+
+    EntryForm *form = w.fill(*m_f, QString::number(id), "Acme");
+    w.setRequired(form, required);
+    w.setText(form, "changed");
+    m_f->messages().expect(w.question, "Information Not Saved", answer);
+    if (answer == MsgBox::Yes && required.isEmpty())
+        m_f->messages().expect(w.requiredMessage, "Not Enough Information");
+    DetailsFixture::closeBox(form);
+    QTRY_COMPARE(isOpen(), staysOpen);
+    QCOMPARE(m_f->row(w.table, id)[w.textColumn].toString(), stored);
+    if (staysOpen) {
+        QCOMPARE(w.text(form), QString("changed"));
+        QVERIFY(DetailsFixture::caption(form).endsWith(" *"));
+    }
+}
+
 // Add pressed while the window shows a stored record: a new record for that customer, not an
 // overwrite of the stored one.
-void tst_HandOver::newRequestOnStoredRecord()
+void tst_EntryCommon::newRequestOnStoredRecord()
 {
     QFETCH(QString, kind);
     const Window w = windowFor(kind);
@@ -138,7 +232,7 @@ void tst_HandOver::newRequestOnStoredRecord()
     QCOMPARE(added[w.requiredColumn].toString(), QString("new one"));
 }
 
-void tst_HandOver::anotherRecordWithChanges_data()
+void tst_EntryCommon::anotherRecordWithChanges_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<MsgBox::Answer>("answer");
@@ -157,7 +251,7 @@ void tst_HandOver::anotherRecordWithChanges_data()
     }
 }
 
-void tst_HandOver::anotherRecordWithChanges()
+void tst_EntryCommon::anotherRecordWithChanges()
 {
     QFETCH(QString, kind);
     QFETCH(MsgBox::Answer, answer);
@@ -189,7 +283,7 @@ void tst_HandOver::anotherRecordWithChanges()
     QCOMPARE(m_f->count(w.table), 2);
 }
 
-void tst_HandOver::recordNoLongerStored_data()
+void tst_EntryCommon::recordNoLongerStored_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("id");
@@ -199,7 +293,7 @@ void tst_HandOver::recordNoLongerStored_data()
     }
 }
 
-void tst_HandOver::recordNoLongerStored()
+void tst_EntryCommon::recordNoLongerStored()
 {
     QFETCH(QString, kind);
     QFETCH(QString, id);
@@ -223,5 +317,5 @@ void tst_HandOver::recordNoLongerStored()
     QCOMPARE(m_f->count("Customer"), 0); // the statement was a value, not SQL
 }
 
-CORVANE_TEST(tst_HandOver)
-#include "tst_HandOver.moc"
+CORVANE_TEST(tst_EntryCommon)
+#include "tst_EntryCommon.moc"
