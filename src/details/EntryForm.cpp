@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "EntryLayout.h"
+#include "ErrorGuard.h"
 #include "MDI.h"
 #include "MainMod.h"
 #include "MsgBox.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTimer>
 
 using namespace EntryLayout;
@@ -161,15 +163,28 @@ bool EntryForm::queryUnload()
     return settleChanges();
 }
 
-void EntryForm::okClicked()
+void EntryForm::addButtons(int top)
+{
+    btnOK = place<QPushButton>(this, "btnOK", 2040, top, ButtonWidth, ButtonHeight);
+    btnOK->setText(QStringLiteral("OK"));
+    btnCancel = place<QPushButton>(this, "btnCancel", 3480, top, ButtonWidth, ButtonHeight);
+    btnCancel->setText(QStringLiteral("Cancel"));
+    for (QPushButton *button : { btnOK, btnCancel })
+        button->setAutoDefault(false);
+    connect(btnOK, &QPushButton::clicked, this, guarded([this] { btnOK_Click(); }));
+    connect(btnCancel, &QPushButton::clicked, this, guarded([this] { close(); }));
+}
+
+void EntryForm::chainTabOrder(const QList<QWidget *> &order)
+{
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void EntryForm::btnOK_Click()
 {
     if (saveIfComplete())
         close();
-}
-
-void EntryForm::cancelClicked()
-{
-    close();
 }
 
 void EntryForm::selectAllOnFocus(std::initializer_list<QLineEdit *> boxes)

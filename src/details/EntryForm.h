@@ -4,6 +4,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class Recordset;
 class frmCustomerEntry;
 
@@ -20,6 +21,7 @@ public:
     // Value labels: the record's ID (empty for a new record) and its customer's name.
     QLabel *txtID, *txtCustomer;
     QLabel *lblID, *lblCustomer;
+    QPushButton *btnOK = nullptr, *btnCancel = nullptr;
 
 protected:
     struct Texts
@@ -45,10 +47,12 @@ protected:
     // After loading, filling and saving: Saved True and the plain caption.
     void markSaved();
 
-    // OK: refused with the message when the required field is empty; otherwise stores the
-    // record, refreshes the customer window's list and closes.
-    void okClicked();
-    void cancelClicked();
+    // OK and Cancel side by side under the fields (top in twips). OK is refused with the
+    // message when the required field is empty; otherwise it stores the record, refreshes the
+    // customer window's list and closes. Cancel closes through the close step.
+    void addButtons(int top);
+    // Tab goes through the controls in this order.
+    static void chainTabOrder(const QList<QWidget *> &order);
 
     // The text boxes that select their whole text when they receive the focus.
     void selectAllOnFocus(std::initializer_list<QLineEdit *> boxes);
@@ -79,6 +83,7 @@ private:
     // saved or dropped), false when it stays as it is.
     bool settleChanges();
     bool saveIfComplete();
+    void btnOK_Click();
 
     Texts m_texts;
 };

@@ -4,7 +4,6 @@
 #include "Database.h"
 #include "DatePicker.h"
 #include "EntryLayout.h"
-#include "ErrorGuard.h"
 #include "Formats.h"
 #include "MainMod.h"
 #include "MaskedEdit.h"
@@ -66,7 +65,9 @@ frmEquipmentEntry::frmEquipmentEntry(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmEquipmentEntry"));
     buildFields();
-    setTabOrder();
+    chainTabOrder({ cmbBrand, txtModel, txtSN, cmbProvider, optPurchased, optLeased, dtDate,
+        txtLeaseTerm, dtLeaseEnds, txtMonthlyPayment, txtMonthlyVolume, cmbSatisfied, txtNotes,
+        btnOK, btnCancel });
     connectEvents();
     resize(twipsToPixels(5460), twipsToPixels(6720));
 }
@@ -97,12 +98,7 @@ void frmEquipmentEntry::buildFields()
     txtNotes = field<QPlainTextEdit>(this, "txtNotes", 4890, WideField, 1095);
     txtNotes->setTabChangesFocus(true);
 
-    btnOK = place<QPushButton>(this, "btnOK", 2040, 6165, ButtonWidth, ButtonHeight);
-    btnOK->setText(QStringLiteral("OK"));
-    btnCancel = place<QPushButton>(this, "btnCancel", 3480, 6165, ButtonWidth, ButtonHeight);
-    btnCancel->setText(QStringLiteral("Cancel"));
-    for (QPushButton *button : { btnOK, btnCancel })
-        button->setAutoDefault(false);
+    addButtons(6165);
 
     caption(this, "lblBrand", "Brand:", cmbBrand);
     caption(this, "lblModel", "Model:", txtModel);
@@ -115,15 +111,6 @@ void frmEquipmentEntry::buildFields()
     caption(this, "lblMonthlyVolume", "Monthly Volume:", txtMonthlyVolume);
     caption(this, "lblSatisfied", "Satisfied:", cmbSatisfied);
     caption(this, "lblNotes", "Notes:", txtNotes);
-}
-
-void frmEquipmentEntry::setTabOrder()
-{
-    const QList<QWidget *> order = { cmbBrand, txtModel, txtSN, cmbProvider, optPurchased,
-        optLeased, dtDate, txtLeaseTerm, dtLeaseEnds, txtMonthlyPayment, txtMonthlyVolume,
-        cmbSatisfied, txtNotes, btnOK, btnCancel };
-    for (int i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void frmEquipmentEntry::connectEvents()
@@ -144,9 +131,6 @@ void frmEquipmentEntry::connectEvents()
     for (QRadioButton *option : { optPurchased, optLeased })
         connect(option, &QRadioButton::clicked, this, [this] { opt_Click(); });
     selectAllOnFocus({ txtModel, txtSN, txtLeaseTerm, txtMonthlyVolume, txtMonthlyPayment });
-
-    connect(btnOK, &QPushButton::clicked, this, guarded([this] { okClicked(); }));
-    connect(btnCancel, &QPushButton::clicked, this, guarded([this] { cancelClicked(); }));
 }
 
 void frmEquipmentEntry::load()

@@ -8,7 +8,6 @@ class QButtonGroup;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 class QRadioButton;
 
 // The window in which the user adds or edits one machine of a customer: purchased or leased,
@@ -32,11 +31,9 @@ public:
     DatePicker *dtDate, *dtLeaseEnds;
     MaskedEdit *txtMonthlyPayment;
     QPlainTextEdit *txtNotes;
-    QPushButton *btnOK, *btnCancel;
 
 private:
     void buildFields();
-    void setTabOrder();
     void connectEvents();
     void FillLists();
     void opt_Click();

@@ -3,7 +3,6 @@
 #include "CellText.h"
 #include "DatePicker.h"
 #include "EntryLayout.h"
-#include "ErrorGuard.h"
 #include "Formats.h"
 #include "MainMod.h"
 #include "Recordset.h"
@@ -51,22 +50,14 @@ void frmTelemarketEntry::buildFields()
     dtCallBack = field<DatePicker>(this, "dtCallBack", 1530, ShortField, ListHeight);
     txtInterest = field<QPlainTextEdit>(this, "txtInterest", 1920, WideField, 1455);
     txtInterest->setTabChangesFocus(true);
-    btnOK = place<QPushButton>(this, "btnOK", 2040, 3555, ButtonWidth, ButtonHeight);
-    btnOK->setText(QStringLiteral("OK"));
-    btnCancel = place<QPushButton>(this, "btnCancel", 3480, 3555, ButtonWidth, ButtonHeight);
-    btnCancel->setText(QStringLiteral("Cancel"));
-    for (QPushButton *button : { btnOK, btnCancel })
-        button->setAutoDefault(false);
+    addButtons(3555);
 
     caption(this, "lblDate", "Date of Call:", dtDate);
     caption(this, "lblTelemarketer", "Telemarketer:", txtTelemarketer);
     caption(this, "lblCallBack", "Next Call Back:", dtCallBack);
     caption(this, "lblInterest", "Interest:", txtInterest);
 
-    const QList<QWidget *> order
-        = { dtDate, txtTelemarketer, dtCallBack, txtInterest, btnOK, btnCancel };
-    for (int i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    chainTabOrder({ dtDate, txtTelemarketer, dtCallBack, txtInterest, btnOK, btnCancel });
 }
 
 void frmTelemarketEntry::connectEvents()
@@ -86,9 +77,6 @@ void frmTelemarketEntry::connectEvents()
     connect(txtTelemarketer, &QLineEdit::textChanged, this, mark);
     connect(txtInterest, &QPlainTextEdit::textChanged, this, mark);
     selectAllOnFocus({ txtTelemarketer });
-
-    connect(btnOK, &QPushButton::clicked, this, guarded([this] { okClicked(); }));
-    connect(btnCancel, &QPushButton::clicked, this, guarded([this] { cancelClicked(); }));
 }
 
 bool frmTelemarketEntry::eventFilter(QObject *watched, QEvent *event)

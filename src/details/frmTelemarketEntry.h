@@ -5,7 +5,6 @@
 class DatePicker;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 // The window in which the user records one telemarketing call to a customer, or edits one: the
 // next call-back follows the date of the call by the configured number of months.
@@ -25,7 +24,6 @@ public:
     DatePicker *dtDate, *dtCallBack;
     QLineEdit *txtTelemarketer;
     QPlainTextEdit *txtInterest;
-    QPushButton *btnOK, *btnCancel;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
