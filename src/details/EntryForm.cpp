@@ -16,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTimer>
+#include <optional>
 
 using namespace EntryLayout;
 
@@ -71,29 +72,29 @@ void EntryForm::handOver(const QString &id, const QString &customer)
     if (!settleChanges())
         return;
 
+    // The row is read before anything changes, so that an engine error leaves the window as
+    // it was.
+    std::optional<Recordset> rs;
+    bool isNumber = false;
+    const qlonglong key = id.toLongLong(&isNumber);
+    if (isNumber) {
+        rs = gDatabase->openRecordset(
+            QStringLiteral("SELECT * FROM %1 WHERE ID = ?").arg(m_texts.table), { key });
+    }
+    const bool stored = rs && !rs->eof();
+
     // Whatever the window held before goes, so that nothing of it is stored under this record.
     resetFields();
-    txtID->clear();
-    bool found = id.isEmpty();
-    if (!id.isEmpty()) {
-        bool isNumber = false;
-        const qlonglong key = id.toLongLong(&isNumber);
-        if (isNumber) {
-            Recordset rs = gDatabase->openRecordset(
-                QStringLiteral("SELECT * FROM %1 WHERE ID = ?").arg(m_texts.table), { key });
-            if (!rs.eof()) {
-                found = true;
-                txtID->setText(id);
-                showRow(rs);
-            }
-            rs.close();
-        }
-    }
+    txtID->setText(stored ? id : QString());
+    if (stored)
+        showRow(*rs);
+    if (rs)
+        rs->close();
     // A record deleted meanwhile becomes a new one for the customer asked for, never a row
     // without its customer; the user is told so.
     txtCustomer->setText(customer);
     markSaved();
-    if (!found)
+    if (!stored && !id.isEmpty())
         MsgBox::show(m_texts.notFound, QStringLiteral("Record Not Found"));
 }
 

@@ -25,6 +25,8 @@ private slots:
     void cleanup();
     void requiredField_data();
     void requiredField();
+    void failedSaveKeepsTheWindow_data() { kinds(); }
+    void failedSaveKeepsTheWindow();
     void closeStep_data();
     void closeStep();
     void newRequestOnStoredRecord_data() { kinds(); }
@@ -147,6 +149,22 @@ void tst_EntryCommon::requiredField()
     } else {
         QCOMPARE(m_f->lastRow(w.table)[w.requiredColumn].toString(), required);
     }
+}
+
+// The engine refuses the row (a customer name longer than the column): the message shows, the
+// window stays open with its change, and nothing is stored.
+void tst_EntryCommon::failedSaveKeepsTheWindow()
+{
+    QFETCH(QString, kind);
+    const Window w = windowFor(kind);
+    EntryForm *form = w.fill(*m_f, "", QString(51, 'n'));
+    w.setRequired(form, "someone");
+    m_f->messages().expect("The text for Customer is too long: at most 50 characters.", "Corvane");
+    w.ok(form);
+    QVERIFY(m_f->messages().allShown());
+    QCOMPARE(m_f->count(w.table), 0);
+    QVERIFY(!form->isSaved());
+    QVERIFY(!m_f->main().area()->subWindowList().isEmpty());
 }
 
 void tst_EntryCommon::closeStep_data()
