@@ -105,6 +105,8 @@ void DataGridModel::sort(int column, Qt::SortOrder order)
 void DataGridModel::setGridRows(int count)
 {
     count = std::max(count, 0);
+    if (count == 0)
+        m_filling = false; // emptied, the grid holds nothing back
     if (count == gridRows())
         return;
     if (count > gridRows()) {
@@ -112,8 +114,6 @@ void DataGridModel::setGridRows(int count)
         rowsAdded();
         return;
     }
-    if (count == 0)
-        m_filling = false; // nothing is held back in an empty grid
     const int fixed = std::min(m_fixedRows, count);
     const int keptData = count - fixed;
     const bool headerGoes = fixed != m_fixedRows;
