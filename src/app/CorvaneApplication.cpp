@@ -1,12 +1,15 @@
 #include "CorvaneApplication.h"
 
-#include "ErrorGuard.h"
 #include "DbError.h"
 #include "DialogFont.h"
+#include "DialogStyle.h"
+#include "ErrorGuard.h"
 
 CorvaneApplication::CorvaneApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
+    // Every window, built now or later, draws its frames and text the way it was laid out for.
+    setStyle(new DialogStyle);
     useDialogFont();
 }
 

@@ -1,17 +1,17 @@
 #include "frmNavigator.h"
 
-#include "CustomerSearch.h"
-#include "SearchStatement.h"
 #include "BusyCursor.h"
 #include "CellText.h"
+#include "CustomerSearch.h"
+#include "DataGrid.h"
+#include "Database.h"
+#include "DatePicker.h"
 #include "ErrorGuard.h"
 #include "GridFill.h"
 #include "MainMod.h"
-#include "Twips.h"
-#include "Database.h"
 #include "Recordset.h"
-#include "DataGrid.h"
-#include "DatePicker.h"
+#include "SearchStatement.h"
+#include "Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -196,8 +196,11 @@ void frmNavigator::connectEvents()
 
     for (QComboBox *list : { cmbCustomer, cmbCity, cmbZip, cmbType })
         list->installEventFilter(this);
-    for (QLineEdit *box : { txtSearch, txtSearch2 })
+    for (QLineEdit *box : { txtSearch, txtSearch2 }) {
         box->installEventFilter(this);
+        // Enter after a search word runs the search, as the Search button does.
+        connect(box, &QLineEdit::returnPressed, this, guarded([this] { UpdateGrids(); }));
+    }
 
     auto checks = [this](DatePicker *picker, QCheckBox *box) {
         auto check = [box] { box->setChecked(true); };

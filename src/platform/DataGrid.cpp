@@ -15,6 +15,9 @@ namespace {
 
 // The row header only offers the handles for resizing rows.
 constexpr int RowHandleWidth = 10;
+// Rows are as tall as their text plus this, as in the dialogs the windows were designed with;
+// the view's own default is a fixed 30 pixels, which would show half the rows designed.
+constexpr int RowMargin = 3;
 
 } // namespace
 
@@ -57,6 +60,7 @@ DataGrid::DataGrid(QWidget *parent)
     keepHeaderClicksFromSelecting(this);
 
     d->frozen = new FrozenColumns(this);
+    fitRowsToFont();
     setUserResize(false, false);
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -144,6 +148,11 @@ void DataGrid::addItem(const QString &tabSeparated)
     m_model->appendRow(tabSeparated);
 }
 
+void DataGrid::beginFill()
+{
+    m_model->beginFill();
+}
+
 QString DataGrid::textMatrix(int row, int col) const
 {
     return m_model->cell(row, col).toString();
@@ -189,7 +198,7 @@ void DataGrid::autoSize(int firstCol, int lastCol)
     if (d->autoSizeMode == SizeColumns) {
         fit.columns(firstCol, lastCol, d->sortOnClick);
     } else {
-        m_model->announceRows();
+        m_model->finishFill();
         fit.rows(firstCol, lastCol);
     }
 }
@@ -206,7 +215,7 @@ int DataGrid::col() const
 
 void DataGrid::setCurrentCell(int row, int col)
 {
-    m_model->announceRows();
+    m_model->finishFill();
     const QModelIndex index = m_model->indexOf(row, col);
     if (!index.isValid()) {
         selectionModel()->clear();
@@ -258,7 +267,7 @@ void DataGrid::setTypeAheadClock(std::function<qint64()> msecs)
 
 void DataGrid::refresh()
 {
-    m_model->announceRows();
+    m_model->finishFill();
     viewport()->update();
     horizontalHeader()->viewport()->update();
     d->frozen->view()->viewport()->update();
@@ -283,6 +292,23 @@ void DataGrid::scrollTo(const QModelIndex &index, ScrollHint hint)
     const int covered = d->frozen->width() - columnViewportPosition(index.column());
     if (covered > 0)
         sideways->setValue(sideways->value() - covered);
+}
+
+void DataGrid::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitRowsToFont();
+}
+
+void DataGrid::fitRowsToFont()
+{
+    const int textHeight = fontMetrics().height();
+    for (QHeaderView *rows : { verticalHeader(), d->frozen->view()->verticalHeader() }) {
+        // The minimum first: the default is kept within it.
+        rows->setMinimumSectionSize(textHeight);
+        rows->setDefaultSectionSize(textHeight + RowMargin);
+    }
 }
 
 void DataGrid::keyPressEvent(QKeyEvent *event)

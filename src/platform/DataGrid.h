@@ -31,6 +31,11 @@ public:
 
     // Appends one row below the last, cells from column 0 separated by tab characters.
     void addItem(const QString &tabSeparated);
+    // Rows added from now on are shown together when the fill is over: at refresh(), or at
+    // the first thing that needs the shown rows (setting the current cell, sorting, fitting
+    // rows). Emptying the grid ends a fill too. A hundred thousand rows are then one change
+    // of the view, not a hundred thousand.
+    void beginFill();
     QString textMatrix(int row, int col) const;
     void setTextMatrix(int row, int col, const QString &text);
     // What the cell shows: its text through the column's display format.
@@ -59,7 +64,7 @@ public:
     // The milliseconds clock that times the pause ending a type-ahead prefix (tests replace it).
     void setTypeAheadClock(std::function<qint64()> msecs);
 
-    // Draws what the grid holds now.
+    // Draws what the grid holds now, ending a fill.
     void refresh();
 
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
@@ -71,8 +76,10 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void fitRowsToFont();
     void restructure(const std::function<void()> &change, bool followRecord = false);
     void moveCurrentTo(int row, int col);
     void syncHeaders();

@@ -62,7 +62,7 @@ void DataGridModel::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= m_cols || dataRows() < 2)
         return;
-    announceRows();
+    finishFill();
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
 
     const int count = dataRows();
@@ -105,11 +105,13 @@ void DataGridModel::sort(int column, Qt::SortOrder order)
 void DataGridModel::setGridRows(int count)
 {
     count = std::max(count, 0);
+    if (count == 0)
+        m_filling = false; // emptied, the grid holds nothing back
     if (count == gridRows())
         return;
     if (count > gridRows()) {
         m_rows.resize(size_t(count));
-        scheduleAnnouncement();
+        rowsAdded();
         return;
     }
     const int fixed = std::min(m_fixedRows, count);
@@ -192,7 +194,7 @@ void DataGridModel::setFixedCols(int count)
 void DataGridModel::appendRow(const QString &tabSeparated)
 {
     m_rows.push_back(GridRow::fromTabSeparated(tabSeparated, m_cols));
-    scheduleAnnouncement();
+    rowsAdded();
 }
 
 QStringView DataGridModel::cell(int row, int col) const
@@ -277,9 +279,19 @@ QModelIndex DataGridModel::indexOf(int row, int col) const
     return index(viewRow, col);
 }
 
+void DataGridModel::beginFill()
+{
+    m_filling = true;
+}
+
+void DataGridModel::finishFill()
+{
+    m_filling = false;
+    announceRows();
+}
+
 void DataGridModel::announceRows()
 {
-    m_announcementScheduled = false;
     if (dataRows() <= m_announced)
         return;
     beginInsertRows({}, m_announced, dataRows() - 1);
@@ -300,12 +312,10 @@ Qt::Alignment DataGridModel::alignmentOf(int row, int col) const
     return alignment;
 }
 
-void DataGridModel::scheduleAnnouncement()
+void DataGridModel::rowsAdded()
 {
-    if (m_announcementScheduled)
-        return;
-    m_announcementScheduled = true;
-    QMetaObject::invokeMethod(this, &DataGridModel::announceRows, Qt::QueuedConnection);
+    if (!m_filling)
+        announceRows();
 }
 
 void DataGridModel::columnChanged(int col)

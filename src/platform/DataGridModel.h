@@ -9,9 +9,10 @@
 // the alignment and display format. Grid rows count the fixed row; the view's rows are the
 // data rows only, with the fixed row as its header.
 //
-// Filling a grid adds rows one by one, often a hundred thousand of them. The view is told of
-// new rows in one batch when the event loop next runs or when the grid asks for it
-// (announceRows), not once per row; everything read through this class is current at once.
+// Filling a grid adds rows one by one, often a hundred thousand of them. Between beginFill and
+// finishFill the rows added are held back from the view and then told to it in one insertion;
+// outside a fill each row is told at once. Everything read through the grid-row functions of
+// this class is current at once; the view's row count is what it has been told.
 class DataGridModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -52,8 +53,10 @@ public:
     int gridRow(const QModelIndex &index) const;
     QModelIndex indexOf(int row, int col) const;
 
-    // Tells the view of the rows added since it last heard.
-    void announceRows();
+    // Holds back rows added from now on until finishFill, which tells the view of them all.
+    void beginFill();
+    void finishFill();
+    bool filling() const { return m_filling; }
 
 private:
     struct Column
@@ -65,7 +68,8 @@ private:
 
     int dataRows() const { return gridRows() - m_fixedRows; }
     Qt::Alignment alignmentOf(int row, int col) const;
-    void scheduleAnnouncement();
+    void rowsAdded();
+    void announceRows();
     void columnChanged(int col);
 
     std::vector<GridRow> m_rows;
@@ -73,6 +77,6 @@ private:
     int m_cols = 0;
     int m_fixedRows = 0;
     int m_fixedCols = 0;
-    int m_announced = 0; // data rows the view knows of
-    bool m_announcementScheduled = false;
+    int m_announced = 0; // data rows the view knows of; the others are added in an open fill
+    bool m_filling = false;
 };

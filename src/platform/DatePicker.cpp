@@ -62,6 +62,13 @@ bool DatePicker::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == lineEdit() && event->type() == QEvent::MouseButtonPress)
         emit clicked();
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
+        && !lineEdit()->hasSelectedText()) {
+        // The press put the cursor into a part of the date; with that part selected, what the
+        // user types next replaces it instead of being wedged into its digits.
+        setSelectedSection(currentSection());
+    }
     return QDateEdit::eventFilter(watched, event);
 }
 

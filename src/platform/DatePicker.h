@@ -3,7 +3,8 @@
 #include <QDateEdit>
 
 // A date box with a drop-down calendar, showing the short date of the user's settings with a
-// four-digit year.
+// four-digit year. Clicking a part of the date (day, month or year) selects it, so that typing
+// replaces that part.
 class DatePicker : public QDateEdit
 {
     Q_OBJECT

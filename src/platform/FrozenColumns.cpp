@@ -20,8 +20,7 @@ FrozenColumns::FrozenColumns(QTableView *grid)
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->setSelectionMode(grid->selectionMode());
-    m_view->setSelectionBehavior(grid->selectionBehavior());
+    followSelectionRules();
     m_view->setTabKeyNavigation(false);
     m_view->setWordWrap(false);
     m_view->verticalHeader()->hide();
@@ -56,6 +55,7 @@ FrozenColumns::FrozenColumns(QTableView *grid)
     for (QHeaderView *header : { grid->horizontalHeader(), grid->verticalHeader() })
         connect(header, &QHeaderView::geometriesChanged, this, &FrozenColumns::place);
     grid->installEventFilter(this);
+    m_view->viewport()->installEventFilter(this);
 }
 
 FrozenColumns::~FrozenColumns()
@@ -90,6 +90,7 @@ void FrozenColumns::sync()
     }
     QHeaderView *header = m_view->horizontalHeader();
     header->setHidden(m_grid->horizontalHeader()->isHidden());
+    followSelectionRules();
     place();
 }
 
@@ -97,7 +98,21 @@ bool FrozenColumns::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_grid && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
         place();
+    // A click on the fixed cells selects by the grid's rules as they are now: the grid may
+    // have changed them since, and a view announces no such change.
+    if (watched == m_view->viewport()
+        && (event->type() == QEvent::MouseButtonPress
+            || event->type() == QEvent::MouseButtonDblClick))
+        followSelectionRules();
     return false;
+}
+
+void FrozenColumns::followSelectionRules()
+{
+    if (m_view->selectionMode() != m_grid->selectionMode())
+        m_view->setSelectionMode(m_grid->selectionMode());
+    if (m_view->selectionBehavior() != m_grid->selectionBehavior())
+        m_view->setSelectionBehavior(m_grid->selectionBehavior());
 }
 
 void FrozenColumns::place()

@@ -27,6 +27,8 @@ protected:
 
 private:
     void place();
+    // Selection mode and behaviour as the grid has them now.
+    void followSelectionRules();
 
     QTableView *m_grid;
     QTableView *m_view;

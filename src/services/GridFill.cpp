@@ -6,6 +6,8 @@ void beginGridFill(DataGrid &grid, const QStringList &headers)
 {
     grid.setRows(0);
     grid.setCols(int(headers.size()));
+    // The rows show in one piece when the fill ends with the repaint.
+    grid.beginFill();
     grid.addItem(headers.join(QLatin1Char('\t')));
 }
 

@@ -2,15 +2,25 @@
 
 #include "DataGrid.h"
 
+#include <QAbstractItemModelTester>
 #include <QTest>
+
+void watchModel(DataGrid &grid)
+{
+    // Parented to the grid, it checks every change of the model for as long as the grid lives.
+    new QAbstractItemModelTester(
+        grid.model(), QAbstractItemModelTester::FailureReportingMode::QtTest, &grid);
+}
 
 std::unique_ptr<DataGrid> filledGrid(const QStringList &lines, int cols, int fixedCols)
 {
     auto grid = std::make_unique<DataGrid>();
+    watchModel(*grid);
     grid->resize(420, 220);
     grid->setRows(0);
     grid->setCols(cols);
     grid->setFixedCols(fixedCols);
+    grid->beginFill();
     for (const QString &line : lines)
         grid->addItem(line);
     grid->autoSize(0, cols - 1);

@@ -1,5 +1,5 @@
-#include "GridFixture.h"
 #include "DataGrid.h"
+#include "GridFixture.h"
 #include "TestRegistry.h"
 
 #include <QHeaderView>
@@ -58,6 +58,7 @@ void tst_DataGrid::states()
     QFETCH(int, fixedRows);
     QFETCH(int, viewRows);
     DataGrid grid;
+    watchModel(grid);
     grid.setCols(2);
     for (const QString &line : lines)
         grid.addItem(line);
@@ -124,6 +125,7 @@ void tst_DataGrid::rowCounts()
     QFETCH(int, newRows);
     QFETCH(QStringList, firstColumn);
     DataGrid grid;
+    watchModel(grid);
     grid.setCols(1);
     for (const char *text : { "h", "a", "b" })
         grid.addItem(QString::fromLatin1(text));

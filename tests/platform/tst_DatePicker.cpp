@@ -21,6 +21,8 @@ private slots:
     void calendarPick();
     void clicks_data();
     void clicks();
+    void clickedPartIsReplaced_data();
+    void clickedPartIsReplaced();
 };
 
 namespace {
@@ -142,6 +144,38 @@ void tst_DatePicker::clicks()
     if (button)
         QTRY_VERIFY(picker.calendarWidget()->isVisible());
     picker.calendarWidget()->window()->close();
+}
+
+void tst_DatePicker::clickedPartIsReplaced_data()
+{
+    QTest::addColumn<int>("position"); // of the click, in the text "3/15/2023"
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("expected");
+
+    QTest::newRow("month") << 1 << "7" << QDate(2023, 7, 15);
+    QTest::newRow("middle of the day") << 3 << "28" << QDate(2023, 3, 28);
+    QTest::newRow("end of the day") << 4 << "9" << QDate(2023, 3, 9);
+    QTest::newRow("inside the year") << 7 << "2019" << QDate(2019, 3, 15);
+}
+
+void tst_DatePicker::clickedPartIsReplaced()
+{
+    QFETCH(int, position);
+    QFETCH(QString, typed);
+    DatePicker picker;
+    picker.resize(160, 28);
+    picker.setDate(QDate(2023, 3, 15));
+    picker.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picker));
+    QLineEdit *text = picker.findChild<QLineEdit *>();
+    QCOMPARE(text->text(), QString("3/15/2023"));
+    int x = 0;
+    while (x < text->width() && text->cursorPositionAt(QPoint(x, 8)) != position)
+        ++x;
+    QVERIFY(x < text->width());
+    QTest::mouseClick(text, Qt::LeftButton, {}, QPoint(x, text->height() / 2));
+    QTest::keyClicks(text, typed);
+    QTEST(picker.date(), "expected");
 }
 
 CORVANE_TEST(tst_DatePicker)
