@@ -3,6 +3,7 @@
 #include "Formats.h"
 
 #include <QCalendarWidget>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 
@@ -50,6 +51,16 @@ void DatePicker::mousePressEvent(QMouseEvent *event)
 
 bool DatePicker::event(QEvent *event)
 {
+    // Tab and Shift+Tab leave the picker for the next field of the window, as in every other
+    // field; the arrow keys move between the parts of the date.
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            QWidget::focusNextPrevChild(key->key() == Qt::Key_Tab);
+            return true;
+        }
+    }
     if (!isUserInput(event->type()))
         return QDateEdit::event(event);
     ++m_userEvents;

@@ -1,6 +1,7 @@
 #include "DatePicker.h"
 #include "TestRegistry.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -23,6 +24,8 @@ private slots:
     void clicks();
     void clickedPartIsReplaced_data();
     void clickedPartIsReplaced();
+    void tabLeavesThePicker_data();
+    void tabLeavesThePicker();
 };
 
 namespace {
@@ -176,6 +179,39 @@ void tst_DatePicker::clickedPartIsReplaced()
     QTest::mouseClick(text, Qt::LeftButton, {}, QPoint(x, text->height() / 2));
     QTest::keyClicks(text, typed);
     QTEST(picker.date(), "expected");
+}
+
+void tst_DatePicker::tabLeavesThePicker_data()
+{
+    QTest::addColumn<int>("section");
+    QTest::addColumn<bool>("forward");
+    QTest::newRow("month, Tab") << 0 << true;
+    QTest::newRow("day, Tab") << 1 << true;
+    QTest::newRow("year, Tab") << 2 << true;
+    QTest::newRow("month, Shift+Tab") << 0 << false;
+    QTest::newRow("day, Shift+Tab") << 1 << false;
+}
+
+void tst_DatePicker::tabLeavesThePicker()
+{
+    QFETCH(int, section);
+    QFETCH(bool, forward);
+    QWidget window;
+    auto *before = new QLineEdit(&window);
+    auto *picker = new DatePicker(&window);
+    auto *after = new QLineEdit(&window);
+    QWidget::setTabOrder(before, picker);
+    QWidget::setTabOrder(picker, after);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    picker->setFocus();
+    picker->setCurrentSectionIndex(section);
+    const QDate shown = picker->date();
+
+    QTest::keyClick(picker, forward ? Qt::Key_Tab : Qt::Key_Backtab,
+        forward ? Qt::NoModifier : Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), forward ? after : before);
+    QCOMPARE(picker->date(), shown);
 }
 
 CORVANE_TEST(tst_DatePicker)
