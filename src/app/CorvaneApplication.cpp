@@ -3,11 +3,13 @@
 #include "ErrorGuard.h"
 #include "DbError.h"
 #include "DialogFont.h"
+#include "ProgramIcon.h"
 
 CorvaneApplication::CorvaneApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     useDialogFont();
+    setWindowIcon(programIcon());
 }
 
 bool CorvaneApplication::notify(QObject *receiver, QEvent *event)
