@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "ControlPlacement.h"
 #include "ErrorGuard.h"
 #include "ProgramIcon.h"
 #include "SysInfo.h"
@@ -19,25 +20,16 @@ constexpr int ClientHeightTwips = 3000;
 constexpr int RuleTopTwips = 1920;
 constexpr int RuleMarginTwips = 90;
 
-template <typename T>
-T *place(QWidget *parent, const char *name, int left, int top, int width, int height)
-{
-    auto *widget = new T(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(twipsRect(left, top, width, height));
-    return widget;
-}
-
 QLabel *label(QWidget *parent, const char *name, int top, int height)
 {
-    auto *widget = place<QLabel>(parent, name, 1050, top, 3885, height);
+    auto *widget = placeControl<QLabel>(parent, name, 1050, top, 3885, height);
     widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return widget;
 }
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, int top)
 {
-    auto *widget = place<QPushButton>(parent, name, 4245, top, 1260, 345);
+    auto *widget = placeControl<QPushButton>(parent, name, 4245, top, 1260, 345);
     widget->setText(caption);
     widget->setAccessibleName(QString(caption).remove(u'&'));
     // A focused button takes Enter itself, as in any dialog.
@@ -52,7 +44,7 @@ frmAbout::frmAbout(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
 
-    picIcon = place<QLabel>(this, "picIcon", 240, 240, 480, 480);
+    picIcon = placeControl<QLabel>(this, "picIcon", 240, 240, 480, 480);
     picIcon->setPixmap(programIcon().pixmap(32, 32));
     picIcon->setAccessibleName(QStringLiteral("Corvane icon"));
 
