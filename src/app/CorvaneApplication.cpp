@@ -4,6 +4,7 @@
 #include "DialogFont.h"
 #include "DialogStyle.h"
 #include "ErrorGuard.h"
+#include "ProgramIcon.h"
 
 CorvaneApplication::CorvaneApplication(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -11,6 +12,7 @@ CorvaneApplication::CorvaneApplication(int &argc, char **argv)
     // Every window, built now or later, draws its frames and text the way it was laid out for.
     setStyle(new DialogStyle);
     useDialogFont();
+    setWindowIcon(programIcon());
 }
 
 bool CorvaneApplication::notify(QObject *receiver, QEvent *event)

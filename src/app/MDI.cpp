@@ -1,7 +1,9 @@
 #include "MDI.h"
 
 #include "ErrorGuard.h"
+#include "ProgramIcon.h"
 #include "Twips.h"
+#include "frmAbout.h"
 #include "frmNavigator.h"
 
 #include <QCloseEvent>
@@ -31,6 +33,7 @@ MDI::MDI(QWidget *parent)
 {
     setObjectName(QStringLiteral("MDI"));
     setWindowTitle(QStringLiteral("Corvane"));
+    setWindowIcon(programIcon());
     // The client area is the area itself, without a frame of its own.
     m_area->setFrameShape(QFrame::NoFrame);
     setCentralWidget(m_area);
@@ -90,7 +93,7 @@ void MDI::CustomerNavigator_Click()
 
 void MDI::About_Click()
 {
-    // Opens the About box once that window is part of the program.
+    m_registry.open<frmAbout>();
 }
 
 void MDI::closeEvent(QCloseEvent *event)

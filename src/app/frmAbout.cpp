@@ -1,0 +1,158 @@
+#include "frmAbout.h"
+
+#include "ControlPlacement.h"
+#include "ErrorGuard.h"
+#include "ProgramIcon.h"
+#include "SysInfo.h"
+#include "Twips.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+constexpr int ClientWidthTwips = 5730;
+constexpr int ClientHeightTwips = 3000;
+constexpr int RuleTopTwips = 1920;
+constexpr int RuleMarginTwips = 90;
+
+QLabel *label(QWidget *parent, const char *name, int top, int height)
+{
+    auto *widget = placeControl<QLabel>(parent, name, 1050, top, 3885, height);
+    widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return widget;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, int top)
+{
+    auto *widget = placeControl<QPushButton>(parent, name, 4245, top, 1260, 345);
+    widget->setText(caption);
+    widget->setAccessibleName(QString(caption).remove(u'&'));
+    // A focused button takes Enter itself, as in any dialog.
+    widget->setAutoDefault(true);
+    return widget;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget *parent)
+    : ChildForm(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+
+    picIcon = placeControl<QLabel>(this, "picIcon", 240, 240, 480, 480);
+    picIcon->setPixmap(programIcon().pixmap(32, 32));
+    picIcon->setAccessibleName(QStringLiteral("Corvane icon"));
+
+    lblTitle = label(this, "lblTitle", 240, 480);
+    lblVersion = label(this, "lblVersion", 780, 225);
+    lblDescription = label(this, "lblDescription", 1125, 255);
+    lblDescription->setText(QStringLiteral("Designed and Written By:"));
+    Label1 = label(this, "Label1", 1380, 375);
+    QFont makerFont(QStringLiteral("Times New Roman"), 12, QFont::Bold);
+    makerFont.setStyleHint(QFont::Serif);
+    Label1->setFont(makerFont);
+    Label1->setText(QStringLiteral("Velmora"));
+
+    cmdOK = button(this, "cmdOK", QStringLiteral("OK"), 2070);
+    cmdOK->setDefault(true);
+    cmdSysInfo = button(this, "cmdSysInfo", QStringLiteral("&System Info..."), 2520);
+    setFocusProxy(cmdOK);
+
+    connect(cmdOK, &QPushButton::clicked, this, guarded([this] { cmdOK_Click(); }));
+    connect(cmdSysInfo, &QPushButton::clicked, this, guarded([this] { cmdSysInfo_Click(); }));
+
+    resize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
+}
+
+void frmAbout::load()
+{
+    setWindowTitle(QStringLiteral("About Screen"));
+    lblVersion->setText(QStringLiteral("Version 1.3 12/12/03"));
+    lblTitle->setText(QStringLiteral("Corvane"));
+    fixFrame();
+}
+
+void frmAbout::fixFrame()
+{
+    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (!frame)
+        return;
+    // A fixed dialog border: a title and a close box, no minimise or maximise, no resizing.
+    frame->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    frame->setWindowIcon(programIcon());
+    setFixedSize(size());
+    frame->setFixedSize(frame->size());
+    if (QMdiArea *area = frame->mdiArea()) {
+        const QSize room = area->viewport()->size() - frame->size();
+        frame->move(qMax(0, room.width() / 2), qMax(0, room.height() / 2));
+    }
+}
+
+void frmAbout::StartSysInfo()
+{
+    ::StartSysInfo();
+}
+
+bool frmAbout::GetKeyValue(
+    quint32 KeyRoot, const QString &KeyName, const QString &SubKeyRef, QString &KeyVal)
+{
+    return ::GetKeyValue(KeyRoot, KeyName, SubKeyRef, KeyVal);
+}
+
+void frmAbout::cmdOK_Click()
+{
+    close();
+}
+
+void frmAbout::cmdSysInfo_Click()
+{
+    StartSysInfo();
+}
+
+void frmAbout::keyPressEvent(QKeyEvent *event)
+{
+    // OK is the window's default and cancel button: Enter and Escape reach it from anywhere in
+    // the window that does not take the key itself.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        cmdOK->click();
+        event->accept();
+        return;
+    default:
+        ChildForm::keyPressEvent(event);
+    }
+}
+
+int frmAbout::ruleY() const
+{
+    return twipsToPixels(RuleTopTwips);
+}
+
+int frmAbout::ruleLeft() const
+{
+    return twipsToPixels(RuleMarginTwips);
+}
+
+int frmAbout::ruleRight() const
+{
+    return width() - 1 - twipsToPixels(RuleMarginTwips);
+}
+
+void frmAbout::paintEvent(QPaintEvent *event)
+{
+    ChildForm::paintEvent(event);
+    // The etched rule: a one-pixel grey line over a two-pixel white one at the same height.
+    QPainter painter(this);
+    painter.fillRect(
+        QRect(QPoint(ruleLeft(), ruleY()), QPoint(ruleRight(), ruleY() + 1)), Qt::white);
+    painter.fillRect(
+        QRect(QPoint(ruleLeft(), ruleY()), QPoint(ruleRight(), ruleY())), QColor(0x80, 0x80, 0x80));
+}
