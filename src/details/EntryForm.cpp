@@ -166,9 +166,9 @@ bool EntryForm::queryUnload()
 
 void EntryForm::addButtons(int top)
 {
-    btnOK = place<QPushButton>(this, "btnOK", 2040, top, ButtonWidth, ButtonHeight);
+    btnOK = placeControl<QPushButton>(this, "btnOK", 2040, top, ButtonWidth, ButtonHeight);
     btnOK->setText(QStringLiteral("OK"));
-    btnCancel = place<QPushButton>(this, "btnCancel", 3480, top, ButtonWidth, ButtonHeight);
+    btnCancel = placeControl<QPushButton>(this, "btnCancel", 3480, top, ButtonWidth, ButtonHeight);
     btnCancel->setText(QStringLiteral("Cancel"));
     for (QPushButton *button : { btnOK, btnCancel })
         button->setAutoDefault(false);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Twips.h"
+#include "ControlPlacement.h"
 
 #include <QLabel>
 
@@ -18,19 +18,10 @@ constexpr int ListHeight = 315;
 constexpr int ButtonWidth = 1215;
 constexpr int ButtonHeight = 375;
 
-template <typename T>
-T *place(QWidget *parent, const char *name, int left, int top, int width, int height)
-{
-    auto *widget = new T(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(twipsRect(left, top, width, height));
-    return widget;
-}
-
 // A field in the field column.
 template <typename T> T *field(QWidget *parent, const char *name, int top, int width, int height)
 {
-    return place<T>(parent, name, FieldLeft, top, width, height);
+    return placeControl<T>(parent, name, FieldLeft, top, width, height);
 }
 
 // The caption of a field, in the caption column level with the field. It is the field's buddy,

@@ -79,9 +79,9 @@ void frmEquipmentEntry::buildFields()
     txtSN = textBox(this, "txtSN", 1530, WideField);
     cmbProvider = typedList(this, "cmbProvider", 1890, WideField);
 
-    optPurchased = place<QRadioButton>(this, "optPurchased", FieldLeft, 2280, 1215, 255);
+    optPurchased = placeControl<QRadioButton>(this, "optPurchased", FieldLeft, 2280, 1215, 255);
     optPurchased->setText(QStringLiteral("Purchased"));
-    optLeased = place<QRadioButton>(this, "optLeased", FieldLeft + 1320, 2280, 1215, 255);
+    optLeased = placeControl<QRadioButton>(this, "optLeased", FieldLeft + 1320, 2280, 1215, 255);
     optLeased->setText(QStringLiteral("Leased"));
     m_purchase = new QButtonGroup(this);
     m_purchase->addButton(optPurchased);
