@@ -2,6 +2,7 @@
 
 #include "ErrorGuard.h"
 #include "Twips.h"
+#include "frmCustomerEntry.h"
 #include "frmNavigator.h"
 
 #include <QCloseEvent>
@@ -80,7 +81,7 @@ void MDI::Exit_Click()
 
 void MDI::CustomerEntry_Click()
 {
-    // Opens the customer entry window once that window is part of the program.
+    m_registry.open<frmCustomerEntry>();
 }
 
 void MDI::CustomerNavigator_Click()

@@ -1,19 +1,427 @@
 #include "frmCustomerEntry.h"
 
+#include "CustomerLists.h"
+#include "CustomerRecords.h"
+#include "DataGrid.h"
+#include "Database.h"
+#include "ErrorGuard.h"
+#include "FormParts.h"
+#include "MDI.h"
+#include "MainMod.h"
+#include "MsgBox.h"
+#include "Recordset.h"
+#include "frmNavigator.h"
+#include "frmRenameCustomer.h"
+
 #include <QComboBox>
+#include <QDateTime>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStringListModel>
+
+using namespace FormParts;
+
+namespace {
+
+const QString Caption = QStringLiteral("Customer Entry/Edit");
+const QString FindCustomer = QStringLiteral("SELECT * FROM Customer WHERE Customer = ?");
+
+// The columns the address boxes, the type and the contact boxes show, in that order.
+const QStringList AddressColumns
+    = { "Address1", "Address2", "City", "State", "Zip", "Phone", "Fax", "Website" };
+const QString TypeColumn = QStringLiteral("Type");
+const QStringList ContactColumns = { "Contact1", "Contact1Title", "Contact1Phone", "Contact1Fax",
+    "Contact1Email", "Contact2", "Contact2Title", "Contact2Phone", "Contact2Fax", "Contact2Email" };
+
+// The rows of the customer fields, in twips inside their frame.
+constexpr int RowTop = 300;
+constexpr int RowPitch = 360;
+constexpr int BoxHeight = 285;
+constexpr int ListHeight = 315;
+int rowTop(int row)
+{
+    return RowTop + row * RowPitch;
+}
+
+void showRequired()
+{
+    MsgBox::show(QStringLiteral("Customer Name and Status are required."),
+        QStringLiteral("Required Fields"));
+}
+
+} // namespace
 
 frmCustomerEntry::frmCustomerEntry(QWidget *parent)
     : ChildForm(parent)
-    , cmbCustomer(new QComboBox(this))
+    , m_names(new QStringListModel(this))
 {
     setObjectName(QStringLiteral("frmCustomerEntry"));
-    setWindowTitle(QStringLiteral("Customer Entry/Edit"));
-    cmbCustomer->setObjectName(QStringLiteral("cmbCustomer"));
-    cmbCustomer->setEditable(true);
+    setWindowTitle(Caption);
+    buildCustomerFrame();
+    static const char *const machineButtons[3]
+        = { "btnAddEquipment", "btnEditEquipment", "btnDeleteEquipment" };
+    static const char *const callButtons[3]
+        = { "btnAddTelemarket", "btnEditTelemarket", "btnDeleteTelemarket" };
+    QPushButton *machines[3];
+    QPushButton *calls[3];
+    Frame2 = buildListFrame("Frame2", "Equipment Information", 3990, vsfgEquipment, "vsfgEquipment",
+        machines, machineButtons);
+    Frame3 = buildListFrame("Frame3", "Telemarketing Information", 5880, vsfgTelemarket,
+        "vsfgTelemarket", calls, callButtons);
+    btnAddEquipment = machines[0];
+    btnEditEquipment = machines[1];
+    btnDeleteEquipment = machines[2];
+    btnAddTelemarket = calls[0];
+    btnEditTelemarket = calls[1];
+    btnDeleteTelemarket = calls[2];
+    m_lists = new CustomerLists(*this);
+    setTabOrder();
+    connectEvents();
+    resize(twipsToPixels(8970), twipsToPixels(7755));
 }
 
-void frmCustomerEntry::FillForm() { }
+frmCustomerEntry::~frmCustomerEntry() = default;
 
-void frmCustomerEntry::UpdateEquipmentGrid() { }
+void frmCustomerEntry::buildCustomerFrame()
+{
+    Frame1 = place<QGroupBox>(this, "Frame1", 60, 0, 8850, 3960);
+    Frame1->setTitle(QStringLiteral("Customer Information"));
+    QWidget *f = Frame1;
 
-void frmCustomerEntry::UpdateTelemarketGrid() { }
+    // The left column: the customer and its address.
+    constexpr int labelLeft = 120, labelWidth = 960, left = 1140, width = 3060;
+    cmbCustomer = place<QComboBox>(f, "cmbCustomer", left, rowTop(0), width, ListHeight);
+    txtAddress1 = place<QLineEdit>(f, "txtAddress1", left, rowTop(1), width, BoxHeight);
+    txtAddress2 = place<QLineEdit>(f, "txtAddress2", left, rowTop(2), width, BoxHeight);
+    txtCity = place<QLineEdit>(f, "txtCity", left, rowTop(3), 1560, BoxHeight);
+    txtState = place<QLineEdit>(f, "txtState", 2760, rowTop(3), 450, BoxHeight);
+    txtZip = place<QLineEdit>(f, "txtZip", 3270, rowTop(3), 930, BoxHeight);
+    txtPhone = place<QLineEdit>(f, "txtPhone", left, rowTop(4), width, BoxHeight);
+    txtFax = place<QLineEdit>(f, "txtFax", left, rowTop(5), width, BoxHeight);
+    txtWebsite = place<QLineEdit>(f, "txtWebsite", left, rowTop(6), width, BoxHeight);
+    cmbType = place<QComboBox>(f, "cmbType", left, rowTop(7), width, ListHeight);
+    caption(f, "Label1", "Customer:", labelLeft, rowTop(0) + 30, labelWidth, cmbCustomer);
+    caption(f, "Label2", "Address 1:", labelLeft, rowTop(1) + 15, labelWidth, txtAddress1);
+    caption(f, "Label3", "Address 2:", labelLeft, rowTop(2) + 15, labelWidth, txtAddress2);
+    caption(f, "Label4", "City/St/Zip:", labelLeft, rowTop(3) + 15, labelWidth, txtCity);
+    txtState->setAccessibleName(QStringLiteral("State"));
+    txtZip->setAccessibleName(QStringLiteral("Zip"));
+    caption(f, "Label5", "Phone:", labelLeft, rowTop(4) + 15, labelWidth, txtPhone);
+    caption(f, "Label6", "Fax:", labelLeft, rowTop(5) + 15, labelWidth, txtFax);
+    caption(f, "Label7", "WebSite:", labelLeft, rowTop(6) + 15, labelWidth, txtWebsite);
+    caption(f, "Label8", "Type:", labelLeft, rowTop(7) + 30, labelWidth, cmbType);
+
+    // The right column: the two contacts, their repeated captions told apart by name.
+    constexpr int rightLabelLeft = 4320, rightLabelWidth = 1080, rightLeft = 5460;
+    constexpr int rightWidth = 3300;
+    const char *const names[2][5] = {
+        { "txtContact1", "txtContact1Title", "txtContact1Phone", "txtContact1Fax",
+            "txtContact1Email" },
+        { "txtContact2", "txtContact2Title", "txtContact2Phone", "txtContact2Fax",
+            "txtContact2Email" },
+    };
+    const char *const captions[5] = { nullptr, "Title:", "Phone:", "Fax:", "Email:" };
+    const char *const spoken[5] = { nullptr, "Title", "Phone", "Fax", "Email" };
+    QLineEdit **boxes[2][5] = {
+        { &txtContact1, &txtContact1Title, &txtContact1Phone, &txtContact1Fax, &txtContact1Email },
+        { &txtContact2, &txtContact2Title, &txtContact2Phone, &txtContact2Fax, &txtContact2Email },
+    };
+    int label = 9;
+    for (int contact = 0; contact < 2; ++contact) {
+        for (int i = 0; i < 5; ++i) {
+            const int row = contact * 5 + i;
+            QLineEdit *box = place<QLineEdit>(
+                f, names[contact][i], rightLeft, rowTop(row), rightWidth, BoxHeight);
+            *boxes[contact][i] = box;
+            const QByteArray labelName = "Label" + QByteArray::number(label++);
+            const QString who = QStringLiteral("Contact %1").arg(contact + 1);
+            const QByteArray text
+                = i == 0 ? (who + QLatin1Char(':')).toLatin1() : QByteArray(captions[i]);
+            caption(f, labelName.constData(), text.constData(), rightLabelLeft, rowTop(row) + 15,
+                rightLabelWidth, box,
+                i == 0 ? QString() : who + QLatin1Char(' ') + QLatin1String(spoken[i]));
+        }
+    }
+
+    // Four equal buttons below the left column.
+    const char *const buttonNames[4] = { "btnSave", "btnExit", "btnDelete", "btnRename" };
+    const char *const buttonTexts[4] = { "Save", "Exit", "Delete", "Rename" };
+    QPushButton **buttons[4] = { &btnSave, &btnExit, &btnDelete, &btnRename };
+    for (int i = 0; i < 4; ++i) {
+        auto *button = place<QPushButton>(f, buttonNames[i], 120 + i * 1035, 3300, 975, 375);
+        button->setText(QLatin1String(buttonTexts[i]));
+        button->setAutoDefault(false);
+        *buttons[i] = button;
+    }
+
+    // Any text may be typed as well as picked. The name list may hold every customer of a
+    // large base: it is one model filled at once, the box is sized by its design rather than
+    // by measuring every entry, and no completer runs through the list at every key. Typed
+    // names are looked up as typed and never completed or added to the list.
+    for (QComboBox *list : { cmbCustomer, cmbType }) {
+        list->setEditable(true);
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->setCompleter(nullptr);
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    }
+    cmbCustomer->setModel(m_names);
+    if (auto *view = qobject_cast<QListView *>(cmbCustomer->view()))
+        view->setUniformItemSizes(true);
+}
+
+QGroupBox *frmCustomerEntry::buildListFrame(const char *name, const char *caption, int top,
+    DataGrid *&grid, const char *gridName, QPushButton *(&buttons)[3], const char *const names[3])
+{
+    auto *frame = place<QGroupBox>(this, name, 60, top, 8850, 1860);
+    frame->setTitle(QLatin1String(caption));
+    grid = place<DataGrid>(frame, gridName, 120, 300, 7440, 1440);
+    grid->setAccessibleName(QLatin1String(caption));
+    grid->setSortOnHeaderClick(false);
+    grid->setTypeAhead(false);
+    grid->setUserResize(true, false);
+    const char *const texts[3] = { "Add", "Edit", "Delete" };
+    for (int i = 0; i < 3; ++i) {
+        buttons[i] = place<QPushButton>(frame, names[i], 7680, 300 + i * 480, 1050, 375);
+        buttons[i]->setText(QLatin1String(texts[i]));
+        buttons[i]->setAutoDefault(false);
+    }
+    return frame;
+}
+
+void frmCustomerEntry::setTabOrder()
+{
+    QList<QWidget *> order = { cmbCustomer };
+    for (QLineEdit *box : addressBoxes())
+        order << box;
+    order << cmbType;
+    for (QLineEdit *box : contactBoxes())
+        order << box;
+    order << btnSave << btnExit << btnDelete << btnRename << vsfgEquipment << btnAddEquipment
+          << btnEditEquipment << btnDeleteEquipment << vsfgTelemarket << btnAddTelemarket
+          << btnEditTelemarket << btnDeleteTelemarket;
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void frmCustomerEntry::connectEvents()
+{
+    // Every change of the name, typed, picked or set from code, loads that customer.
+    connect(cmbCustomer, &QComboBox::editTextChanged, this, guarded([this] { FillForm(); }));
+    connect(cmbCustomer, &QComboBox::activated, this, guarded([this] { FillForm(); }));
+    // Every change of another field marks the window changed, also one made from code;
+    // whoever fills the window from code marks it saved again when done.
+    auto changed = [this] { markSaved(false); };
+    connect(cmbType, &QComboBox::editTextChanged, this, changed);
+    connect(cmbType, &QComboBox::activated, this, changed);
+    QList<QWidget *> boxes;
+    for (QLineEdit *box : addressBoxes() + contactBoxes()) {
+        connect(box, &QLineEdit::textChanged, this, changed);
+        boxes << box;
+    }
+    selectAllOnFocus(boxes);
+
+    connect(btnSave, &QPushButton::clicked, this, guarded([this] { btnSave_Click(); }));
+    connect(btnExit, &QPushButton::clicked, this, guarded([this] { btnExit_Click(); }));
+    connect(btnDelete, &QPushButton::clicked, this, guarded([this] { btnDelete_Click(); }));
+    connect(btnRename, &QPushButton::clicked, this, guarded([this] { btnRename_Click(); }));
+}
+
+QList<QLineEdit *> frmCustomerEntry::addressBoxes() const
+{
+    return { txtAddress1, txtAddress2, txtCity, txtState, txtZip, txtPhone, txtFax, txtWebsite };
+}
+
+QList<QLineEdit *> frmCustomerEntry::contactBoxes() const
+{
+    return { txtContact1, txtContact1Title, txtContact1Phone, txtContact1Fax, txtContact1Email,
+        txtContact2, txtContact2Title, txtContact2Phone, txtContact2Fax, txtContact2Email };
+}
+
+void frmCustomerEntry::markSaved(bool saved)
+{
+    Saved = saved;
+    setWindowTitle(saved ? Caption : Caption + QStringLiteral(" *"));
+}
+
+void frmCustomerEntry::load()
+{
+    fixFrame(this, true, true);
+    fillCustomerList();
+    Recordset types = gDatabase->openRecordset(
+        QStringLiteral("SELECT DISTINCT Type FROM Customer ORDER BY Type"));
+    QStringList typeList;
+    while (!types.eof()) {
+        const QVariant type = types.field(TypeColumn);
+        if (!type.toString().isEmpty())
+            typeList << type.toString();
+        types.moveNext();
+    }
+    types.close();
+    {
+        // Filling the list is not a change of the type.
+        const QSignalBlocker quiet(cmbType);
+        cmbType->addItems(typeList);
+        cmbType->setCurrentIndex(-1);
+        cmbType->setEditText(QString());
+    }
+    vsfgEquipment->setRows(0);
+    vsfgTelemarket->setRows(0);
+    markSaved(true);
+    cmbCustomer->setFocus();
+}
+
+void frmCustomerEntry::fillCustomerList()
+{
+    // Read as text and handed to the list in one go: a large customer base would otherwise
+    // cost a value per column and an insertion per name.
+    QStringList names = customerNames(*gDatabase);
+    const QSignalBlocker quiet(cmbCustomer);
+    m_names->setStringList(std::move(names));
+    cmbCustomer->setCurrentIndex(-1);
+    cmbCustomer->setEditText(QString());
+}
+
+void frmCustomerEntry::FillForm()
+{
+    const QString name = cmbCustomer->currentText();
+    if (!name.isEmpty()) {
+        Recordset rs = gDatabase->openRecordset(FindCustomer, { name });
+        const bool found = !(rs.bof() && rs.eof());
+        auto show = [&](auto *control, const QString &column) {
+            const QString value = found ? rs.field(column).toString() : QString();
+            if constexpr (std::is_same_v<decltype(control), QComboBox *>)
+                control->setEditText(value);
+            else
+                control->setText(value);
+        };
+        for (int i = 0; i < AddressColumns.size(); ++i)
+            show(addressBoxes().at(i), AddressColumns.at(i));
+        show(cmbType, TypeColumn);
+        for (int i = 0; i < ContactColumns.size(); ++i)
+            show(contactBoxes().at(i), ContactColumns.at(i));
+        rs.close();
+        UpdateEquipmentGrid();
+        UpdateTelemarketGrid();
+    }
+    markSaved(true);
+}
+
+void frmCustomerEntry::UpdateEquipmentGrid()
+{
+    m_lists->fillMachines();
+}
+
+void frmCustomerEntry::UpdateTelemarketGrid()
+{
+    m_lists->fillCalls();
+}
+
+void frmCustomerEntry::btnSave_Click()
+{
+    if (cmbCustomer->currentText().isEmpty()) {
+        showRequired();
+        return;
+    }
+    SaveCustomer();
+}
+
+void frmCustomerEntry::SaveCustomer()
+{
+    const QString name = cmbCustomer->currentText();
+    Recordset rs = gDatabase->openRecordset(FindCustomer, { name });
+    if (rs.bof() && rs.eof()) {
+        rs.addNew();
+        rs.setField(QStringLiteral("DateEntered"), QDateTime::currentDateTime());
+    } else {
+        rs.edit();
+    }
+    rs.setField(QStringLiteral("Customer"), name);
+    for (int i = 0; i < AddressColumns.size(); ++i)
+        rs.setField(AddressColumns.at(i), addressBoxes().at(i)->text());
+    rs.setField(TypeColumn, cmbType->currentText());
+    for (int i = 0; i < ContactColumns.size(); ++i)
+        rs.setField(ContactColumns.at(i), contactBoxes().at(i)->text());
+    rs.update();
+    rs.close();
+    clearWindow();
+}
+
+void frmCustomerEntry::clearWindow()
+{
+    cmbCustomer->setEditText(QString());
+    for (QLineEdit *box : addressBoxes())
+        box->clear();
+    cmbType->setEditText(QString());
+    for (QLineEdit *box : contactBoxes())
+        box->clear();
+    vsfgEquipment->setRows(0);
+    vsfgTelemarket->setRows(0);
+    markSaved(true);
+}
+
+void frmCustomerEntry::btnExit_Click()
+{
+    if (auto *frame = parentWidget())
+        frame->close();
+    else
+        close();
+}
+
+bool frmCustomerEntry::queryUnload()
+{
+    bool goOn = true;
+    if (!Saved) {
+        const MsgBox::Answer answer = MsgBox::show(
+            QStringLiteral("Customer information has not been saved. Do you want to save it now?"),
+            QStringLiteral("Information Not Saved"), MsgBox::YesNoCancel);
+        if (answer == MsgBox::Yes) {
+            if (cmbCustomer->currentText().isEmpty()) {
+                showRequired();
+                goOn = false;
+            } else {
+                // An engine refusal ends the close here: the window stays open and changed.
+                SaveCustomer();
+            }
+        } else if (answer != MsgBox::No) {
+            goOn = false;
+        }
+    }
+    // The navigator's results show what was done here, also when the window stays open.
+    if (gNavigatorOpen) {
+        if (MDI *main = host(this)) {
+            if (frmNavigator *navigator = main->registry().find<frmNavigator>())
+                navigator->UpdateGrids();
+        }
+    }
+    return goOn;
+}
+
+void frmCustomerEntry::btnDelete_Click()
+{
+    const QString name = cmbCustomer->currentText();
+    if (name.isEmpty())
+        return;
+    if (MsgBox::show(QStringLiteral("Are you sure you want to delete this customer and all of "
+                                    "the equipment and telemarket information?"),
+            QStringLiteral("Delete Confirmation"), MsgBox::YesNo)
+        != MsgBox::Yes)
+        return;
+    deleteCustomer(*gDatabase, name);
+    clearWindow();
+}
+
+void frmCustomerEntry::btnRename_Click()
+{
+    const QString name = cmbCustomer->currentText();
+    if (name.isEmpty())
+        return;
+    MDI *main = host(this);
+    if (!main)
+        return;
+    frmRenameCustomer *rename = main->registry().open<frmRenameCustomer>();
+    rename->txtFrom->setText(name);
+    rename->txtTo->setText(name);
+}
