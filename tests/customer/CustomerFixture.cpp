@@ -1,11 +1,11 @@
 #include "CustomerFixture.h"
 
-#include "MDI.h"
-#include "frmCustomerEntry.h"
 #include "CellText.h"
-#include "Database.h"
-#include "Recordset.h"
 #include "DataGrid.h"
+#include "Database.h"
+#include "MDI.h"
+#include "Recordset.h"
+#include "frmCustomerEntry.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,14 +1,14 @@
 #include "CustomerFixture.h"
+#include "DataGrid.h"
+#include "Database.h"
 #include "MDI.h"
 #include "MainMod.h"
-#include "frmCustomerEntry.h"
-#include "frmNavigator.h"
+#include "Recordset.h"
 #include "ScriptedMsgBox.h"
 #include "TestRegistry.h"
 #include "Twips.h"
-#include "DataGrid.h"
-#include "Database.h"
-#include "Recordset.h"
+#include "frmCustomerEntry.h"
+#include "frmNavigator.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -47,11 +47,11 @@ private:
 void tst_CustomerEntry::init()
 {
     m_fx = std::make_unique<CustomerFixture>();
-    m_fx->db().addCustomer("Acme", {{"Address1", "1 Main St"}, {"City", "Salem"},
-        {"State", "OR"}, {"Type", "Retail"}, {"Contact2Email", "b@acme.test"},
-        {"DateEntered", "2004-01-05 09:30:00"}});
-    m_fx->db().addCustomer("O'Brien's Copiers", {{"Address1", "2 Quay"}, {"Type", "Legal"}});
-    m_fx->db().addCustomer("Zeta", {{"Type", ""}});
+    m_fx->db().addCustomer("Acme",
+        { { "Address1", "1 Main St" }, { "City", "Salem" }, { "State", "OR" }, { "Type", "Retail" },
+            { "Contact2Email", "b@acme.test" }, { "DateEntered", "2004-01-05 09:30:00" } });
+    m_fx->db().addCustomer("O'Brien's Copiers", { { "Address1", "2 Quay" }, { "Type", "Legal" } });
+    m_fx->db().addCustomer("Zeta", { { "Type", "" } });
 }
 
 void tst_CustomerEntry::cleanup()
@@ -91,14 +91,15 @@ void tst_CustomerEntry::opensOnceAtTheTopLeft()
 void tst_CustomerEntry::namesForTheKeyboardAndScreenReaders()
 {
     frmCustomerEntry *form = m_fx->openFromMenu();
-    const QList<QPair<QWidget *, QString>> names = {
-        {form->cmbCustomer, "Customer:"}, {form->txtAddress1, "Address 1:"},
-        {form->txtCity, "City/St/Zip:"}, {form->txtState, "State"}, {form->txtZip, "Zip"},
-        {form->txtPhone, "Phone:"}, {form->txtWebsite, "WebSite:"}, {form->cmbType, "Type:"},
-        {form->txtContact1, "Contact 1:"}, {form->txtContact1Title, "Contact 1 Title"},
-        {form->txtContact1Email, "Contact 1 Email"}, {form->txtContact2Phone, "Contact 2 Phone"},
-        {form->txtContact2Fax, "Contact 2 Fax"}, {form->vsfgEquipment, "Equipment Information"},
-        {form->vsfgTelemarket, "Telemarketing Information"}, {form->btnRename, "Rename"}};
+    const QList<QPair<QWidget *, QString>> names = { { form->cmbCustomer, "Customer:" },
+        { form->txtAddress1, "Address 1:" }, { form->txtCity, "City/St/Zip:" },
+        { form->txtState, "State" }, { form->txtZip, "Zip" }, { form->txtPhone, "Phone:" },
+        { form->txtWebsite, "WebSite:" }, { form->cmbType, "Type:" },
+        { form->txtContact1, "Contact 1:" }, { form->txtContact1Title, "Contact 1 Title" },
+        { form->txtContact1Email, "Contact 1 Email" },
+        { form->txtContact2Phone, "Contact 2 Phone" }, { form->txtContact2Fax, "Contact 2 Fax" },
+        { form->vsfgEquipment, "Equipment Information" },
+        { form->vsfgTelemarket, "Telemarketing Information" }, { form->btnRename, "Rename" } };
     for (const auto &[widget, name] : names)
         QCOMPARE(widget->accessibleName().isEmpty() ? qobject_cast<QPushButton *>(widget)->text()
                                                     : widget->accessibleName(),
@@ -110,15 +111,14 @@ void tst_CustomerEntry::namesForTheKeyboardAndScreenReaders()
     }
 
     // Tab walks the fields in the order of the table's columns, then the buttons and lists.
-    const QList<QWidget *> order = {form->cmbCustomer, form->txtAddress1, form->txtAddress2,
-        form->txtCity, form->txtState, form->txtZip, form->txtPhone, form->txtFax,
-        form->txtWebsite, form->cmbType, form->txtContact1, form->txtContact1Title,
-        form->txtContact1Phone, form->txtContact1Fax, form->txtContact1Email, form->txtContact2,
-        form->txtContact2Title, form->txtContact2Phone, form->txtContact2Fax,
-        form->txtContact2Email, form->btnSave, form->btnExit, form->btnDelete, form->btnRename,
-        form->vsfgEquipment, form->btnAddEquipment, form->btnEditEquipment,
-        form->btnDeleteEquipment, form->vsfgTelemarket, form->btnAddTelemarket,
-        form->btnEditTelemarket, form->btnDeleteTelemarket};
+    const QList<QWidget *> order = { form->cmbCustomer, form->txtAddress1, form->txtAddress2,
+        form->txtCity, form->txtState, form->txtZip, form->txtPhone, form->txtFax, form->txtWebsite,
+        form->cmbType, form->txtContact1, form->txtContact1Title, form->txtContact1Phone,
+        form->txtContact1Fax, form->txtContact1Email, form->txtContact2, form->txtContact2Title,
+        form->txtContact2Phone, form->txtContact2Fax, form->txtContact2Email, form->btnSave,
+        form->btnExit, form->btnDelete, form->btnRename, form->vsfgEquipment, form->btnAddEquipment,
+        form->btnEditEquipment, form->btnDeleteEquipment, form->vsfgTelemarket,
+        form->btnAddTelemarket, form->btnEditTelemarket, form->btnDeleteTelemarket };
     form->cmbCustomer->setFocus();
     for (int i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -131,11 +131,11 @@ void tst_CustomerEntry::namesForTheKeyboardAndScreenReaders()
 void tst_CustomerEntry::typingLooksUpEveryLetter()
 {
     frmCustomerEntry *form = m_fx->openFromMenu();
-    m_fx->db().addMachine("Acme", {{"Brand", "Canon"}});
+    m_fx->db().addMachine("Acme", { { "Brand", "Canon" } });
     QLineEdit *edit = form->cmbCustomer->lineEdit();
     QTest::mouseClick(edit, Qt::LeftButton);
-    const QList<QPair<QString, QString>> steps = {
-        {"a", ""}, {"c", ""}, {"m", ""}, {"e", "1 Main St"}, {" ", ""}, {"2", ""}};
+    const QList<QPair<QString, QString>> steps
+        = { { "a", "" }, { "c", "" }, { "m", "" }, { "e", "1 Main St" }, { " ", "" }, { "2", "" } };
     for (const auto &[key, address] : steps) {
         QTest::keyClicks(edit, key);
         QCOMPARE(form->txtAddress1->text(), address);
@@ -190,7 +190,8 @@ void tst_CustomerEntry::editsMarkTheCaption()
 {
     frmCustomerEntry *form = m_fx->openFromMenu();
     CustomerFixture::typeName(form, "Acme");
-    for (QWidget *field : QList<QWidget *>{form->txtZip, form->txtContact2Title, form->cmbType}) {
+    for (QWidget *field :
+        QList<QWidget *> { form->txtZip, form->txtContact2Title, form->cmbType }) {
         form->FillForm();
         QCOMPARE(CustomerFixture::caption(form), QString("Customer Entry/Edit"));
         CustomerFixture::clickInto(field);
@@ -206,12 +207,17 @@ void tst_CustomerEntry::saveStoresAndClears_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("stored"); // the name stored, empty when nothing is
-    QTest::newRow("no name") << "" << "";
-    QTest::newRow("new customer") << "Baker & Sons" << "Baker & Sons";
-    QTest::newRow("apostrophes") << "Ma's 'Best'" << "Ma's 'Best'";
+    QTest::newRow("no name") << ""
+                             << "";
+    QTest::newRow("new customer") << "Baker & Sons"
+                                  << "Baker & Sons";
+    QTest::newRow("apostrophes") << "Ma's 'Best'"
+                                 << "Ma's 'Best'";
     // A stored customer found apart from letter case takes the letters as typed.
-    QTest::newRow("letter case") << "ACME" << "ACME";
-    QTest::newRow("name with apostrophes") << "O'Brien's Copiers" << "O'Brien's Copiers";
+    QTest::newRow("letter case") << "ACME"
+                                 << "ACME";
+    QTest::newRow("name with apostrophes") << "O'Brien's Copiers"
+                                           << "O'Brien's Copiers";
 }
 
 void tst_CustomerEntry::saveStoresAndClears()
@@ -239,14 +245,14 @@ void tst_CustomerEntry::saveStoresAndClears()
     QVERIFY(form->txtZip->text().isEmpty() && form->txtAddress1->text().isEmpty());
     QCOMPARE(form->vsfgEquipment->rows(), 0);
     QCOMPARE(CustomerFixture::caption(form), QString("Customer Entry/Edit"));
-    QCOMPARE(m_fx->column("SELECT Zip FROM Customer WHERE Customer = ?", {stored}),
-        QStringList{"97301"});
-    QCOMPARE(m_fx->column("SELECT Customer FROM Customer WHERE Zip = '97301'"),
-        QStringList{stored});
+    QCOMPARE(m_fx->column("SELECT Zip FROM Customer WHERE Customer = ?", { stored }),
+        QStringList { "97301" });
+    QCOMPARE(
+        m_fx->column("SELECT Customer FROM Customer WHERE Zip = '97301'"), QStringList { stored });
     // Every other text column holds text, not Null; the type as typed (here none).
     QCOMPARE(m_fx->column("SELECT Contact2Fax FROM Customer WHERE Customer = ? AND "
                           "Contact2Fax = '' AND Type = ''",
-                 {stored})
+                     { stored })
                  .size(),
         name == "ACME" || name.startsWith("O'") ? 0 : 1);
     // Not added to the list until the window is loaded again.
@@ -262,11 +268,11 @@ void tst_CustomerEntry::resaveKeepsDateEntered()
     QTest::keyClicks(form->txtAddress1, "9 New Rd");
     QTest::mouseClick(form->btnSave, Qt::LeftButton);
     QCOMPARE(m_fx->column("SELECT Address1 FROM Customer WHERE Customer = 'Acme'"),
-        QStringList{"9 New Rd"});
-    QCOMPARE(m_fx->column("SELECT City FROM Customer WHERE Customer = 'Acme'"),
-        QStringList{"Salem"});
+        QStringList { "9 New Rd" });
+    QCOMPARE(
+        m_fx->column("SELECT City FROM Customer WHERE Customer = 'Acme'"), QStringList { "Salem" });
     QCOMPARE(m_fx->column("SELECT DateEntered FROM Customer WHERE Customer = 'Acme'"),
-        QStringList{"1/5/2004 9:30:00 AM"});
+        QStringList { "1/5/2004 9:30:00 AM" });
 
     // A new customer gets the time it was first saved.
     CustomerFixture::typeName(form, "Newco");
@@ -308,8 +314,8 @@ void tst_CustomerEntry::closeQuestion()
     QTest::mouseClick(form->btnExit, Qt::LeftButton);
     QVERIFY2(messages.problems().isEmpty(), qPrintable(messages.problems().join('\n')));
     QCOMPARE(m_fx->main().registry().find<frmCustomerEntry>() == nullptr, closes);
-    QCOMPARE(m_fx->column("SELECT Phone FROM Customer WHERE Phone = '555-0100'").size(),
-        stores ? 1 : 0);
+    QCOMPARE(
+        m_fx->column("SELECT Phone FROM Customer WHERE Phone = '555-0100'").size(), stores ? 1 : 0);
     if (!closes) {
         QCOMPARE(form->txtPhone->text(), QString("555-0100"));
         QCOMPARE(CustomerFixture::caption(form), QString("Customer Entry/Edit *"));
@@ -359,8 +365,8 @@ void tst_CustomerEntry::refusedSaveKeepsTheWindow()
     QCOMPARE(form->txtCity->text(), QString(51, 'x'));
     QCOMPARE(form->cmbCustomer->currentText(), QString("Acme"));
     QCOMPARE(CustomerFixture::caption(form), QString("Customer Entry/Edit *"));
-    QCOMPARE(m_fx->column("SELECT City FROM Customer WHERE Customer = 'Acme'"),
-        QStringList{"Salem"});
+    QCOMPARE(
+        m_fx->column("SELECT City FROM Customer WHERE Customer = 'Acme'"), QStringList { "Salem" });
 }
 
 CORVANE_TEST(tst_CustomerEntry)
