@@ -2,19 +2,7 @@
 
 #include "Database.h"
 #include "Recordset.h"
-#include "TextRows.h"
 #include "Transaction.h"
-
-QStringList customerNames(Database &db)
-{
-    TextRows rows = db.openTextRows(QStringLiteral("SELECT * FROM Customer ORDER BY Customer"));
-    QStringList names;
-    while (rows.next()) {
-        const QByteArrayView name = rows.text(0);
-        names << QString::fromUtf8(name.data(), name.size());
-    }
-    return names;
-}
 
 bool customerExists(Database &db, const QString &name)
 {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 class Database;
 
@@ -10,8 +9,6 @@ class Database;
 // engine refusal part-way leaves all three tables as they were, never machines or calls
 // without their customer.
 
-// Every stored customer name, in the order of the names.
-QStringList customerNames(Database &db);
 // True when a customer of this name is stored (letter case aside).
 bool customerExists(Database &db, const QString &name);
 // Deletes the customer's machines, its calls and the customer itself.

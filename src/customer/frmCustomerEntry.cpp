@@ -1,6 +1,7 @@
 #include "frmCustomerEntry.h"
 
 #include "CustomerLists.h"
+#include "CustomerNameList.h"
 #include "CustomerRecords.h"
 #include "DataGrid.h"
 #include "Database.h"
@@ -20,7 +21,6 @@
 #include <QListView>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStringListModel>
 
 using namespace FormParts;
 
@@ -56,7 +56,7 @@ void showRequired()
 
 frmCustomerEntry::frmCustomerEntry(QWidget *parent)
     : ChildForm(parent)
-    , m_names(new QStringListModel(this))
+    , m_names(new CustomerNameList(this))
 {
     setObjectName(QStringLiteral("frmCustomerEntry"));
     setWindowTitle(Caption);
@@ -275,11 +275,10 @@ void frmCustomerEntry::load()
 
 void frmCustomerEntry::fillCustomerList()
 {
-    // Read as text and handed to the list in one go: a large customer base would otherwise
-    // cost a value per column and an insertion per name.
-    QStringList names = customerNames(*gDatabase);
+    // Handed to the list in one go: a large customer base would otherwise cost an insertion
+    // per name.
     const QSignalBlocker quiet(cmbCustomer);
-    m_names->setStringList(std::move(names));
+    m_names->load(*gDatabase);
     cmbCustomer->setCurrentIndex(-1);
     cmbCustomer->setEditText(QString());
 }

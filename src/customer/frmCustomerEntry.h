@@ -5,12 +5,12 @@
 #include <QList>
 
 class CustomerLists;
+class CustomerNameList;
 class DataGrid;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
-class QStringListModel;
 
 // The window in which a customer is created, looked up by name, edited and saved, with the
 // customer's machines and calls listed below its fields. The text of cmbCustomer is the key:
@@ -70,7 +70,7 @@ private:
     void btnDelete_Click();
     void btnRename_Click();
 
-    QStringListModel *m_names;
+    CustomerNameList *m_names;
     CustomerLists *m_lists;
     bool Saved = true;
 };
