@@ -243,8 +243,37 @@ QList<QLineEdit *> frmCustomerEntry::contactBoxes() const
 void frmCustomerEntry::markSaved(bool saved)
 {
     Saved = saved;
-    setWindowTitle(saved ? Caption : Caption + QStringLiteral(" *"));
+    // While the window fills itself every field marks it changed and the fill marks it saved
+    // at the end: the caption shows only the outcome, so that the frame is not redrawn twice
+    // for every field.
+    if (m_filling == 0)
+        showCaption();
 }
+
+void frmCustomerEntry::showCaption()
+{
+    const QString caption = Saved ? Caption : Caption + QStringLiteral(" *");
+    if (windowTitle() != caption)
+        setWindowTitle(caption);
+}
+
+// The caption follows the saved state again when the fill ends, however it ends.
+struct frmCustomerEntry::Filling
+{
+    explicit Filling(frmCustomerEntry &form)
+        : form(form)
+    {
+        ++form.m_filling;
+    }
+    ~Filling()
+    {
+        if (--form.m_filling == 0)
+            form.showCaption();
+    }
+    Filling(const Filling &) = delete;
+    Filling &operator=(const Filling &) = delete;
+    frmCustomerEntry &form;
+};
 
 void frmCustomerEntry::load()
 {
@@ -285,6 +314,7 @@ void frmCustomerEntry::fillCustomerList()
 
 void frmCustomerEntry::FillForm()
 {
+    const Filling filling(*this);
     const QString name = cmbCustomer->currentText();
     if (!name.isEmpty()) {
         Recordset rs = gDatabase->openRecordset(FindCustomer, { name });
@@ -350,6 +380,7 @@ void frmCustomerEntry::SaveCustomer()
 
 void frmCustomerEntry::clearWindow()
 {
+    const Filling filling(*this);
     cmbCustomer->setEditText(QString());
     for (QLineEdit *box : addressBoxes())
         box->clear();

@@ -63,6 +63,8 @@ private:
     QList<QLineEdit *> addressBoxes() const;
     QList<QLineEdit *> contactBoxes() const;
     void markSaved(bool saved);
+    void showCaption();
+    struct Filling;
 
     void btnSave_Click();
     void SaveCustomer();
@@ -73,4 +75,5 @@ private:
     CustomerNameList *m_names;
     CustomerLists *m_lists;
     bool Saved = true;
+    int m_filling = 0;
 };
