@@ -18,6 +18,9 @@ public:
     QLineEdit *txtFrom, *txtTo;
     QPushButton *btnOK, *btnCancel;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void btnOK_Click();
     void closeWindow();

@@ -148,6 +148,7 @@ void tst_DeleteRename::renameWindow()
     QCOMPARE(rename->size(), QSize(twipsToPixels(4095), twipsToPixels(1545)));
     QWidget *frame = rename->parentWidget();
     QCOMPARE(frame->minimumSize(), frame->maximumSize());
+    QVERIFY(frame->parentWidget()->rect().contains(frame->geometry()));
     QVERIFY(
         !(frame->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
     QTRY_COMPARE(QApplication::focusWidget(), rename->btnOK);
