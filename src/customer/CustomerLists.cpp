@@ -54,17 +54,28 @@ template <typename Entry> void openEntry(QWidget *form, const QString &id, const
 CustomerLists::CustomerLists(frmCustomerEntry &form)
     : QObject(&form)
     , m_form(form)
+    , m_machines { form.vsfgEquipment, "Equipment", "Equipment",
+        [this](const QString &id, const QString &customer) {
+            openEntry<frmEquipmentEntry>(&m_form, id, customer);
+        },
+        [this] { m_form.UpdateEquipmentGrid(); } }
+    , m_calls { form.vsfgTelemarket, "Call", "Telemarket",
+        [this](const QString &id, const QString &customer) {
+            openEntry<frmTelemarketEntry>(&m_form, id, customer);
+        },
+        [this] { m_form.UpdateTelemarketGrid(); } }
 {
-    auto on = [this](QPushButton *button, void (CustomerLists::*handler)()) {
-        connect(
-            button, &QPushButton::clicked, this, guarded([this, handler] { (this->*handler)(); }));
+    auto on = [this](QPushButton *button, void (CustomerLists::*handler)(const List &),
+                  const List &list) {
+        connect(button, &QPushButton::clicked, this,
+            guarded([this, handler, &list] { (this->*handler)(list); }));
     };
-    on(form.btnAddEquipment, &CustomerLists::addMachine);
-    on(form.btnEditEquipment, &CustomerLists::editMachine);
-    on(form.btnDeleteEquipment, &CustomerLists::deleteMachine);
-    on(form.btnAddTelemarket, &CustomerLists::addCall);
-    on(form.btnEditTelemarket, &CustomerLists::editCall);
-    on(form.btnDeleteTelemarket, &CustomerLists::deleteCall);
+    on(form.btnAddEquipment, &CustomerLists::add, m_machines);
+    on(form.btnEditEquipment, &CustomerLists::edit, m_machines);
+    on(form.btnDeleteEquipment, &CustomerLists::remove, m_machines);
+    on(form.btnAddTelemarket, &CustomerLists::add, m_calls);
+    on(form.btnEditTelemarket, &CustomerLists::edit, m_calls);
+    on(form.btnDeleteTelemarket, &CustomerLists::remove, m_calls);
 }
 
 void CustomerLists::fillMachines()
@@ -79,62 +90,34 @@ void CustomerLists::fillCalls()
 
 QString CustomerLists::currentId(const DataGrid &grid)
 {
-    const int row = grid.row();
-    if (row <= 0)
-        return QString();
-    return grid.textMatrix(row, grid.cols() - 1);
+    return grid.textMatrix(grid.row(), grid.cols() - 1);
 }
 
-bool CustomerLists::askDelete(const char *what) const
+void CustomerLists::add(const List &list)
 {
-    return MsgBox::show(
-               QStringLiteral("Are you sure you want to delete the selected %1?").arg(what),
-               QStringLiteral("Delete Confirmation"), MsgBox::YesNo)
-        == MsgBox::Yes;
-}
-
-void CustomerLists::addMachine()
-{
+    // The name as typed is handed over: the customer need not be stored yet.
     const QString customer = m_form.cmbCustomer->currentText();
     if (!customer.isEmpty())
-        openEntry<frmEquipmentEntry>(&m_form, QString(), customer);
+        list.open(QString(), customer);
 }
 
-void CustomerLists::editMachine()
+void CustomerLists::edit(const List &list)
 {
     const QString customer = m_form.cmbCustomer->currentText();
-    if (m_form.vsfgEquipment->row() > 0 && !customer.isEmpty())
-        openEntry<frmEquipmentEntry>(&m_form, currentId(*m_form.vsfgEquipment), customer);
+    if (list.grid->row() > 0 && !customer.isEmpty())
+        list.open(currentId(*list.grid), customer);
 }
 
-void CustomerLists::deleteMachine()
+void CustomerLists::remove(const List &list)
 {
-    if (m_form.vsfgEquipment->row() <= 0 || !askDelete("Equipment"))
+    if (list.grid->row() <= 0)
         return;
-    gDatabase->execute(QStringLiteral("DELETE * FROM Equipment WHERE ID = ?"),
-        { currentId(*m_form.vsfgEquipment) });
-    m_form.UpdateEquipmentGrid();
-}
-
-void CustomerLists::addCall()
-{
-    const QString customer = m_form.cmbCustomer->currentText();
-    if (!customer.isEmpty())
-        openEntry<frmTelemarketEntry>(&m_form, QString(), customer);
-}
-
-void CustomerLists::editCall()
-{
-    const QString customer = m_form.cmbCustomer->currentText();
-    if (m_form.vsfgTelemarket->row() > 0 && !customer.isEmpty())
-        openEntry<frmTelemarketEntry>(&m_form, currentId(*m_form.vsfgTelemarket), customer);
-}
-
-void CustomerLists::deleteCall()
-{
-    if (m_form.vsfgTelemarket->row() <= 0 || !askDelete("Call"))
+    if (MsgBox::show(
+            QStringLiteral("Are you sure you want to delete the selected %1?").arg(list.what),
+            QStringLiteral("Delete Confirmation"), MsgBox::YesNo)
+        != MsgBox::Yes)
         return;
-    gDatabase->execute(QStringLiteral("DELETE * FROM Telemarket WHERE ID = ?"),
-        { currentId(*m_form.vsfgTelemarket) });
-    m_form.UpdateTelemarketGrid();
+    gDatabase->execute(
+        QStringLiteral("DELETE * FROM %1 WHERE ID = ?").arg(list.table), { currentId(*list.grid) });
+    list.refill();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
 class DataGrid;
 class frmCustomerEntry;
@@ -18,17 +19,24 @@ public:
     void fillCalls();
 
 private:
-    void addMachine();
-    void editMachine();
-    void deleteMachine();
-    void addCall();
-    void editCall();
-    void deleteCall();
+    // What tells the two lists apart.
+    struct List
+    {
+        DataGrid *grid;
+        const char *what; // in the delete question
+        const char *table;
+        std::function<void(const QString &id, const QString &customer)> open;
+        std::function<void()> refill;
+    };
 
-    // The ID in the last column of the list's current row; empty when the header row or no
-    // row is current.
+    void add(const List &list);
+    void edit(const List &list);
+    void remove(const List &list);
+
+    // The ID in the last column of the list's current row.
     static QString currentId(const DataGrid &grid);
-    bool askDelete(const char *what) const;
 
     frmCustomerEntry &m_form;
+    const List m_machines;
+    const List m_calls;
 };
