@@ -1,5 +1,6 @@
 #include "frmCustomerEntry.h"
 
+#include "CustomerEntryLayout.h"
 #include "CustomerLists.h"
 #include "CustomerNameList.h"
 #include "CustomerRecords.h"
@@ -36,16 +37,6 @@ const QString TypeColumn = QStringLiteral("Type");
 const QStringList ContactColumns = { "Contact1", "Contact1Title", "Contact1Phone", "Contact1Fax",
     "Contact1Email", "Contact2", "Contact2Title", "Contact2Phone", "Contact2Fax", "Contact2Email" };
 
-// The rows of the customer fields, in twips inside their frame.
-constexpr int RowTop = 300;
-constexpr int RowPitch = 360;
-constexpr int BoxHeight = 285;
-constexpr int ListHeight = 315;
-int rowTop(int row)
-{
-    return RowTop + row * RowPitch;
-}
-
 void showRequired()
 {
     MsgBox::show(QStringLiteral("Customer Name and Status are required."),
@@ -60,103 +51,7 @@ frmCustomerEntry::frmCustomerEntry(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmCustomerEntry"));
     setWindowTitle(Caption);
-    buildCustomerFrame();
-    static const char *const machineButtons[3]
-        = { "btnAddEquipment", "btnEditEquipment", "btnDeleteEquipment" };
-    static const char *const callButtons[3]
-        = { "btnAddTelemarket", "btnEditTelemarket", "btnDeleteTelemarket" };
-    QPushButton *machines[3];
-    QPushButton *calls[3];
-    Frame2 = buildListFrame("Frame2", "Equipment Information", 3990, vsfgEquipment, "vsfgEquipment",
-        machines, machineButtons);
-    Frame3 = buildListFrame("Frame3", "Telemarketing Information", 5880, vsfgTelemarket,
-        "vsfgTelemarket", calls, callButtons);
-    btnAddEquipment = machines[0];
-    btnEditEquipment = machines[1];
-    btnDeleteEquipment = machines[2];
-    btnAddTelemarket = calls[0];
-    btnEditTelemarket = calls[1];
-    btnDeleteTelemarket = calls[2];
-    m_lists = new CustomerLists(*this);
-    setTabOrder();
-    connectEvents();
-    resize(twipsToPixels(8970), twipsToPixels(7755));
-}
-
-frmCustomerEntry::~frmCustomerEntry() = default;
-
-void frmCustomerEntry::buildCustomerFrame()
-{
-    Frame1 = place<QGroupBox>(this, "Frame1", 60, 0, 8850, 3960);
-    Frame1->setTitle(QStringLiteral("Customer Information"));
-    QWidget *f = Frame1;
-
-    // The left column: the customer and its address.
-    constexpr int labelLeft = 120, labelWidth = 960, left = 1140, width = 3060;
-    cmbCustomer = place<QComboBox>(f, "cmbCustomer", left, rowTop(0), width, ListHeight);
-    txtAddress1 = place<QLineEdit>(f, "txtAddress1", left, rowTop(1), width, BoxHeight);
-    txtAddress2 = place<QLineEdit>(f, "txtAddress2", left, rowTop(2), width, BoxHeight);
-    txtCity = place<QLineEdit>(f, "txtCity", left, rowTop(3), 1560, BoxHeight);
-    txtState = place<QLineEdit>(f, "txtState", 2760, rowTop(3), 450, BoxHeight);
-    txtZip = place<QLineEdit>(f, "txtZip", 3270, rowTop(3), 930, BoxHeight);
-    txtPhone = place<QLineEdit>(f, "txtPhone", left, rowTop(4), width, BoxHeight);
-    txtFax = place<QLineEdit>(f, "txtFax", left, rowTop(5), width, BoxHeight);
-    txtWebsite = place<QLineEdit>(f, "txtWebsite", left, rowTop(6), width, BoxHeight);
-    cmbType = place<QComboBox>(f, "cmbType", left, rowTop(7), width, ListHeight);
-    caption(f, "Label1", "Customer:", labelLeft, rowTop(0) + 30, labelWidth, cmbCustomer);
-    caption(f, "Label2", "Address 1:", labelLeft, rowTop(1) + 15, labelWidth, txtAddress1);
-    caption(f, "Label3", "Address 2:", labelLeft, rowTop(2) + 15, labelWidth, txtAddress2);
-    caption(f, "Label4", "City/St/Zip:", labelLeft, rowTop(3) + 15, labelWidth, txtCity);
-    txtState->setAccessibleName(QStringLiteral("State"));
-    txtZip->setAccessibleName(QStringLiteral("Zip"));
-    caption(f, "Label5", "Phone:", labelLeft, rowTop(4) + 15, labelWidth, txtPhone);
-    caption(f, "Label6", "Fax:", labelLeft, rowTop(5) + 15, labelWidth, txtFax);
-    caption(f, "Label7", "WebSite:", labelLeft, rowTop(6) + 15, labelWidth, txtWebsite);
-    caption(f, "Label8", "Type:", labelLeft, rowTop(7) + 30, labelWidth, cmbType);
-
-    // The right column: the two contacts, their repeated captions told apart by name.
-    constexpr int rightLabelLeft = 4320, rightLabelWidth = 1080, rightLeft = 5460;
-    constexpr int rightWidth = 3300;
-    const char *const names[2][5] = {
-        { "txtContact1", "txtContact1Title", "txtContact1Phone", "txtContact1Fax",
-            "txtContact1Email" },
-        { "txtContact2", "txtContact2Title", "txtContact2Phone", "txtContact2Fax",
-            "txtContact2Email" },
-    };
-    const char *const captions[5] = { nullptr, "Title:", "Phone:", "Fax:", "Email:" };
-    const char *const spoken[5] = { nullptr, "Title", "Phone", "Fax", "Email" };
-    QLineEdit **boxes[2][5] = {
-        { &txtContact1, &txtContact1Title, &txtContact1Phone, &txtContact1Fax, &txtContact1Email },
-        { &txtContact2, &txtContact2Title, &txtContact2Phone, &txtContact2Fax, &txtContact2Email },
-    };
-    int label = 9;
-    for (int contact = 0; contact < 2; ++contact) {
-        for (int i = 0; i < 5; ++i) {
-            const int row = contact * 5 + i;
-            QLineEdit *box = place<QLineEdit>(
-                f, names[contact][i], rightLeft, rowTop(row), rightWidth, BoxHeight);
-            *boxes[contact][i] = box;
-            const QByteArray labelName = "Label" + QByteArray::number(label++);
-            const QString who = QStringLiteral("Contact %1").arg(contact + 1);
-            const QByteArray text
-                = i == 0 ? (who + QLatin1Char(':')).toLatin1() : QByteArray(captions[i]);
-            caption(f, labelName.constData(), text.constData(), rightLabelLeft, rowTop(row) + 15,
-                rightLabelWidth, box,
-                i == 0 ? QString() : who + QLatin1Char(' ') + QLatin1String(spoken[i]));
-        }
-    }
-
-    // Four equal buttons below the left column.
-    const char *const buttonNames[4] = { "btnSave", "btnExit", "btnDelete", "btnRename" };
-    const char *const buttonTexts[4] = { "Save", "Exit", "Delete", "Rename" };
-    QPushButton **buttons[4] = { &btnSave, &btnExit, &btnDelete, &btnRename };
-    for (int i = 0; i < 4; ++i) {
-        auto *button = place<QPushButton>(f, buttonNames[i], 120 + i * 1035, 3300, 975, 375);
-        button->setText(QLatin1String(buttonTexts[i]));
-        button->setAutoDefault(false);
-        *buttons[i] = button;
-    }
-
+    CustomerEntryLayout::build(*this);
     // Any text may be typed as well as picked. The name list may hold every customer of a
     // large base: it is one model filled at once, the box is sized by its design rather than
     // by measuring every entry, and no completer runs through the list at every key. Typed
@@ -170,41 +65,11 @@ void frmCustomerEntry::buildCustomerFrame()
     cmbCustomer->setModel(m_names);
     if (auto *view = qobject_cast<QListView *>(cmbCustomer->view()))
         view->setUniformItemSizes(true);
+    m_lists = new CustomerLists(*this);
+    connectEvents();
 }
 
-QGroupBox *frmCustomerEntry::buildListFrame(const char *name, const char *caption, int top,
-    DataGrid *&grid, const char *gridName, QPushButton *(&buttons)[3], const char *const names[3])
-{
-    auto *frame = place<QGroupBox>(this, name, 60, top, 8850, 1860);
-    frame->setTitle(QLatin1String(caption));
-    grid = place<DataGrid>(frame, gridName, 120, 300, 7440, 1440);
-    grid->setAccessibleName(QLatin1String(caption));
-    grid->setSortOnHeaderClick(false);
-    grid->setTypeAhead(false);
-    grid->setUserResize(true, false);
-    const char *const texts[3] = { "Add", "Edit", "Delete" };
-    for (int i = 0; i < 3; ++i) {
-        buttons[i] = place<QPushButton>(frame, names[i], 7680, 300 + i * 480, 1050, 375);
-        buttons[i]->setText(QLatin1String(texts[i]));
-        buttons[i]->setAutoDefault(false);
-    }
-    return frame;
-}
-
-void frmCustomerEntry::setTabOrder()
-{
-    QList<QWidget *> order = { cmbCustomer };
-    for (QLineEdit *box : addressBoxes())
-        order << box;
-    order << cmbType;
-    for (QLineEdit *box : contactBoxes())
-        order << box;
-    order << btnSave << btnExit << btnDelete << btnRename << vsfgEquipment << btnAddEquipment
-          << btnEditEquipment << btnDeleteEquipment << vsfgTelemarket << btnAddTelemarket
-          << btnEditTelemarket << btnDeleteTelemarket;
-    for (int i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
-}
+frmCustomerEntry::~frmCustomerEntry() = default;
 
 void frmCustomerEntry::connectEvents()
 {

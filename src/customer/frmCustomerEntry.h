@@ -53,10 +53,7 @@ public:
     QPushButton *btnAddTelemarket, *btnEditTelemarket, *btnDeleteTelemarket;
 
 private:
-    void buildCustomerFrame();
-    QGroupBox *buildListFrame(const char *name, const char *caption, int top, DataGrid *&grid,
-        const char *gridName, QPushButton *(&buttons)[3], const char *const names[3]);
-    void setTabOrder();
+    friend class CustomerEntryLayout;
     void connectEvents();
 
     // The 8 address boxes and the 10 contact boxes, in the order the table's columns stand.

@@ -1,14 +1,14 @@
 #include "SearchBench.h"
 
 #include "BareEngine.h"
-#include "DataGrid.h"
-#include "Database.h"
-#include "DatePicker.h"
-#include "DemoGenerator.h"
 #include "MDI.h"
 #include "MainMod.h"
+#include "DemoGenerator.h"
+#include "Database.h"
 #include "Recordset.h"
 #include "frmNavigator.h"
+#include "DataGrid.h"
+#include "DatePicker.h"
 
 #include <QApplication>
 #include <QCheckBox>
