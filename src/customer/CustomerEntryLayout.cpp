@@ -133,7 +133,7 @@ QGroupBox *CustomerEntryLayout::listFrame(frmCustomerEntry &w, const char *name,
     grid->setAccessibleName(QLatin1String(caption));
     grid->setSortOnHeaderClick(false);
     grid->setTypeAhead(false);
-    grid->setUserResize(true, false);
+    grid->setUserResize(false, false);
     const char *const texts[3] = { "Add", "Edit", "Delete" };
     for (int i = 0; i < 3; ++i) {
         buttons[i] = place<QPushButton>(frame, names[i], 7680, 300 + i * 480, 1050, 375);
