@@ -163,8 +163,14 @@ std::optional<double> parseNumber(QStringView text)
     };
     QString sign;
     takeSign(sign);
-    if (t.startsWith(QLatin1Char('$')))
+    // The display formats write "$"; a user may type the currency sign of their own settings.
+    if (t.startsWith(QLatin1Char('$'))) {
         t = t.sliced(1).trimmed();
+    } else if (!t.isEmpty() && !t.front().isDigit() && !t.front().isPunct()) {
+        const QString ownSign = QLocale().currencySymbol();
+        if (!ownSign.isEmpty() && t.startsWith(ownSign))
+            t = t.sliced(ownSign.size()).trimmed();
+    }
     takeSign(sign);
     if (t.isEmpty() || (parenthesised && !sign.isEmpty()))
         return std::nullopt;
@@ -218,6 +224,24 @@ bool isNumericText(QStringView text)
 double toNumber(QStringView text)
 {
     return parseNumber(text).value_or(0.0);
+}
+
+double toCurrency(QStringView text)
+{
+    const std::optional<double> value = parseNumber(text);
+    if (!value)
+        return 0.0;
+    const Digits d = roundedDigits(*value, 4);
+    const double amount = QLocale::c().toDouble(
+        (d.integer.isEmpty() ? QStringLiteral("0") : d.integer) + QLatin1Char('.') + d.fraction);
+    return *value < 0 && !d.isZero() ? -amount : amount;
+}
+
+QString numberText(double value)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', QLocale::FloatingPointShortest);
 }
 
 QDate addMonths(QDate date, int months)

@@ -16,10 +16,19 @@ QString formatNumber(double value, const QString &format);
 QString formatText(const QString &text, const QString &format);
 
 // Whether a payment text is a number: the user's locale or the C locale, an optional leading
-// "$" and thousands separators accepted; a value in parentheses is negative. Empty is not.
+// "$" (or the user's own currency sign) and thousands separators accepted; a value in
+// parentheses is negative. Empty is not. So the payment box's own display form reads back.
 bool isNumericText(QStringView text);
 // The value of such a text; 0 where isNumericText is false.
 double toNumber(QStringView text);
+// The amount of a payment text as the database keeps it: rounded half away from zero to four
+// decimal places on its decimal digits (so "0.00005" is 0.0001, as typed, not as a double holds
+// it); 0 where isNumericText is false.
+double toCurrency(QStringView text);
+
+// A number as the user would type it back: the user's decimal point, no thousands separators,
+// no needless zeros ("1234.5" in the United States, "1234,5" in Germany).
+QString numberText(double value);
 
 // Calendar-month addition: the day is kept, or the month's last day where it has fewer days
 // (31 January + 1 month = 28 or 29 February). An invalid date stays invalid.

@@ -16,6 +16,8 @@ private slots:
     void formatText();
     void numericText_data();
     void numericText();
+    void numberText_data();
+    void numberText();
     void addMonths_data();
     void addMonths();
     void roundHalfEven_data();
@@ -104,45 +106,43 @@ void tst_Formats::numericText_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<bool>("numeric");
     QTest::addColumn<double>("value");
+    QTest::addColumn<double>("currency"); // as stored: four decimals, zero when no number
 
-    QTest::newRow("integer") << "42"
-                             << "en_US" << true << 42.0;
-    QTest::newRow("blanks around") << "  42 "
-                                   << "en_US" << true << 42.0;
-    QTest::newRow("decimal") << "1234.5"
-                             << "en_US" << true << 1234.5;
-    QTest::newRow("dollar and thousands") << "$1,234.50"
-                                          << "en_US" << true << 1234.5;
-    QTest::newRow("minus before dollar") << "-$5"
-                                         << "en_US" << true << -5.0;
-    QTest::newRow("minus after dollar") << "$-5"
-                                        << "en_US" << true << -5.0;
-    QTest::newRow("parentheses") << "($1,234.50)"
-                                 << "en_US" << true << -1234.5;
-    QTest::newRow("empty") << ""
-                           << "en_US" << false << 0.0;
-    QTest::newRow("blank") << "   "
-                           << "en_US" << false << 0.0;
-    QTest::newRow("dollar alone") << "$"
-                                  << "en_US" << false << 0.0;
-    QTest::newRow("word") << "abc"
-                          << "en_US" << false << 0.0;
-    QTest::newRow("trailing word") << "12abc"
-                                   << "en_US" << false << 0.0;
-    QTest::newRow("two points") << "1.2.3"
-                                << "en_US" << false << 0.0;
-    QTest::newRow("infinity") << "inf"
-                              << "en_US" << false << 0.0;
-    QTest::newRow("not a number") << "nan"
-                                  << "en_US" << false << 0.0;
-    QTest::newRow("signs twice") << "(-5)"
-                                 << "en_US" << false << 0.0;
-    QTest::newRow("user's form") << "1.234,5"
-                                 << "de_DE" << true << 1234.5;
-    QTest::newRow("C form where the user's fails") << "1234.5"
-                                                   << "de_DE" << true << 1234.5;
-    QTest::newRow("user's decimal comma") << "$1,5"
-                                          << "de_DE" << true << 1.5;
+    auto row = [](const char *name, const char *text, const char *locale, bool numeric,
+                   double value, double currency) {
+        QTest::newRow(name) << QString::fromUtf8(text) << QString::fromLatin1(locale) << numeric
+                            << value << currency;
+    };
+    row("integer", "42", "en_US", true, 42.0, 42.0);
+    row("blanks around", "  42 ", "en_US", true, 42.0, 42.0);
+    row("decimal", "1234.5", "en_US", true, 1234.5, 1234.5);
+    row("dollar and thousands", "$1,234.50", "en_US", true, 1234.5, 1234.5);
+    row("box's own display form", "$1,234,567.89", "en_US", true, 1234567.89, 1234567.89);
+    row("minus before dollar", "-$5", "en_US", true, -5.0, -5.0);
+    row("minus after dollar", "$-5", "en_US", true, -5.0, -5.0);
+    row("parentheses", "($1,234.50)", "en_US", true, -1234.5, -1234.5);
+    row("parentheses, blanks inside", "( $12.00 )", "en_US", true, -12.0, -12.0);
+    row("fifth decimal rounds up", "0.00005", "en_US", true, 0.00005, 0.0001);
+    row("decimal half, not binary", "1.00015", "en_US", true, 1.00015, 1.0002);
+    row("negative half away from zero", "(0.00005)", "en_US", true, -0.00005, -0.0001);
+    row("below the fourth decimal", "0.00004", "en_US", true, 0.00004, 0.0);
+    row("many digits", "12345678.12345", "en_US", true, 12345678.12345, 12345678.1235);
+    row("empty", "", "en_US", false, 0.0, 0.0);
+    row("blank", "   ", "en_US", false, 0.0, 0.0);
+    row("dollar alone", "$", "en_US", false, 0.0, 0.0);
+    row("word", "abc", "en_US", false, 0.0, 0.0);
+    row("trailing word", "12abc", "en_US", false, 0.0, 0.0);
+    row("two points", "1.2.3", "en_US", false, 0.0, 0.0);
+    row("infinity", "inf", "en_US", false, 0.0, 0.0);
+    row("not a number", "nan", "en_US", false, 0.0, 0.0);
+    row("signs twice", "(-5)", "en_US", false, 0.0, 0.0);
+    row("open parenthesis only", "($5", "en_US", false, 0.0, 0.0);
+    row("user's form", "1.234,5", "de_DE", true, 1234.5, 1234.5);
+    row("user's display form", "($1.234,50)", "de_DE", true, -1234.5, -1234.5);
+    row("user's own currency sign", "€12,5", "de_DE", true, 12.5, 12.5);
+    row("C form where the user's fails", "1234.5", "de_DE", true, 1234.5, 1234.5);
+    row("user's decimal comma", "$1,5", "de_DE", true, 1.5, 1.5);
+    row("user's thousands, French blank", "1\u202f234,5", "fr_FR", true, 1234.5, 1234.5);
 }
 
 void tst_Formats::numericText()
@@ -152,6 +152,35 @@ void tst_Formats::numericText()
     QLocale::setDefault(QLocale(locale));
     QTEST(isNumericText(text), "numeric");
     QTEST(toNumber(text), "value");
+    QTEST(toCurrency(text), "currency");
+}
+
+void tst_Formats::numberText_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("no grouping") << 1234.5 << "en_US"
+                                 << "1234.5";
+    QTest::newRow("whole") << 12.0 << "en_US"
+                           << "12";
+    QTest::newRow("four decimals") << 0.1235 << "en_US"
+                                   << "0.1235";
+    QTest::newRow("negative") << -3.25 << "en_US"
+                              << "-3.25";
+    QTest::newRow("user's decimal comma") << 1234.5 << "de_DE"
+                                          << "1234,5";
+}
+
+void tst_Formats::numberText()
+{
+    QFETCH(double, value);
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
+    QTEST(::numberText(value), "expected");
+    // What the payment box shows reads back as the same amount.
+    QCOMPARE(toCurrency(::numberText(value)), value);
 }
 
 void tst_Formats::addMonths_data()
@@ -168,6 +197,18 @@ void tst_Formats::addMonths_data()
     QTest::newRow("a year") << QDate(2024, 2, 29) << 12 << QDate(2025, 2, 28);
     QTest::newRow("back over a year") << QDate(2024, 1, 10) << -13 << QDate(2022, 12, 10);
     QTest::newRow("none") << QDate(2024, 5, 5) << 0 << QDate(2024, 5, 5);
+    QTest::newRow("15 March + 3") << QDate(2025, 3, 15) << 3 << QDate(2025, 6, 15);
+    QTest::newRow("31 May + 1") << QDate(2025, 5, 31) << 1 << QDate(2025, 6, 30);
+    QTest::newRow("31 January + 1, common year") << QDate(2025, 1, 31) << 1 << QDate(2025, 2, 28);
+    QTest::newRow("31 January + 1, century not leap")
+        << QDate(2100, 1, 31) << 1 << QDate(2100, 2, 28);
+    QTest::newRow("31 January + 1, 400-year leap") << QDate(2000, 1, 31) << 1 << QDate(2000, 2, 29);
+    QTest::newRow("31 October + 4 over the year end")
+        << QDate(2024, 10, 31) << 4 << QDate(2025, 2, 28);
+    QTest::newRow("back over the year end to a shorter month")
+        << QDate(2025, 3, 31) << -4 << QDate(2024, 11, 30);
+    QTest::newRow("16-bit months forward") << QDate(2024, 1, 31) << 32767 << QDate(4754, 8, 31);
+    QTest::newRow("a century back") << QDate(2024, 2, 29) << -1200 << QDate(1924, 2, 29);
     QTest::newRow("invalid stays invalid") << QDate() << 3 << QDate();
 }
 

@@ -1,0 +1,206 @@
+#include "EntryForm.h"
+
+#include "Database.h"
+#include "EntryLayout.h"
+#include "ErrorGuard.h"
+#include "MDI.h"
+#include "MainMod.h"
+#include "MsgBox.h"
+#include "Recordset.h"
+#include "frmCustomerEntry.h"
+
+#include <QDateTime>
+#include <QEvent>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTimer>
+#include <optional>
+
+using namespace EntryLayout;
+
+namespace {
+
+const QString NotSavedTitle = QStringLiteral("Information Not Saved");
+const QString MissingTitle = QStringLiteral("Not Enough Information");
+
+} // namespace
+
+EntryForm::EntryForm(const Texts &texts, QWidget *parent)
+    : ChildForm(parent)
+    , m_texts(texts)
+{
+    setWindowTitle(m_texts.caption);
+    txtID = field<QLabel>(this, "txtID", 120, ShortField, TextHeight);
+    txtCustomer = field<QLabel>(this, "txtCustomer", 420, WideField, TextHeight);
+    lblID = caption(this, "lblID", "ID:", txtID);
+    lblCustomer = caption(this, "lblCustomer", "Customer:", txtCustomer);
+    for (QLabel *value : { txtID, txtCustomer })
+        value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void EntryForm::load()
+{
+    // At the top left of the main window's client area, with a fixed border: the fields are
+    // laid out for this one size.
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget())) {
+        frame->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        frame->move(0, 0);
+        frame->setFixedSize(frame->size());
+    }
+}
+
+void EntryForm::markChanged()
+{
+    Saved = false;
+    setWindowTitle(m_texts.caption + QStringLiteral(" *"));
+}
+
+void EntryForm::markSaved()
+{
+    Saved = true;
+    setWindowTitle(m_texts.caption);
+}
+
+void EntryForm::handOver(const QString &id, const QString &customer)
+{
+    // The record asked for is the one the user is now looking at.
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()); frame && frame->mdiArea())
+        frame->mdiArea()->setActiveSubWindow(frame);
+    if (!settleChanges())
+        return;
+
+    // The row is read before anything changes, so that an engine error leaves the window as
+    // it was.
+    std::optional<Recordset> rs;
+    bool isNumber = false;
+    const qlonglong key = id.toLongLong(&isNumber);
+    if (isNumber) {
+        rs = gDatabase->openRecordset(
+            QStringLiteral("SELECT * FROM %1 WHERE ID = ?").arg(m_texts.table), { key });
+    }
+    const bool stored = rs && !rs->eof();
+
+    // Whatever the window held before goes, so that nothing of it is stored under this record.
+    resetFields();
+    txtID->setText(stored ? id : QString());
+    if (stored)
+        showRow(*rs);
+    if (rs)
+        rs->close();
+    // A record deleted meanwhile becomes a new one for the customer asked for, never a row
+    // without its customer; the user is told so.
+    txtCustomer->setText(customer);
+    markSaved();
+    if (!stored && !id.isEmpty())
+        MsgBox::show(m_texts.notFound, QStringLiteral("Record Not Found"));
+}
+
+void EntryForm::saveRecord()
+{
+    const QString id = txtID->text();
+    if (!id.isEmpty()) {
+        Recordset rs = gDatabase->openRecordset(
+            QStringLiteral("SELECT * FROM %1 WHERE ID = ?").arg(m_texts.table),
+            { id.toLongLong() });
+        rs.edit();
+        writeRow(rs);
+        rs.update();
+        rs.close();
+    } else {
+        Recordset rs
+            = gDatabase->openRecordset(QStringLiteral("SELECT TOP 1 * FROM %1").arg(m_texts.table));
+        rs.addNew();
+        rs.setField(QStringLiteral("DateEntered"), QDateTime::currentDateTime());
+        writeRow(rs);
+        rs.update();
+        rs.close();
+    }
+    markSaved();
+}
+
+QVariant EntryForm::textValue(const QString &text)
+{
+    return text.isNull() ? QString(QLatin1String("")) : text;
+}
+
+frmCustomerEntry *EntryForm::customerWindow() const
+{
+    // Without the customer window there is no list to refresh: the record is stored all the
+    // same, and the window shows it the next time it shows the customer.
+    auto *main = qobject_cast<MDI *>(window());
+    return main ? main->registry().find<frmCustomerEntry>() : nullptr;
+}
+
+bool EntryForm::saveIfComplete()
+{
+    if (!requiredFieldPresent()) {
+        MsgBox::show(m_texts.required, MissingTitle);
+        return false;
+    }
+    saveRecord();
+    refreshCustomerList();
+    return true;
+}
+
+bool EntryForm::settleChanges()
+{
+    if (Saved)
+        return true;
+    switch (MsgBox::show(m_texts.question, NotSavedTitle, MsgBox::YesNoCancel)) {
+    case MsgBox::Yes:
+        return saveIfComplete();
+    case MsgBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool EntryForm::queryUnload()
+{
+    return settleChanges();
+}
+
+void EntryForm::addButtons(int top)
+{
+    btnOK = place<QPushButton>(this, "btnOK", 2040, top, ButtonWidth, ButtonHeight);
+    btnOK->setText(QStringLiteral("OK"));
+    btnCancel = place<QPushButton>(this, "btnCancel", 3480, top, ButtonWidth, ButtonHeight);
+    btnCancel->setText(QStringLiteral("Cancel"));
+    for (QPushButton *button : { btnOK, btnCancel })
+        button->setAutoDefault(false);
+    connect(btnOK, &QPushButton::clicked, this, guarded([this] { btnOK_Click(); }));
+    connect(btnCancel, &QPushButton::clicked, this, guarded([this] { close(); }));
+}
+
+void EntryForm::chainTabOrder(const QList<QWidget *> &order)
+{
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void EntryForm::btnOK_Click()
+{
+    if (saveIfComplete())
+        close();
+}
+
+void EntryForm::selectAllOnFocus(std::initializer_list<QLineEdit *> boxes)
+{
+    for (QLineEdit *box : boxes)
+        box->installEventFilter(this);
+}
+
+bool EntryForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        if (auto *box = qobject_cast<QLineEdit *>(watched)) {
+            // After the click that gave the focus has placed its cursor.
+            QTimer::singleShot(0, box, [box] { box->setSelection(0, int(box->text().size())); });
+        }
+    }
+    return ChildForm::eventFilter(watched, event);
+}

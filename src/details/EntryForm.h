@@ -1,0 +1,89 @@
+#pragma once
+
+#include "ChildForm.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class Recordset;
+class frmCustomerEntry;
+
+// What the machine and the call window share: one record of a customer, shown in fields under
+// the labels ID and Customer, kept in mind as saved or changed (the caption follows), stored on
+// OK, and the window's own save question before anything would drop a change.
+class EntryForm : public ChildForm
+{
+    Q_OBJECT
+public:
+    // True while the window holds no change that has not been saved.
+    bool isSaved() const { return Saved; }
+
+    // Value labels: the record's ID (empty for a new record) and its customer's name.
+    QLabel *txtID, *txtCustomer;
+    QLabel *lblID, *lblCustomer;
+    QPushButton *btnOK = nullptr, *btnCancel = nullptr;
+
+protected:
+    struct Texts
+    {
+        QString table; // the table whose one row the window stores
+        QString caption; // the caption while saved; " *" is added while changed
+        QString question; // the save question when a change would be dropped
+        QString required; // the message for a missing required field
+        QString notFound; // the message when the record asked for is no longer stored
+    };
+    EntryForm(const Texts &texts, QWidget *parent);
+
+    void load() override;
+    bool queryUnload() override;
+
+    // The window's part of FillForm: puts up the record with this ID (decimal text) of the
+    // customer, or a new record for the customer when the ID is empty or names no stored row.
+    // Asks the save question first when the window holds a change; Cancel ignores the request.
+    void handOver(const QString &id, const QString &customer);
+
+    // Every edit handler: Saved False and the caption with " *".
+    void markChanged();
+    // After loading, filling and saving: Saved True and the plain caption.
+    void markSaved();
+
+    // OK and Cancel side by side under the fields (top in twips). OK is refused with the
+    // message when the required field is empty; otherwise it stores the record, refreshes the
+    // customer window's list and closes. Cancel closes through the close step.
+    void addButtons(int top);
+    // Tab goes through the controls in this order.
+    static void chainTabOrder(const QList<QWidget *> &order);
+
+    // The text boxes that select their whole text when they receive the focus.
+    void selectAllOnFocus(std::initializer_list<QLineEdit *> boxes);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // Stores the record: edits the stored row, or adds one with DateEntered now.
+    void saveRecord();
+    // A text column's value: an empty box is stored as empty text, never as Null.
+    static QVariant textValue(const QString &text);
+    // The customer window whose lists show this window's records, when it is open.
+    frmCustomerEntry *customerWindow() const;
+
+    // What each window knows of its own fields.
+    virtual bool requiredFieldPresent() const = 0;
+    // The fields as the window loads them: empty, the dates today, nothing chosen.
+    virtual void resetFields() = 0;
+    // The fields from the current row of the table.
+    virtual void showRow(const Recordset &row) = 0;
+    // The columns of the row being stored, in the order the fields stand.
+    virtual void writeRow(Recordset &row) const = 0;
+    // The list of the customer window that shows this table.
+    virtual void refreshCustomerList() = 0;
+
+    bool Saved = true;
+
+private:
+    // The save question, when there is a change: true when the window may go on (the change
+    // saved or dropped), false when it stays as it is.
+    bool settleChanges();
+    bool saveIfComplete();
+    void btnOK_Click();
+
+    Texts m_texts;
+};

@@ -1,0 +1,22 @@
+#include "EntryLayout.h"
+
+#include <algorithm>
+
+namespace EntryLayout {
+
+QLabel *caption(QWidget *parent, const char *name, const char *text, QWidget *field)
+{
+    const QRect at = field->geometry();
+    auto *label = new QLabel(QLatin1String(text), parent);
+    label->setObjectName(QLatin1String(name));
+    // Level with the first line of a tall field.
+    const int height = std::min(at.height(), twipsToPixels(ListHeight));
+    label->setGeometry(twipsToPixels(CaptionLeft), at.top(), twipsToPixels(CaptionWidth), height);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setBuddy(field);
+    if (!qobject_cast<QLabel *>(field))
+        field->setAccessibleName(label->text());
+    return label;
+}
+
+} // namespace EntryLayout

@@ -1,0 +1,221 @@
+#include "DatePicker.h"
+#include "DetailsFixture.h"
+#include "Formats.h"
+#include "MainMod.h"
+#include "TestRegistry.h"
+#include "frmTelemarketEntry.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+// The call window as the customer window opens it: the call-back date it proposes, the rows it
+// stores, its close step.
+class tst_TelemarketEntry : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void opensAsDesigned();
+    void callBackOnLoad_data();
+    void callBackOnLoad();
+    void callBackFollowsTheDate_data();
+    void callBackFollowsTheDate();
+    void userChangeOfTheDate();
+    void storedCallBackHoldsUntilTheDateIsLeft();
+    void savesNew();
+    void storedCallWithoutDates();
+
+private:
+    frmTelemarketEntry *openNew() { return m_f->open<frmTelemarketEntry>("", "Acme"); }
+    frmTelemarketEntry *openStored(qint64 id)
+    {
+        return m_f->open<frmTelemarketEntry>(QString::number(id), "Acme");
+    }
+    bool isOpen() { return m_f->main().registry().find<frmTelemarketEntry>(); }
+
+    std::unique_ptr<DetailsFixture> m_f;
+};
+
+namespace {
+
+const QString Table = QStringLiteral("Telemarket");
+const QString Question
+    = QStringLiteral("Telemarket information has not been saved. Do you want to save it now?");
+
+QVariantMap storedCall()
+{
+    return { { "DateofCall", QDate(2024, 1, 31) }, { "Telemarketer", "Dana" },
+        { "NextCallBack", QDate(2024, 9, 1) }, { "Interest", "wants a colour copier" },
+        { "DateEntered", QDateTime(QDate(2024, 1, 31), QTime(16, 5)) } };
+}
+
+} // namespace
+
+void tst_TelemarketEntry::init()
+{
+    m_f = std::make_unique<DetailsFixture>();
+}
+
+void tst_TelemarketEntry::cleanup()
+{
+    QVERIFY2(
+        m_f->messages().problems().isEmpty(), qPrintable(m_f->messages().problems().join('\n')));
+    m_f.reset();
+}
+
+void tst_TelemarketEntry::opensAsDesigned()
+{
+    const qint64 id = m_f->db().addCall("Acme", storedCall());
+    frmTelemarketEntry *form = openStored(id);
+    auto *frame = qobject_cast<QMdiSubWindow *>(form->parentWidget());
+    QCOMPARE(frame->pos(), QPoint(0, 0));
+    QCOMPARE(frame->minimumSize(), frame->maximumSize());
+    QCOMPARE(DetailsFixture::caption(form), QString("Telemarket Entry"));
+    QCOMPARE(m_f->main().registry().open<frmTelemarketEntry>(), form);
+
+    QCOMPARE(
+        DetailsFixture::tabOrderProblem(form,
+            { form->dtDate, form->txtTelemarketer, form->dtCallBack, form->txtInterest, form->btnOK,
+                form->btnCancel },
+            { "Date of Call:", "Telemarketer:", "Next Call Back:", "Interest:", "OK", "Cancel" }),
+        QString());
+    // The value labels say their values, labelled by their captions.
+    QCOMPARE(DetailsFixture::spokenName(form->txtID), QString::number(id));
+    QCOMPARE(DetailsFixture::spokenName(form->txtCustomer), QString("Acme"));
+    QCOMPARE(DetailsFixture::labelOf(form->txtID), form->lblID);
+    QCOMPARE(DetailsFixture::labelOf(form->txtCustomer), form->lblCustomer);
+    QTRY_VERIFY(form->dtDate->hasFocus());
+    DetailsFixture::saveScreenshot(form, "telemarket-entry.png");
+}
+
+void tst_TelemarketEntry::callBackOnLoad_data()
+{
+    QTest::addColumn<int>("months");
+    QTest::newRow("three") << 3;
+    QTest::newRow("none") << 0;
+    QTest::newRow("back") << -2;
+}
+
+void tst_TelemarketEntry::callBackOnLoad()
+{
+    QFETCH(int, months);
+    gCallBackMonths = qint16(months);
+    frmTelemarketEntry *form = openNew();
+    const QDate today = QDate::currentDate();
+    QCOMPARE(form->dtDate->date(), today);
+    QCOMPARE(form->dtCallBack->date(), addMonths(today, months));
+    QVERIFY(form->isSaved());
+    QCOMPARE(form->txtCustomer->text(), QString("Acme"));
+}
+
+void tst_TelemarketEntry::callBackFollowsTheDate_data()
+{
+    QTest::addColumn<QDate>("call");
+    QTest::addColumn<int>("months");
+    QTest::addColumn<QDate>("callBack");
+    QTest::newRow("15 March + 3") << QDate(2025, 3, 15) << 3 << QDate(2025, 6, 15);
+    QTest::newRow("31 May + 1") << QDate(2025, 5, 31) << 1 << QDate(2025, 6, 30);
+    QTest::newRow("31 January + 1, leap") << QDate(2024, 1, 31) << 1 << QDate(2024, 2, 29);
+    QTest::newRow("over the year end") << QDate(2024, 11, 30) << 3 << QDate(2025, 2, 28);
+    QTest::newRow("none") << QDate(2025, 5, 31) << 0 << QDate(2025, 5, 31);
+    QTest::newRow("back") << QDate(2025, 3, 31) << -1 << QDate(2025, 2, 28);
+}
+
+void tst_TelemarketEntry::callBackFollowsTheDate()
+{
+    QFETCH(QDate, call);
+    QFETCH(int, months);
+    QFETCH(QDate, callBack);
+    gCallBackMonths = qint16(months);
+    frmTelemarketEntry *form = openNew();
+    // A call-back set by hand goes when the date of the call changes.
+    form->dtCallBack->setDate(QDate(2030, 1, 1));
+    form->dtDate->setDate(call);
+    QCOMPARE(form->dtCallBack->date(), callBack);
+    QCOMPARE(DetailsFixture::caption(form), QString("Telemarket Entry *"));
+
+    QTest::keyClicks(form->txtTelemarketer, "Lee");
+    QTest::mouseClick(form->btnOK, Qt::LeftButton);
+    QTRY_VERIFY(!isOpen());
+    QCOMPARE(m_f->lastRow(Table)["NextCallBack"].toDate(), callBack);
+}
+
+void tst_TelemarketEntry::userChangeOfTheDate()
+{
+    gCallBackMonths = 1;
+    frmTelemarketEntry *form = openNew();
+    QTRY_VERIFY(form->dtDate->hasFocus());
+    form->dtDate->setSelectedSection(QDateTimeEdit::DaySection);
+    QTest::keyClick(form->dtDate, Qt::Key_Up);
+    QVERIFY(form->dtDate->date() != QDate::currentDate());
+    QCOMPARE(form->dtCallBack->date(), addMonths(form->dtDate->date(), 1));
+    QCOMPARE(DetailsFixture::caption(form), QString("Telemarket Entry *"));
+    m_f->messages().expect(Question, "Information Not Saved", MsgBox::No);
+    QTest::mouseClick(form->btnCancel, Qt::LeftButton);
+    QTRY_VERIFY(!isOpen());
+}
+
+void tst_TelemarketEntry::storedCallBackHoldsUntilTheDateIsLeft()
+{
+    gCallBackMonths = 1;
+    const qint64 id = m_f->db().addCall("Acme", storedCall());
+    frmTelemarketEntry *form = openStored(id);
+    QCOMPARE(form->dtDate->date(), QDate(2024, 1, 31));
+    QCOMPARE(form->dtCallBack->date(), QDate(2024, 9, 1));
+    QTRY_VERIFY(form->dtDate->hasFocus());
+
+    // Leaving the date of the call sets the call-back by the rule, and is no change.
+    QTest::mouseClick(form->txtTelemarketer, Qt::LeftButton, {}, QPoint(3, 3));
+    QTRY_COMPARE(form->txtTelemarketer->selectedText(), QString("Dana"));
+    QCOMPARE(form->dtCallBack->date(), QDate(2024, 2, 29));
+    QVERIFY(form->isSaved());
+    QCOMPARE(DetailsFixture::caption(form), QString("Telemarket Entry"));
+
+    // A call-back set by hand holds while the date of the call is not entered and left again.
+    form->dtCallBack->setDate(QDate(2024, 4, 4));
+    QVERIFY(!form->isSaved());
+    QTest::mouseClick(form->txtInterest->viewport(), Qt::LeftButton, {}, QPoint(3, 3));
+    QCOMPARE(form->dtCallBack->date(), QDate(2024, 4, 4));
+    QTest::mouseClick(form->btnOK, Qt::LeftButton);
+    QTRY_VERIFY(!isOpen());
+    const QVariantMap row = m_f->row(Table, id);
+    QCOMPARE(row["NextCallBack"].toDate(), QDate(2024, 4, 4));
+    QCOMPARE(row["DateEntered"], storedCall()["DateEntered"]);
+    QCOMPARE(row["Interest"].toString(), QString("wants a colour copier"));
+    QCOMPARE(m_f->count(Table), 1);
+}
+
+void tst_TelemarketEntry::savesNew()
+{
+    frmTelemarketEntry *form = openNew();
+    QTest::keyClicks(form->txtTelemarketer, "Kim");
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    QTest::mouseClick(form->btnOK, Qt::LeftButton);
+    QTRY_VERIFY(!isOpen());
+    QVariantMap row = m_f->lastRow(Table);
+    QCOMPARE(row["Customer"].toString(), QString("Acme"));
+    QCOMPARE(row["Telemarketer"].toString(), QString("Kim"));
+    QCOMPARE(row["DateofCall"].toDate(), QDate::currentDate());
+    QCOMPARE(row["NextCallBack"].toDate(), addMonths(QDate::currentDate(), 3));
+    QCOMPARE(row["Interest"], QVariant(QString(""))); // empty text, not Null
+    QVERIFY(row["DateEntered"].toDateTime() >= before);
+}
+
+void tst_TelemarketEntry::storedCallWithoutDates()
+{
+    const qint64 id = m_f->db().addCall(
+        "Acme", { { "DateofCall", QVariant() }, { "NextCallBack", QVariant() } });
+    frmTelemarketEntry *form = openStored(id);
+    QCOMPARE(form->dtDate->date(), QDate::currentDate());
+    QCOMPARE(form->dtCallBack->date(), QDate::currentDate());
+    QCOMPARE(form->txtTelemarketer->text(), QString("Caller"));
+    QVERIFY(form->isSaved());
+}
+
+CORVANE_TEST(tst_TelemarketEntry)
+#include "tst_TelemarketEntry.moc"
