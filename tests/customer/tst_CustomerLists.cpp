@@ -201,15 +201,21 @@ void tst_CustomerLists::addAndEditHandOverTheRecord()
     frmCustomerEntry *form = m_fx->openFromMenu();
     CustomerFixture::typeName(form, "Not Stored Yet");
     QTest::mouseClick(form->btnAddEquipment, Qt::LeftButton);
-    QVERIFY(m_fx->main().registry().find<frmEquipmentEntry>());
+    auto *machine = m_fx->main().registry().find<frmEquipmentEntry>();
+    QVERIFY(machine);
+    QVERIFY(machine->txtModel->text().isEmpty());
     QTest::mouseClick(form->btnAddTelemarket, Qt::LeftButton);
-    QVERIFY(m_fx->main().registry().find<frmTelemarketEntry>());
-    // Edit needs a record row of its own list.
+    auto *call = m_fx->main().registry().find<frmTelemarketEntry>();
+    QVERIFY(call);
+    // Edit hands over the record of its own list's current row.
     CustomerFixture::typeName(form, "Acme");
-    CustomerFixture::clickCell(*form->vsfgTelemarket, 1, 1);
+    CustomerFixture::clickCell(*form->vsfgEquipment, 2, 3);
     QTest::mouseClick(form->btnEditEquipment, Qt::LeftButton);
+    QCOMPARE(m_fx->main().registry().find<frmEquipmentEntry>(), machine);
+    QCOMPARE(machine->txtModel->text(), QString("W7"));
+    CustomerFixture::clickCell(*form->vsfgTelemarket, 1, 2);
     QTest::mouseClick(form->btnEditTelemarket, Qt::LeftButton);
-    QCOMPARE(m_fx->main().registry().find<frmCustomerEntry>(), form);
+    QCOMPARE(call->txtTelemarketer->text(), QString("Kim"));
 }
 
 CORVANE_TEST(tst_CustomerLists)
