@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EntryLayout.h"
 #include "Twips.h"
 
 #include <QLabel>
@@ -12,14 +13,7 @@ class QWidget;
 namespace FormParts {
 
 // A control made at its designed place, in twips inside its parent.
-template <typename T>
-T *place(QWidget *parent, const char *name, int left, int top, int width, int height)
-{
-    auto *widget = new T(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(twipsRect(left, top, width, height));
-    return widget;
-}
+using EntryLayout::place;
 
 // A caption standing right-aligned before its field; it names the field for the keyboard and
 // for screen readers, unless the field is given a name of its own (repeated captions).

@@ -99,8 +99,9 @@ void closeWindow(QWidget *form)
 Timing openWindow(MDI &main, BareEngine &bare, int runs)
 {
     Timing t;
-    const QStringList statements = { QStringLiteral("SELECT Customer FROM Customer ORDER BY Customer"),
-        QStringLiteral("SELECT DISTINCT Type FROM Customer ORDER BY Type") };
+    const QStringList statements
+        = { QStringLiteral("SELECT Customer FROM Customer ORDER BY Customer"),
+              QStringLiteral("SELECT DISTINCT Type FROM Customer ORDER BY Type") };
     closeWindow(main.registry().open<frmCustomerEntry>()); // warms the caches as a first use would
     for (int i = 0; i < runs; ++i) {
         frmCustomerEntry *form = nullptr;
