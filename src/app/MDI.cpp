@@ -4,6 +4,7 @@
 #include "ProgramIcon.h"
 #include "Twips.h"
 #include "frmAbout.h"
+#include "frmCustomerEntry.h"
 #include "frmNavigator.h"
 
 #include <QCloseEvent>
@@ -83,7 +84,7 @@ void MDI::Exit_Click()
 
 void MDI::CustomerEntry_Click()
 {
-    // Opens the customer entry window once that window is part of the program.
+    m_registry.open<frmCustomerEntry>();
 }
 
 void MDI::CustomerNavigator_Click()

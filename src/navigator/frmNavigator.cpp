@@ -2,16 +2,20 @@
 
 #include "BusyCursor.h"
 #include "CellText.h"
+#include "CustomerDetails.h"
 #include "CustomerSearch.h"
 #include "DataGrid.h"
 #include "Database.h"
 #include "DatePicker.h"
 #include "ErrorGuard.h"
+#include "FormParts.h"
 #include "GridFill.h"
+#include "MDI.h"
 #include "MainMod.h"
 #include "Recordset.h"
 #include "SearchStatement.h"
 #include "Twips.h"
+#include "frmCustomerEntry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -192,6 +196,10 @@ void frmNavigator::connectEvents()
     connect(btnClear, &QPushButton::clicked, this, guarded([this] { btnClear_Click(); }));
     connect(btnExit, &QPushButton::clicked, this, guarded([this] { btnExit_Click(); }));
     connect(btnAddNew, &QPushButton::clicked, this, guarded([this] { btnAddNew_Click(); }));
+    connect(vsfgCustomers, &DataGrid::rowColChanged, this,
+        guarded([this](int, int, int newRow, int) { vsfgCustomers_RowColChange(newRow); }));
+    connect(
+        vsfgCustomers, &DataGrid::dblClick, this, guarded([this] { vsfgCustomers_DblClick(); }));
     // Print and Export come with the reports.
 
     for (QComboBox *list : { cmbCustomer, cmbCity, cmbZip, cmbType })
@@ -335,7 +343,32 @@ void frmNavigator::btnExit_Click()
 
 void frmNavigator::btnAddNew_Click()
 {
-    // Opens the customer entry window once it exists, as the main menu's "Customer Entry" does.
+    if (MDI *main = FormParts::host(this))
+        main->registry().open<frmCustomerEntry>();
+}
+
+void frmNavigator::vsfgCustomers_RowColChange(int newRow)
+{
+    // The header row, or no row while the grid is emptied: the details stay as they are.
+    if (newRow <= 0)
+        return;
+    const QString name = vsfgCustomers->textMatrix(newRow, 0);
+    fillCustomerMachines(*vsfgEquipment, name);
+    fillCustomerCalls(*vsfgTelemarket, name);
+}
+
+void frmNavigator::vsfgCustomers_DblClick()
+{
+    // On the header row or below the last row the window opens all the same, with no name.
+    QString name;
+    if (vsfgCustomers->mouseRow() > 0)
+        name = vsfgCustomers->textMatrix(vsfgCustomers->row(), 0);
+    MDI *main = FormParts::host(this);
+    if (!main)
+        return;
+    frmCustomerEntry *entry = main->registry().open<frmCustomerEntry>();
+    entry->cmbCustomer->setEditText(name);
+    entry->FillForm();
 }
 
 void frmNavigator::resizeEvent(QResizeEvent *event)

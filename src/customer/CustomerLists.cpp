@@ -1,0 +1,123 @@
+#include "CustomerLists.h"
+
+#include "DataGrid.h"
+#include "Database.h"
+#include "DetailGrid.h"
+#include "ErrorGuard.h"
+#include "FormParts.h"
+#include "MDI.h"
+#include "MainMod.h"
+#include "MsgBox.h"
+#include "frmCustomerEntry.h"
+#include "frmEquipmentEntry.h"
+#include "frmTelemarketEntry.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+namespace {
+
+// Both lists in the order the records were stored, the first two columns kept in view.
+const DetailList &machines()
+{
+    static const DetailList list = {
+        .headers = { "Brand", "Model", "Serial No.", "Provider", "Date Purchased", "Date Leased",
+            "Lease Term", "Lease Ends", "Volume", "Payment", "Satisfied", "Notes", "Date Entered",
+            "ID" },
+        .sql = QStringLiteral("SELECT * FROM Equipment WHERE Customer = ? ORDER BY DateEntered"),
+        .fields = machineFields(),
+        .fixedCols = 2,
+    };
+    return list;
+}
+
+const DetailList &calls()
+{
+    static const DetailList list = {
+        .headers = { "Date Of Call", "Telemarketer", "Call Back", "Interest", "Date Added", "ID" },
+        .sql = QStringLiteral("SELECT * FROM Telemarket WHERE Customer = ? ORDER BY DateEntered"),
+        .fields = callFields(),
+        .fixedCols = 2,
+    };
+    return list;
+}
+
+// Opens the entry window (an open one is reused) and hands it the record and the customer.
+template <typename Entry> void openEntry(QWidget *form, const QString &id, const QString &customer)
+{
+    if (MDI *main = FormParts::host(form))
+        main->registry().open<Entry>()->FillForm(id, customer);
+}
+
+} // namespace
+
+CustomerLists::CustomerLists(frmCustomerEntry &form)
+    : QObject(&form)
+    , m_form(form)
+    , m_machines { form.vsfgEquipment, "Equipment", "Equipment",
+        [this](const QString &id, const QString &customer) {
+            openEntry<frmEquipmentEntry>(&m_form, id, customer);
+        },
+        [this] { m_form.UpdateEquipmentGrid(); } }
+    , m_calls { form.vsfgTelemarket, "Call", "Telemarket",
+        [this](const QString &id, const QString &customer) {
+            openEntry<frmTelemarketEntry>(&m_form, id, customer);
+        },
+        [this] { m_form.UpdateTelemarketGrid(); } }
+{
+    auto on = [this](QPushButton *button, void (CustomerLists::*handler)(const List &),
+                  const List &list) {
+        connect(button, &QPushButton::clicked, this,
+            guarded([this, handler, &list] { (this->*handler)(list); }));
+    };
+    on(form.btnAddEquipment, &CustomerLists::add, m_machines);
+    on(form.btnEditEquipment, &CustomerLists::edit, m_machines);
+    on(form.btnDeleteEquipment, &CustomerLists::remove, m_machines);
+    on(form.btnAddTelemarket, &CustomerLists::add, m_calls);
+    on(form.btnEditTelemarket, &CustomerLists::edit, m_calls);
+    on(form.btnDeleteTelemarket, &CustomerLists::remove, m_calls);
+}
+
+void CustomerLists::fillMachines()
+{
+    fillDetailGrid(*m_form.vsfgEquipment, machines(), m_form.cmbCustomer->currentText());
+}
+
+void CustomerLists::fillCalls()
+{
+    fillDetailGrid(*m_form.vsfgTelemarket, calls(), m_form.cmbCustomer->currentText());
+}
+
+QString CustomerLists::currentId(const DataGrid &grid)
+{
+    return grid.textMatrix(grid.row(), grid.cols() - 1);
+}
+
+void CustomerLists::add(const List &list)
+{
+    // The name as typed is handed over: the customer need not be stored yet.
+    const QString customer = m_form.cmbCustomer->currentText();
+    if (!customer.isEmpty())
+        list.open(QString(), customer);
+}
+
+void CustomerLists::edit(const List &list)
+{
+    const QString customer = m_form.cmbCustomer->currentText();
+    if (list.grid->row() > 0 && !customer.isEmpty())
+        list.open(currentId(*list.grid), customer);
+}
+
+void CustomerLists::remove(const List &list)
+{
+    if (list.grid->row() <= 0)
+        return;
+    if (MsgBox::show(
+            QStringLiteral("Are you sure you want to delete the selected %1?").arg(list.what),
+            QStringLiteral("Delete Confirmation"), MsgBox::YesNo)
+        != MsgBox::Yes)
+        return;
+    gDatabase->execute(
+        QStringLiteral("DELETE * FROM %1 WHERE ID = ?").arg(list.table), { currentId(*list.grid) });
+    list.refill();
+}

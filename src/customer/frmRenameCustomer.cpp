@@ -1,0 +1,101 @@
+#include "frmRenameCustomer.h"
+
+#include "CustomerRecords.h"
+#include "Database.h"
+#include "ErrorGuard.h"
+#include "FormParts.h"
+#include "MDI.h"
+#include "MainMod.h"
+#include "MsgBox.h"
+#include "frmCustomerEntry.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace FormParts;
+
+frmRenameCustomer::frmRenameCustomer(QWidget *parent)
+    : ChildForm(parent)
+{
+    setObjectName(QStringLiteral("frmRenameCustomer"));
+    setWindowTitle(QStringLiteral("Rename Customer"));
+
+    txtFrom = place<QLineEdit>(this, "txtFrom", 720, 120, 3195, 285);
+    txtTo = place<QLineEdit>(this, "txtTo", 720, 540, 3195, 285);
+    caption(this, "Label1", "From:", 120, 135, 540, txtFrom);
+    caption(this, "Label2", "To:", 120, 555, 540, txtTo);
+    // Shown for reference only; the focus passes it by.
+    txtFrom->setEnabled(false);
+
+    btnOK = place<QPushButton>(this, "btnOK", 720, 1020, 1455, 375);
+    btnOK->setText(QStringLiteral("OK"));
+    btnCancel = place<QPushButton>(this, "btnCancel", 2460, 1020, 1455, 375);
+    btnCancel->setText(QStringLiteral("Cancel"));
+    for (QPushButton *button : { btnOK, btnCancel })
+        button->setAutoDefault(false);
+
+    QWidget::setTabOrder(btnOK, btnCancel);
+    QWidget::setTabOrder(btnCancel, txtFrom);
+    QWidget::setTabOrder(txtFrom, txtTo);
+    selectAllOnFocus({ txtTo });
+
+    connect(btnOK, &QPushButton::clicked, this, guarded([this] { btnOK_Click(); }));
+    connect(btnCancel, &QPushButton::clicked, this, guarded([this] { closeWindow(); }));
+    resize(twipsToPixels(4095), twipsToPixels(1545));
+}
+
+void frmRenameCustomer::load()
+{
+    fixFrame(this, false, false);
+    btnOK->setFocus();
+}
+
+void frmRenameCustomer::showEvent(QShowEvent *event)
+{
+    ChildForm::showEvent(event);
+    // Where the main window puts a new child by default, but never partly out of its sight.
+    QWidget *frame = parentWidget();
+    QWidget *area = frame ? frame->parentWidget() : nullptr;
+    if (!area)
+        return;
+    QRect r = frame->geometry();
+    r.moveRight(std::min(r.right(), area->width() - 1));
+    r.moveBottom(std::min(r.bottom(), area->height() - 1));
+    frame->move(std::max(r.left(), 0), std::max(r.top(), 0));
+}
+
+void frmRenameCustomer::btnOK_Click()
+{
+    const QString from = txtFrom->text();
+    const QString to = txtTo->text();
+    if (to.isEmpty() || from.isEmpty()) {
+        MsgBox::show(QStringLiteral("You must enter the name you want to change it to."),
+            QStringLiteral("Not Enough Info"));
+        return;
+    }
+    // Letter case aside: a change of case alone finds the customer itself.
+    if (customerExists(*gDatabase, to)) {
+        MsgBox::show(QStringLiteral("Customer Name already exists, please select another name."),
+            QStringLiteral("Customer Name Exists"));
+        return;
+    }
+    renameCustomer(*gDatabase, from, to);
+
+    // Opened again if it was closed meanwhile; shown under the new name, its list holding the
+    // new name in its sorted place.
+    if (MDI *main = host(this)) {
+        frmCustomerEntry *entry = main->registry().open<frmCustomerEntry>();
+        entry->fillCustomerList();
+        entry->cmbCustomer->setEditText(to);
+    }
+    closeWindow();
+}
+
+void frmRenameCustomer::closeWindow()
+{
+    if (auto *frame = parentWidget())
+        frame->close();
+    else
+        close();
+}

@@ -1,0 +1,358 @@
+#include "CustomerFixture.h"
+#include "DataGrid.h"
+#include "Database.h"
+#include "MDI.h"
+#include "MainMod.h"
+#include "Recordset.h"
+#include "ScriptedMsgBox.h"
+#include "TestRegistry.h"
+#include "Twips.h"
+#include "frmCustomerEntry.h"
+#include "frmNavigator.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+
+// The customer window as a user works in it: typing, picking, saving and closing.
+class tst_CustomerEntry : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void opensOnceAtTheTopLeft();
+    void namesForTheKeyboardAndScreenReaders();
+    void typingLooksUpEveryLetter();
+    void pickingFromTheListLoads();
+    void clearingTheNameKeepsTheFields();
+    void editsMarkTheCaption();
+    void saveStoresAndClears_data();
+    void saveStoresAndClears();
+    void resaveKeepsDateEntered();
+    void closeQuestion_data();
+    void closeQuestion();
+    void everyCloseAttemptRefreshesTheNavigator();
+    void refusedSaveKeepsTheWindow();
+
+private:
+    std::unique_ptr<CustomerFixture> m_fx;
+};
+
+void tst_CustomerEntry::init()
+{
+    m_fx = std::make_unique<CustomerFixture>();
+    m_fx->db().addCustomer("Acme",
+        { { "Address1", "1 Main St" }, { "City", "Salem" }, { "State", "OR" }, { "Type", "Retail" },
+            { "Contact2Email", "b@acme.test" }, { "DateEntered", "2004-01-05 09:30:00" } });
+    m_fx->db().addCustomer("O'Brien's Copiers", { { "Address1", "2 Quay" }, { "Type", "Legal" } });
+    m_fx->db().addCustomer("Zeta", { { "Type", "" } });
+}
+
+void tst_CustomerEntry::cleanup()
+{
+    m_fx.reset();
+}
+
+void tst_CustomerEntry::opensOnceAtTheTopLeft()
+{
+    frmCustomerEntry *form = m_fx->openFromMenu();
+    QVERIFY(form);
+    QCOMPARE(CustomerFixture::caption(form), QString("Customer Entry/Edit"));
+    QCOMPARE(form->size(), QSize(twipsToPixels(8970), twipsToPixels(7755)));
+    QCOMPARE(form->parentWidget()->pos(), QPoint(0, 0));
+    // A fixed border: the frame cannot be resized or maximised.
+    QCOMPARE(form->parentWidget()->minimumSize(), form->parentWidget()->maximumSize());
+    QVERIFY(!(form->parentWidget()->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QTRY_COMPARE(QApplication::focusWidget(), form->cmbCustomer);
+
+    QCOMPARE(form->cmbCustomer->count(), 3);
+    QCOMPARE(form->cmbCustomer->itemText(1), QString("O'Brien's Copiers"));
+    QVERIFY(form->cmbCustomer->currentText().isEmpty());
+    QCOMPARE(form->cmbType->count(), 2); // the empty type is not offered
+    QVERIFY(form->cmbType->currentText().isEmpty());
+    QCOMPARE(form->vsfgEquipment->rows(), 0);
+    QCOMPARE(form->vsfgTelemarket->rows(), 0);
+
+    // Opened again with unsaved changes: nothing in it changes and nothing is asked.
+    CustomerFixture::typeName(form, "Acme");
+    QTest::keyClicks(form->txtPhone, "555");
+    QCOMPARE(m_fx->openFromMenu(), form);
+    QCOMPARE(form->txtPhone->text(), QString("555"));
+    QCOMPARE(CustomerFixture::caption(form), QString("Customer Entry/Edit *"));
+    QCOMPARE(m_fx->main().area()->subWindowList().size(), 1);
+}
+
+void tst_CustomerEntry::namesForTheKeyboardAndScreenReaders()
+{
+    frmCustomerEntry *form = m_fx->openFromMenu();
+    const QList<QPair<QWidget *, QString>> names = { { form->cmbCustomer, "Customer:" },
+        { form->txtAddress1, "Address 1:" }, { form->txtCity, "City/St/Zip:" },
+        { form->txtState, "State" }, { form->txtZip, "Zip" }, { form->txtPhone, "Phone:" },
+        { form->txtWebsite, "WebSite:" }, { form->cmbType, "Type:" },
+        { form->txtContact1, "Contact 1:" }, { form->txtContact1Title, "Contact 1 Title" },
+        { form->txtContact1Email, "Contact 1 Email" },
+        { form->txtContact2Phone, "Contact 2 Phone" }, { form->txtContact2Fax, "Contact 2 Fax" },
+        { form->vsfgEquipment, "Equipment Information" },
+        { form->vsfgTelemarket, "Telemarketing Information" }, { form->btnRename, "Rename" } };
+    for (const auto &[widget, name] : names)
+        QCOMPARE(widget->accessibleName().isEmpty() ? qobject_cast<QPushButton *>(widget)->text()
+                                                    : widget->accessibleName(),
+            name);
+    // Every caption is its field's buddy and shows whole.
+    for (QLabel *label : form->findChildren<QLabel *>()) {
+        QVERIFY2(label->buddy(), qPrintable(label->text()));
+        QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+    }
+
+    // Tab walks the fields in the order of the table's columns, then the buttons and lists.
+    const QList<QWidget *> order = { form->cmbCustomer, form->txtAddress1, form->txtAddress2,
+        form->txtCity, form->txtState, form->txtZip, form->txtPhone, form->txtFax, form->txtWebsite,
+        form->cmbType, form->txtContact1, form->txtContact1Title, form->txtContact1Phone,
+        form->txtContact1Fax, form->txtContact1Email, form->txtContact2, form->txtContact2Title,
+        form->txtContact2Phone, form->txtContact2Fax, form->txtContact2Email, form->btnSave,
+        form->btnExit, form->btnDelete, form->btnRename, form->vsfgEquipment, form->btnAddEquipment,
+        form->btnEditEquipment, form->btnDeleteEquipment, form->vsfgTelemarket,
+        form->btnAddTelemarket, form->btnEditTelemarket, form->btnDeleteTelemarket };
+    form->cmbCustomer->setFocus();
+    for (int i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *now = QApplication::focusWidget();
+        QVERIFY2(now == order[i] || now->parentWidget() == order[i],
+            qPrintable(QString("step %1: %2").arg(i).arg(now->objectName())));
+    }
+}
+
+void tst_CustomerEntry::typingLooksUpEveryLetter()
+{
+    frmCustomerEntry *form = m_fx->openFromMenu();
+    m_fx->db().addMachine("Acme", { { "Brand", "Canon" } });
+    QLineEdit *edit = form->cmbCustomer->lineEdit();
+    QTest::mouseClick(edit, Qt::LeftButton);
+    const QList<QPair<QString, QString>> steps
+        = { { "a", "" }, { "c", "" }, { "m", "" }, { "e", "1 Main St" }, { " ", "" }, { "2", "" } };
+    for (const auto &[key, address] : steps) {
+        QTest::keyClicks(edit, key);
+        QCOMPARE(form->txtAddress1->text(), address);
+        QCOMPARE(CustomerFixture::caption(form), QString("Customer Entry/Edit"));
+    }
+    QCOMPARE(form->cmbCustomer->currentText(), QString("acme 2"));
+    // A name that is not stored still shows both lists, with their headers only.
+    QCOMPARE(form->vsfgEquipment->rows(), 1);
+    QCOMPARE(form->vsfgTelemarket->rows(), 1);
+    // Letter case aside the name is the stored one; nothing was added to the list.
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(form->txtCity->text(), QString("Salem"));
+    QCOMPARE(form->cmbType->currentText(), QString("Retail"));
+    QCOMPARE(form->txtContact2Email->text(), QString("b@acme.test"));
+    QCOMPARE(form->vsfgEquipment->rows(), 2);
+    QCOMPARE(form->cmbCustomer->count(), 3);
+    // A name with apostrophes is looked up like any other.
+    CustomerFixture::typeName(form, "O'Brien's Copiers");
+    QCOMPARE(form->txtAddress1->text(), QString("2 Quay"));
+}
+
+void tst_CustomerEntry::pickingFromTheListLoads()
+{
+    frmCustomerEntry *form = m_fx->openFromMenu();
+    QTest::keyClicks(form->txtPhone, "typed before the name");
+    form->cmbCustomer->setFocus();
+    QTest::keyClick(form->cmbCustomer, Qt::Key_Down);
+    QCOMPARE(form->cmbCustomer->currentText(), QString("Acme"));
+    QCOMPARE(form->txtAddress1->text(), QString("1 Main St"));
+    // Edits made before the name changed are dropped without a question.
+    QVERIFY(form->txtPhone->text().isEmpty());
+    QTest::keyClick(form->cmbCustomer, Qt::Key_Down);
+    QCOMPARE(form->txtAddress1->text(), QString("2 Quay"));
+    QCOMPARE(form->cmbType->currentText(), QString("Legal"));
+    QCOMPARE(CustomerFixture::caption(form), QString("Customer Entry/Edit"));
+}
+
+void tst_CustomerEntry::clearingTheNameKeepsTheFields()
+{
+    frmCustomerEntry *form = m_fx->openFromMenu();
+    CustomerFixture::typeName(form, "Acme");
+    QTest::keyClicks(form->txtFax, "1");
+    CustomerFixture::typeName(form, "");
+    QCOMPARE(form->txtAddress1->text(), QString("1 Main St"));
+    QCOMPARE(form->txtFax->text(), QString("1"));
+    QCOMPARE(form->vsfgEquipment->rows(), 1);
+    QCOMPARE(CustomerFixture::caption(form), QString("Customer Entry/Edit"));
+}
+
+void tst_CustomerEntry::editsMarkTheCaption()
+{
+    frmCustomerEntry *form = m_fx->openFromMenu();
+    CustomerFixture::typeName(form, "Acme");
+    for (QWidget *field :
+        QList<QWidget *> { form->txtZip, form->txtContact2Title, form->cmbType }) {
+        form->FillForm();
+        QCOMPARE(CustomerFixture::caption(form), QString("Customer Entry/Edit"));
+        CustomerFixture::clickInto(field);
+        QTest::keyClicks(field, "x");
+        QCOMPARE(CustomerFixture::caption(form), QString("Customer Entry/Edit *"));
+    }
+    // Focus selects the whole text of a box, so that typing replaces it.
+    QTest::mouseClick(form->txtCity, Qt::LeftButton, {}, QPoint(3, 3));
+    QTRY_COMPARE(form->txtCity->selectedText(), QString("Salem"));
+}
+
+void tst_CustomerEntry::saveStoresAndClears_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("no name") << "";
+    QTest::newRow("new customer") << "Baker & Sons";
+    QTest::newRow("apostrophes") << "Ma's 'Best'";
+    // A stored customer found apart from letter case takes the letters as typed.
+    QTest::newRow("letter case") << "ACME";
+    QTest::newRow("stored name with apostrophes") << "O'Brien's Copiers";
+}
+
+void tst_CustomerEntry::saveStoresAndClears()
+{
+    QFETCH(QString, name);
+    frmCustomerEntry *form = m_fx->openFromMenu();
+    ScriptedMsgBox messages;
+    CustomerFixture::typeName(form, name);
+    CustomerFixture::clickInto(form->txtZip);
+    QTest::keyClicks(form->txtZip, "97301");
+    if (name.isEmpty())
+        messages.expect("Customer Name and Status are required.", "Required Fields");
+    QTest::mouseClick(form->btnSave, Qt::LeftButton);
+    QVERIFY2(messages.problems().isEmpty(), qPrintable(messages.problems().join('\n')));
+    if (name.isEmpty()) {
+        QCOMPARE(form->txtZip->text(), QString("97301"));
+        QCOMPARE(CustomerFixture::caption(form), QString("Customer Entry/Edit *"));
+        QCOMPARE(m_fx->column("SELECT Customer FROM Customer").size(), 3);
+        return;
+    }
+    // The window is blank, clean and ready for the next customer; the lists are gone.
+    QVERIFY(form->cmbCustomer->currentText().isEmpty());
+    QVERIFY(form->txtZip->text().isEmpty() && form->txtAddress1->text().isEmpty());
+    QCOMPARE(form->vsfgEquipment->rows(), 0);
+    QCOMPARE(CustomerFixture::caption(form), QString("Customer Entry/Edit"));
+    // Stored under the name as typed; an empty box is stored as empty text, not Null.
+    QCOMPARE(m_fx->column("SELECT Customer FROM Customer WHERE Zip = '97301' AND "
+                          "Contact2Fax = ''"),
+        QStringList { name });
+    // Not added to the list until the window is loaded again.
+    QCOMPARE(form->cmbCustomer->count(), 3);
+}
+
+void tst_CustomerEntry::resaveKeepsDateEntered()
+{
+    frmCustomerEntry *form = m_fx->openFromMenu();
+    CustomerFixture::typeName(form, "Acme");
+    CustomerFixture::clickInto(form->txtAddress1);
+    QTest::keyClicks(form->txtAddress1, "9 New Rd");
+    QTest::mouseClick(form->btnSave, Qt::LeftButton);
+    QCOMPARE(m_fx->column("SELECT Address1 FROM Customer WHERE Customer = 'Acme'"),
+        QStringList { "9 New Rd" });
+    QCOMPARE(
+        m_fx->column("SELECT City FROM Customer WHERE Customer = 'Acme'"), QStringList { "Salem" });
+    QCOMPARE(m_fx->column("SELECT DateEntered FROM Customer WHERE Customer = 'Acme'"),
+        QStringList { "1/5/2004 9:30:00 AM" });
+
+    // A new customer gets the time it was first saved.
+    CustomerFixture::typeName(form, "Newco");
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    QTest::mouseClick(form->btnSave, Qt::LeftButton);
+    Recordset rs = m_fx->db().db().openRecordset(
+        "SELECT DateEntered FROM Customer WHERE Customer = 'Newco'");
+    const QDateTime entered = rs.field(0).toDateTime();
+    QVERIFY(entered >= before && entered <= QDateTime::currentDateTime());
+}
+
+void tst_CustomerEntry::closeQuestion_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("stores");
+    QTest::newRow("yes") << "Newco" << int(MsgBox::Yes) << true << true;
+    QTest::newRow("no") << "Newco" << int(MsgBox::No) << true << false;
+    QTest::newRow("cancel") << "Newco" << int(MsgBox::Cancel) << false << false;
+    QTest::newRow("yes without a name") << "" << int(MsgBox::Yes) << false << false;
+}
+
+void tst_CustomerEntry::closeQuestion()
+{
+    QFETCH(QString, name);
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    QFETCH(bool, stores);
+    frmCustomerEntry *form = m_fx->openFromMenu();
+    CustomerFixture::typeName(form, name);
+    CustomerFixture::clickInto(form->txtPhone);
+    QTest::keyClicks(form->txtPhone, "555-0100");
+    ScriptedMsgBox messages;
+    messages.expect("Customer information has not been saved. Do you want to save it now?",
+        "Information Not Saved", MsgBox::Answer(answer));
+    if (name.isEmpty())
+        messages.expect("Customer Name and Status are required.", "Required Fields");
+    QTest::mouseClick(form->btnExit, Qt::LeftButton);
+    QVERIFY2(messages.problems().isEmpty(), qPrintable(messages.problems().join('\n')));
+    QCOMPARE(m_fx->main().registry().find<frmCustomerEntry>() == nullptr, closes);
+    QCOMPARE(
+        m_fx->column("SELECT Phone FROM Customer WHERE Phone = '555-0100'").size(), stores ? 1 : 0);
+    if (!closes) {
+        QCOMPARE(form->txtPhone->text(), QString("555-0100"));
+        QCOMPARE(CustomerFixture::caption(form), QString("Customer Entry/Edit *"));
+    }
+
+    // A clean window closes with its close box without a question.
+    if (!closes) {
+        form->FillForm();
+        form->parentWidget()->close();
+        QVERIFY(!m_fx->main().registry().find<frmCustomerEntry>());
+    }
+}
+
+void tst_CustomerEntry::everyCloseAttemptRefreshesTheNavigator()
+{
+    auto *navigator = m_fx->main().registry().open<frmNavigator>();
+    QTest::mouseClick(navigator->btnFind, Qt::LeftButton);
+    QCOMPARE(navigator->vsfgCustomers->rows(), 4);
+    frmCustomerEntry *form = m_fx->openFromMenu();
+    CustomerFixture::typeName(form, "Newco");
+    QTest::mouseClick(form->btnSave, Qt::LeftButton);
+    // Saving alone does not refresh it; a cancelled close does.
+    QCOMPARE(navigator->vsfgCustomers->rows(), 4);
+    QTest::keyClicks(form->txtFax, "1");
+    ScriptedMsgBox messages;
+    messages.expect("Customer information has not been saved. Do you want to save it now?",
+        "Information Not Saved", MsgBox::Cancel);
+    form->parentWidget()->close();
+    QVERIFY(messages.problems().isEmpty());
+    QCOMPARE(navigator->vsfgCustomers->rows(), 5);
+    QVERIFY(m_fx->main().registry().find<frmCustomerEntry>());
+}
+
+void tst_CustomerEntry::refusedSaveKeepsTheWindow()
+{
+    frmCustomerEntry *form = m_fx->openFromMenu();
+    CustomerFixture::typeName(form, "Acme");
+    CustomerFixture::clickInto(form->txtCity);
+    QTest::keyClicks(form->txtCity, QString(51, 'x')); // wider than the column
+    ScriptedMsgBox messages;
+    messages.expect("Customer information has not been saved. Do you want to save it now?",
+        "Information Not Saved", MsgBox::Yes);
+    form->parentWidget()->close();
+    // The engine's refusal is shown once, the window stays open, changed and full.
+    QCOMPARE(messages.shown().size(), 2);
+    QVERIFY(m_fx->main().registry().find<frmCustomerEntry>());
+    QCOMPARE(form->txtCity->text(), QString(51, 'x'));
+    QCOMPARE(form->cmbCustomer->currentText(), QString("Acme"));
+    QCOMPARE(CustomerFixture::caption(form), QString("Customer Entry/Edit *"));
+    QCOMPARE(
+        m_fx->column("SELECT City FROM Customer WHERE Customer = 'Acme'"), QStringList { "Salem" });
+}
+
+CORVANE_TEST(tst_CustomerEntry)
+#include "tst_CustomerEntry.moc"
