@@ -50,22 +50,22 @@ void CustomerEntryLayout::build(frmCustomerEntry &w)
 
 void CustomerEntryLayout::customerFrame(frmCustomerEntry &w)
 {
-    w.Frame1 = place<QGroupBox>(&w, "Frame1", 60, 0, 8850, 3960);
+    w.Frame1 = placeControl<QGroupBox>(&w, "Frame1", 60, 0, 8850, 3960);
     w.Frame1->setTitle(QStringLiteral("Customer Information"));
     QWidget *f = w.Frame1;
 
     // The left column: the customer and its address.
     constexpr int labelLeft = 120, labelWidth = 960, left = 1140, width = 3060;
-    w.cmbCustomer = place<QComboBox>(f, "cmbCustomer", left, rowTop(0), width, ListHeight);
-    w.txtAddress1 = place<QLineEdit>(f, "txtAddress1", left, rowTop(1), width, BoxHeight);
-    w.txtAddress2 = place<QLineEdit>(f, "txtAddress2", left, rowTop(2), width, BoxHeight);
-    w.txtCity = place<QLineEdit>(f, "txtCity", left, rowTop(3), 1560, BoxHeight);
-    w.txtState = place<QLineEdit>(f, "txtState", 2760, rowTop(3), 450, BoxHeight);
-    w.txtZip = place<QLineEdit>(f, "txtZip", 3270, rowTop(3), 930, BoxHeight);
-    w.txtPhone = place<QLineEdit>(f, "txtPhone", left, rowTop(4), width, BoxHeight);
-    w.txtFax = place<QLineEdit>(f, "txtFax", left, rowTop(5), width, BoxHeight);
-    w.txtWebsite = place<QLineEdit>(f, "txtWebsite", left, rowTop(6), width, BoxHeight);
-    w.cmbType = place<QComboBox>(f, "cmbType", left, rowTop(7), width, ListHeight);
+    w.cmbCustomer = placeControl<QComboBox>(f, "cmbCustomer", left, rowTop(0), width, ListHeight);
+    w.txtAddress1 = placeControl<QLineEdit>(f, "txtAddress1", left, rowTop(1), width, BoxHeight);
+    w.txtAddress2 = placeControl<QLineEdit>(f, "txtAddress2", left, rowTop(2), width, BoxHeight);
+    w.txtCity = placeControl<QLineEdit>(f, "txtCity", left, rowTop(3), 1560, BoxHeight);
+    w.txtState = placeControl<QLineEdit>(f, "txtState", 2760, rowTop(3), 450, BoxHeight);
+    w.txtZip = placeControl<QLineEdit>(f, "txtZip", 3270, rowTop(3), 930, BoxHeight);
+    w.txtPhone = placeControl<QLineEdit>(f, "txtPhone", left, rowTop(4), width, BoxHeight);
+    w.txtFax = placeControl<QLineEdit>(f, "txtFax", left, rowTop(5), width, BoxHeight);
+    w.txtWebsite = placeControl<QLineEdit>(f, "txtWebsite", left, rowTop(6), width, BoxHeight);
+    w.cmbType = placeControl<QComboBox>(f, "cmbType", left, rowTop(7), width, ListHeight);
     caption(f, "Label1", "Customer:", labelLeft, rowTop(0) + 30, labelWidth, w.cmbCustomer);
     caption(f, "Label2", "Address 1:", labelLeft, rowTop(1) + 15, labelWidth, w.txtAddress1);
     caption(f, "Label3", "Address 2:", labelLeft, rowTop(2) + 15, labelWidth, w.txtAddress2);
@@ -98,7 +98,7 @@ void CustomerEntryLayout::customerFrame(frmCustomerEntry &w)
     for (int contact = 0; contact < 2; ++contact) {
         for (int i = 0; i < 5; ++i) {
             const int row = contact * 5 + i;
-            QLineEdit *box = place<QLineEdit>(
+            QLineEdit *box = placeControl<QLineEdit>(
                 f, names[contact][i], rightLeft, rowTop(row), rightWidth, BoxHeight);
             *boxes[contact][i] = box;
             const QByteArray labelName = "Label" + QByteArray::number(label++);
@@ -116,7 +116,7 @@ void CustomerEntryLayout::customerFrame(frmCustomerEntry &w)
     const char *const buttonTexts[4] = { "Save", "Exit", "Delete", "Rename" };
     QPushButton **buttons[4] = { &w.btnSave, &w.btnExit, &w.btnDelete, &w.btnRename };
     for (int i = 0; i < 4; ++i) {
-        auto *button = place<QPushButton>(f, buttonNames[i], 120 + i * 1035, 3300, 975, 375);
+        auto *button = placeControl<QPushButton>(f, buttonNames[i], 120 + i * 1035, 3300, 975, 375);
         button->setText(QLatin1String(buttonTexts[i]));
         button->setAutoDefault(false);
         *buttons[i] = button;
@@ -127,16 +127,16 @@ QGroupBox *CustomerEntryLayout::listFrame(frmCustomerEntry &w, const char *name,
     const char *caption, int top, DataGrid *&grid, const char *gridName, QPushButton *(&buttons)[3],
     const char *const names[3])
 {
-    auto *frame = place<QGroupBox>(&w, name, 60, top, 8850, 1860);
+    auto *frame = placeControl<QGroupBox>(&w, name, 60, top, 8850, 1860);
     frame->setTitle(QLatin1String(caption));
-    grid = place<DataGrid>(frame, gridName, 120, 300, 7440, 1440);
+    grid = placeControl<DataGrid>(frame, gridName, 120, 300, 7440, 1440);
     grid->setAccessibleName(QLatin1String(caption));
     grid->setSortOnHeaderClick(false);
     grid->setTypeAhead(false);
     grid->setUserResize(false, false);
     const char *const texts[3] = { "Add", "Edit", "Delete" };
     for (int i = 0; i < 3; ++i) {
-        buttons[i] = place<QPushButton>(frame, names[i], 7680, 300 + i * 480, 1050, 375);
+        buttons[i] = placeControl<QPushButton>(frame, names[i], 7680, 300 + i * 480, 1050, 375);
         buttons[i]->setText(QLatin1String(texts[i]));
         buttons[i]->setAutoDefault(false);
     }

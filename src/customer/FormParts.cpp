@@ -36,7 +36,7 @@ protected:
 QLabel *caption(QWidget *parent, const char *name, const char *text, int left, int top, int width,
     QWidget *field, const QString &fieldName)
 {
-    auto *label = place<QLabel>(parent, name, left, top, width, 255);
+    auto *label = placeControl<QLabel>(parent, name, left, top, width, 255);
     label->setText(QLatin1String(text));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // The designed width fits the designed font; a longer caption grows to the left, away

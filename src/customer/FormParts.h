@@ -1,7 +1,6 @@
 #pragma once
 
-#include "EntryLayout.h"
-#include "Twips.h"
+#include "ControlPlacement.h"
 
 #include <QLabel>
 #include <QString>
@@ -11,9 +10,6 @@ class QWidget;
 
 // Small pieces the customer windows are put together from.
 namespace FormParts {
-
-// A control made at its designed place, in twips inside its parent.
-using EntryLayout::place;
 
 // A caption standing right-aligned before its field; it names the field for the keyboard and
 // for screen readers, unless the field is given a name of its own (repeated captions).

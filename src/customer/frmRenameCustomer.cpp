@@ -21,16 +21,16 @@ frmRenameCustomer::frmRenameCustomer(QWidget *parent)
     setObjectName(QStringLiteral("frmRenameCustomer"));
     setWindowTitle(QStringLiteral("Rename Customer"));
 
-    txtFrom = place<QLineEdit>(this, "txtFrom", 720, 120, 3195, 285);
-    txtTo = place<QLineEdit>(this, "txtTo", 720, 540, 3195, 285);
+    txtFrom = placeControl<QLineEdit>(this, "txtFrom", 720, 120, 3195, 285);
+    txtTo = placeControl<QLineEdit>(this, "txtTo", 720, 540, 3195, 285);
     caption(this, "Label1", "From:", 120, 135, 540, txtFrom);
     caption(this, "Label2", "To:", 120, 555, 540, txtTo);
     // Shown for reference only; the focus passes it by.
     txtFrom->setEnabled(false);
 
-    btnOK = place<QPushButton>(this, "btnOK", 720, 1020, 1455, 375);
+    btnOK = placeControl<QPushButton>(this, "btnOK", 720, 1020, 1455, 375);
     btnOK->setText(QStringLiteral("OK"));
-    btnCancel = place<QPushButton>(this, "btnCancel", 2460, 1020, 1455, 375);
+    btnCancel = placeControl<QPushButton>(this, "btnCancel", 2460, 1020, 1455, 375);
     btnCancel->setText(QStringLiteral("Cancel"));
     for (QPushButton *button : { btnOK, btnCancel })
         button->setAutoDefault(false);

@@ -2,6 +2,7 @@
 
 #include "BusyCursor.h"
 #include "CellText.h"
+#include "ControlPlacement.h"
 #include "CustomerDetails.h"
 #include "CustomerSearch.h"
 #include "DataGrid.h"
@@ -36,19 +37,10 @@ const QStringList CustomerHeaders = { "Customer", "Address1", "Address2", "City,
     "Contact1 Fax", "Contact1 Email", "Contact2", "Contact2 Title", "Contact2 Phone",
     "Contact2 Fax", "Contact2 Email", "Date Entered" };
 
-template <typename T>
-T *place(QWidget *parent, const char *name, int left, int top, int width, int height)
-{
-    auto *widget = new T(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(twipsRect(left, top, width, height));
-    return widget;
-}
-
 QLabel *label(QWidget *parent, const char *name, const char *text, int left, int top, int width,
     int height, Qt::Alignment alignment = Qt::AlignLeft)
 {
-    auto *widget = place<QLabel>(parent, name, left, top, width, height);
+    auto *widget = placeControl<QLabel>(parent, name, left, top, width, height);
     widget->setText(QLatin1String(text));
     widget->setAlignment(alignment | Qt::AlignTop);
     return widget;
@@ -56,7 +48,7 @@ QLabel *label(QWidget *parent, const char *name, const char *text, int left, int
 
 QPushButton *button(QWidget *parent, const char *name, const char *text, int left)
 {
-    auto *widget = place<QPushButton>(parent, name, left, 1800, 1215, 375);
+    auto *widget = placeControl<QPushButton>(parent, name, left, 1800, 1215, 375);
     widget->setText(QLatin1String(text));
     widget->setAutoDefault(false);
     return widget;
@@ -100,43 +92,43 @@ frmNavigator::frmNavigator(QWidget *parent)
 
 void frmNavigator::buildCriteriaFrame()
 {
-    Frame1 = place<QGroupBox>(this, "Frame1", 120, 0, 11175, 2295);
+    Frame1 = placeControl<QGroupBox>(this, "Frame1", 120, 0, 11175, 2295);
     Frame1->setTitle(QStringLiteral("Search Criteria"));
     QWidget *f = Frame1;
     const Qt::Alignment right = Qt::AlignRight;
 
     Label3 = label(f, "Label3", "Customer:", 120, 240, 735, 255, right);
-    cmbCustomer = place<QComboBox>(f, "cmbCustomer", 960, 240, 3375, 315);
+    cmbCustomer = placeControl<QComboBox>(f, "cmbCustomer", 960, 240, 3375, 315);
     Label4 = label(f, "Label4", "City:", 360, 600, 495, 255, right);
-    cmbCity = place<QComboBox>(f, "cmbCity", 960, 600, 3375, 315);
+    cmbCity = placeControl<QComboBox>(f, "cmbCity", 960, 600, 3375, 315);
     Label1 = label(f, "Label1", "Zip:", 360, 960, 495, 255, right);
-    cmbZip = place<QComboBox>(f, "cmbZip", 960, 960, 3375, 315);
+    cmbZip = placeControl<QComboBox>(f, "cmbZip", 960, 960, 3375, 315);
     Label7 = label(f, "Label7", "Type:", 360, 1320, 495, 255, right);
-    cmbType = place<QComboBox>(f, "cmbType", 960, 1320, 3375, 315);
+    cmbType = placeControl<QComboBox>(f, "cmbType", 960, 1320, 3375, 315);
     pair(Label3, cmbCustomer);
     pair(Label4, cmbCity);
     pair(Label1, cmbZip);
     pair(Label7, cmbType);
 
-    chkLeaseEnds = place<QCheckBox>(f, "chkLeaseEnds", 4680, 240, 1215, 255);
+    chkLeaseEnds = placeControl<QCheckBox>(f, "chkLeaseEnds", 4680, 240, 1215, 255);
     chkLeaseEnds->setText(QStringLiteral("Lease Ends:"));
-    dtLeaseEndsStart = place<DatePicker>(f, "dtLeaseEndsStart", 6000, 240, 1455, 375);
+    dtLeaseEndsStart = placeControl<DatePicker>(f, "dtLeaseEndsStart", 6000, 240, 1455, 375);
     Label2 = label(f, "Label2", "to", 7560, 240, 255, 255);
-    dtLeaseEndsStop = place<DatePicker>(f, "dtLeaseEndsStop", 7800, 240, 1455, 375);
-    chkCallBack = place<QCheckBox>(f, "chkCallBack", 4680, 720, 1215, 255);
+    dtLeaseEndsStop = placeControl<DatePicker>(f, "dtLeaseEndsStop", 7800, 240, 1455, 375);
+    chkCallBack = placeControl<QCheckBox>(f, "chkCallBack", 4680, 720, 1215, 255);
     chkCallBack->setText(QStringLiteral("Call Back:"));
-    dtCallBackStart = place<DatePicker>(f, "dtCallBackStart", 6000, 720, 1455, 375);
+    dtCallBackStart = placeControl<DatePicker>(f, "dtCallBackStart", 6000, 720, 1455, 375);
     Label6 = label(f, "Label6", "to", 7560, 720, 255, 255);
-    dtCallBackStop = place<DatePicker>(f, "dtCallBackStop", 7800, 720, 1455, 375);
+    dtCallBackStop = placeControl<DatePicker>(f, "dtCallBackStop", 7800, 720, 1455, 375);
     dtLeaseEndsStart->setAccessibleName(QStringLiteral("Lease Ends: from"));
     dtLeaseEndsStop->setAccessibleName(QStringLiteral("Lease Ends: to"));
     dtCallBackStart->setAccessibleName(QStringLiteral("Call Back: from"));
     dtCallBackStop->setAccessibleName(QStringLiteral("Call Back: to"));
 
     Label5 = label(f, "Label5", "Search:", 4440, 1200, 615, 255, right);
-    txtSearch = place<QLineEdit>(f, "txtSearch", 5160, 1200, 1815, 285);
+    txtSearch = placeControl<QLineEdit>(f, "txtSearch", 5160, 1200, 1815, 285);
     Label8 = label(f, "Label8", "and", 7080, 1200, 375, 255);
-    txtSearch2 = place<QLineEdit>(f, "txtSearch2", 7440, 1200, 1815, 285);
+    txtSearch2 = placeControl<QLineEdit>(f, "txtSearch2", 7440, 1200, 1815, 285);
     pair(Label5, txtSearch);
     txtSearch2->setAccessibleName(QStringLiteral("Search: and"));
 
