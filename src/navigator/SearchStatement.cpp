@@ -1,6 +1,6 @@
 #include "SearchStatement.h"
 
-#include "SqlText.h"
+#include "Dialect.h"
 
 #include <QStringList>
 

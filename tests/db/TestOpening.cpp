@@ -1,9 +1,9 @@
 #include "TestOpening.h"
 #include "TestRegistry.h"
 
-#include "ScratchDatabase.h"
 #include "DbError.h"
 #include "Recordset.h"
+#include "ScratchDatabase.h"
 
 #include <QDir>
 #include <QFile>

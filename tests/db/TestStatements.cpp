@@ -1,9 +1,9 @@
 #include "TestStatements.h"
 #include "TestRegistry.h"
 
-#include "ScratchDatabase.h"
 #include "DbError.h"
-#include "SqlText.h"
+#include "Dialect.h"
+#include "ScratchDatabase.h"
 
 #include <QTest>
 

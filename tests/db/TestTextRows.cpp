@@ -1,8 +1,8 @@
 #include "TestTextRows.h"
 #include "TestRegistry.h"
 
-#include "ScratchDatabase.h"
 #include "DbError.h"
+#include "ScratchDatabase.h"
 #include "TextRows.h"
 
 #include <QTest>
