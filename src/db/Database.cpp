@@ -191,6 +191,11 @@ void Database::execute(const QString &sql, const QVariantList &values)
     compiled(m_db, sql, values).execute();
 }
 
+int Database::version()
+{
+    return DatabaseFile::identity(m_db, m_path).version;
+}
+
 QString Database::integrityCheck()
 {
     const QString sql = QStringLiteral("PRAGMA integrity_check");

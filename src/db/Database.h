@@ -42,8 +42,10 @@ public:
     // The engine's integrity check: "ok" or the problems it found.
     QString integrityCheck();
     QString path() const { return m_path; }
-    // The version of the file's layout as it was found on opening (older ones are brought up
-    // to date then), or the current one for a file made now.
+    // The version of the file's layout as the file states it now.
+    int version();
+    // The version as it was found on opening (older ones are brought up to date then), or the
+    // current one for a file made now.
     int foundVersion() const { return m_foundVersion; }
     sqlite3 *handle() const { return m_db; }
 

@@ -4,9 +4,9 @@
 #include "TableDump.h"
 #include "ToolProcess.h"
 
-#include "DemoGenerator.h"
 #include "Database.h"
 #include "DbError.h"
+#include "DemoGenerator.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -49,8 +49,8 @@ void TestToolFiles::createThenCheckCountsNothing()
 
     const ToolRun checked = ToolRun::of({ QStringLiteral("check"), file });
     QCOMPARE(checked.exitCode, 0);
-    QCOMPARE(
-        checked.out, QStringLiteral("integrity: ok\nCustomer: 0\nEquipment: 0\nTelemarket: 0\n"));
+    QCOMPARE(checked.out,
+        QStringLiteral("integrity: ok\nversion: 1\nCustomer: 0\nEquipment: 0\nTelemarket: 0\n"));
 }
 
 void TestToolFiles::neverOverwrites_data()
@@ -158,10 +158,10 @@ void TestToolFiles::demoFileHoldsTheGeneratorsRows()
         = TableDump::count(*written, QStringLiteral("SELECT Count(*) FROM Equipment"));
     const qint64 calls
         = TableDump::count(*written, QStringLiteral("SELECT Count(*) FROM Telemarket"));
-    const QString report
-        = QStringLiteral("integrity: ok\nCustomer: 300\nEquipment: %1\nTelemarket: %2\n")
-              .arg(machines)
-              .arg(calls);
+    const QString report = QStringLiteral(
+        "integrity: ok\nversion: 1\nCustomer: 300\nEquipment: %1\nTelemarket: %2\n")
+                               .arg(machines)
+                               .arg(calls);
     QCOMPARE(ToolRun::of({ QStringLiteral("check"), file }).out, report);
 }
 
