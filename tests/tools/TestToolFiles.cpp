@@ -7,6 +7,7 @@
 #include "Database.h"
 #include "DbError.h"
 #include "DemoGenerator.h"
+#include "ScratchDatabase.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -148,11 +149,10 @@ void TestToolFiles::demoFileHoldsTheGeneratorsRows()
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
 
     // The tool's default is 300 customers from the first seed.
-    const QString own = path(QStringLiteral("own-demo.db"));
-    auto expected = Database::create(own);
-    generateDemoData(*expected, 300);
+    ScratchDatabase expected;
+    generateDemoData(expected.db(), 300);
     auto written = Database::open(file);
-    QCOMPARE(TableDump::allTables(*written), TableDump::allTables(*expected));
+    QCOMPARE(TableDump::allTables(*written), TableDump::allTables(expected.db()));
 
     const qint64 machines
         = TableDump::count(*written, QStringLiteral("SELECT Count(*) FROM Equipment"));
