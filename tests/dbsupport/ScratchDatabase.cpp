@@ -39,20 +39,25 @@ void ScratchDatabase::addCustomer(const QString &name, const QVariantMap &column
 
 qint64 ScratchDatabase::addMachine(const QString &customer, const QVariantMap &columns)
 {
-    QVariantMap all = columns;
-    all.insert(QStringLiteral("Customer"), customer);
-    if (!all.contains(QStringLiteral("Brand")))
-        all.insert(QStringLiteral("Brand"), QStringLiteral("Brand"));
-    return insert(QStringLiteral("Equipment"), all);
+    return addDetail(QStringLiteral("Equipment"), customer, columns,
+        { QStringLiteral("Brand"), QStringLiteral("Brand") });
 }
 
 qint64 ScratchDatabase::addCall(const QString &customer, const QVariantMap &columns)
 {
+    return addDetail(QStringLiteral("Telemarket"), customer, columns,
+        { QStringLiteral("Telemarketer"), QStringLiteral("Caller") });
+}
+
+qint64 ScratchDatabase::addDetail(const QString &table, const QString &customer,
+    const QVariantMap &columns, const std::pair<QString, QString> &needed)
+{
     QVariantMap all = columns;
     all.insert(QStringLiteral("Customer"), customer);
-    if (!all.contains(QStringLiteral("Telemarketer")))
-        all.insert(QStringLiteral("Telemarketer"), QStringLiteral("Caller"));
-    return insert(QStringLiteral("Telemarket"), all);
+    // The column the windows never leave empty, with a value of its own when none is given.
+    if (!all.contains(needed.first))
+        all.insert(needed.first, needed.second);
+    return insert(table, all);
 }
 
 QStringList ScratchDatabase::column(const QString &sql, const QString &name)

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QVariantMap>
 #include <memory>
+#include <utility>
 
 // A new encrypted database in a folder of its own, for one test, gone with the object.
 class ScratchDatabase
@@ -36,6 +37,9 @@ public:
     QStringList column(const QString &sql, const QString &name = QString());
 
 private:
+    qint64 addDetail(const QString &table, const QString &customer, const QVariantMap &columns,
+        const std::pair<QString, QString> &needed);
+
     QTemporaryDir m_dir;
     QString m_path;
     std::unique_ptr<Database> m_own;
