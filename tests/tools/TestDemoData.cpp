@@ -12,6 +12,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -38,6 +39,7 @@ QHash<QString, QDateTime> customersEntered(Database &db)
 void TestDemoData::initTestCase()
 {
     m_demo = std::make_unique<ScratchDatabase>();
+    QVERIFY(QFileInfo(m_demo->folder()).isDir());
     generateDemoData(m_demo->db(), Customers);
 }
 
