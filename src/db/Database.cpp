@@ -2,11 +2,10 @@
 
 #include "DatabaseFile.h"
 #include "DbError.h"
-#include "DialectCache.h"
-#include "EditableQuery.h"
-#include "EngineCall.h"
+#include "Dialect.h"
 #include "EngineFunctions.h"
-#include "RecordsetImpl.h"
+#include "PreparedStatement.h"
+#include "Recordset.h"
 #include "Schema.h"
 #include "TextRows.h"
 
@@ -39,24 +38,19 @@ void tuneConnection(sqlite3 *db)
 // it around every call: a search makes millions of them.
 constexpr int OpenFlags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
 
-DialectCache &translations()
-{
-    static DialectCache cache;
-    return cache;
-}
-
 // The first read of a keyed file: only now does the engine find out whether the key fits.
+// Returns the engine's result code.
 int firstRead(sqlite3 *db, QStringList &tables)
 {
-    sqlite3_stmt *stmt = nullptr;
-    int rc = sqlite3_prepare_v2(
-        db, "SELECT name FROM sqlite_master WHERE type = 'table'", -1, &stmt, nullptr);
-    if (rc != SQLITE_OK)
-        return rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
-        tables << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));
-    sqlite3_finalize(stmt);
-    return rc == SQLITE_DONE ? SQLITE_OK : rc;
+    const QString sql = QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'");
+    try {
+        PreparedStatement read(db, sql, sql);
+        while (read.step())
+            tables << read.value(0, PreparedStatement::ColumnKind::Plain).toString();
+    } catch (const DbError &) {
+        return sqlite3_errcode(db);
+    }
+    return SQLITE_OK;
 }
 
 QString missingTables(const QStringList &present)
@@ -86,9 +80,10 @@ struct Handle
 
 } // namespace
 
-Database::Database(sqlite3 *db, const QString &path)
+Database::Database(sqlite3 *db, const QString &path, int foundVersion)
     : m_db(db)
     , m_path(path)
+    , m_foundVersion(foundVersion)
 { }
 
 Database::~Database()
@@ -113,6 +108,7 @@ std::unique_ptr<Database> Database::open(const QString &path, const QString &pas
     if (const int read = firstRead(handle.db, tables); read != SQLITE_OK)
         throw DbError(DatabaseFile::openFailure(
             path, DatabaseFile::causeOfFirstRead(read, sqlite3_errmsg(handle.db))));
+    const DatabaseFile::Identity found = DatabaseFile::identity(handle.db, path);
     if (const QString missing = missingTables(tables); !missing.isEmpty())
         throw DbError(DatabaseFile::openFailure(path, missing));
     // The engine quietly opens a file it may not write read-only; the program must write.
@@ -122,7 +118,8 @@ std::unique_ptr<Database> Database::open(const QString &path, const QString &pas
     if (EngineFunctions::install(handle.db) != SQLITE_OK)
         throw DbError(
             DatabaseFile::openFailure(path, QString::fromUtf8(sqlite3_errmsg(handle.db))));
-    return std::unique_ptr<Database>(new Database(handle.release(), path));
+    DatabaseFile::upgrade(handle.db, path, found);
+    return std::unique_ptr<Database>(new Database(handle.release(), path, found.version));
 }
 
 std::unique_ptr<Database> Database::create(const QString &path, const QString &password)
@@ -149,10 +146,11 @@ std::unique_ptr<Database> Database::create(const QString &path, const QString &p
         if (EngineFunctions::install(handle.db) != SQLITE_OK)
             throw DbError(
                 DatabaseFile::createFailure(path, QString::fromUtf8(sqlite3_errmsg(handle.db))));
-        EngineCall::execute(handle.db, QStringLiteral("BEGIN"), QStringLiteral("BEGIN"));
+        PreparedStatement::run(handle.db, QStringLiteral("BEGIN"));
         for (const QString &statement : Schema::createStatements())
-            EngineCall::execute(handle.db, statement, statement);
-        EngineCall::execute(handle.db, QStringLiteral("COMMIT"), QStringLiteral("COMMIT"));
+            PreparedStatement::run(handle.db, statement);
+        DatabaseFile::stamp(handle.db);
+        PreparedStatement::run(handle.db, QStringLiteral("COMMIT"));
     } catch (const DbError &failure) {
         // Nothing half made is left behind under the user's name.
         sqlite3_close_v2(handle.release());
@@ -162,65 +160,48 @@ std::unique_ptr<Database> Database::create(const QString &path, const QString &p
             throw;
         throw DbError(DatabaseFile::createFailure(path, failure.message()), failure.statement());
     }
-    return std::unique_ptr<Database>(new Database(handle.release(), path));
+    return std::unique_ptr<Database>(
+        new Database(handle.release(), path, DatabaseFile::CurrentVersion));
 }
 
 namespace {
 
-// Compiles a statement and binds its values; the statement is released if a value is refused.
-sqlite3_stmt *prepareBound(
-    sqlite3 *db, const QString &engineSql, const QString &sql, const QVariantList &values)
+// The statement in the engine's SQL with its values bound.
+PreparedStatement compiled(sqlite3 *db, const QString &sql, const QVariantList &values)
 {
-    sqlite3_stmt *stmt = EngineCall::prepare(db, engineSql, sql);
-    try {
-        for (int i = 0; i < values.size(); ++i)
-            EngineCall::bind(db, stmt, i + 1, values.at(i), sql);
-    } catch (...) {
-        sqlite3_finalize(stmt);
-        throw;
-    }
-    return stmt;
+    PreparedStatement statement(db, translateDialect(sql), sql);
+    statement.bindAll(values);
+    return statement;
 }
 
 } // namespace
 
 Recordset Database::openRecordset(const QString &sql, const QVariantList &values)
 {
-    const EditableQuery query = EditableQuery::of(translations().translate(sql));
-    sqlite3_stmt *stmt = prepareBound(m_db, query.sql, sql, values);
-    return Recordset(std::make_unique<Recordset::Impl>(m_db, stmt, sql, query.table));
+    return Recordset(m_db, sql, translateDialect(sql), values);
 }
 
 TextRows Database::openTextRows(const QString &sql, const QVariantList &values)
 {
-    return TextRows(m_db, prepareBound(m_db, translations().translate(sql), sql, values), sql);
+    return TextRows(compiled(m_db, sql, values));
 }
 
 void Database::execute(const QString &sql, const QVariantList &values)
 {
-    sqlite3_stmt *stmt = prepareBound(m_db, translations().translate(sql), sql, values);
-    try {
-        EngineCall::runToEnd(m_db, stmt, sql);
-    } catch (...) {
-        sqlite3_finalize(stmt);
-        throw;
-    }
-    sqlite3_finalize(stmt);
+    compiled(m_db, sql, values).execute();
+}
+
+int Database::version()
+{
+    return DatabaseFile::identity(m_db, m_path).version;
 }
 
 QString Database::integrityCheck()
 {
     const QString sql = QStringLiteral("PRAGMA integrity_check");
-    sqlite3_stmt *stmt = EngineCall::prepare(m_db, sql, sql);
+    PreparedStatement check(m_db, sql, sql);
     QStringList lines;
-    int rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
-        lines << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));
-    if (rc != SQLITE_DONE) {
-        const DbError failure = EngineCall::error(m_db, sql);
-        sqlite3_finalize(stmt);
-        throw failure;
-    }
-    sqlite3_finalize(stmt);
+    while (check.step())
+        lines << check.value(0, PreparedStatement::ColumnKind::Plain).toString();
     return lines.join(QLatin1Char('\n'));
 }

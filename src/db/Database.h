@@ -21,9 +21,12 @@ public:
     Database &operator=(const Database &) = delete;
 
     // Opens an existing encrypted file read-write, shared. Throws DbError naming the file and
-    // the cause: missing, wrong password or not a database, locked.
+    // the cause: missing, wrong password or not a database, locked, another application's file,
+    // a newer version than this program knows. A file of an older version is brought up to
+    // date in one transaction.
     static std::unique_ptr<Database> open(const QString &path, const QString &password = Password);
-    // Makes a new encrypted file with the three tables. Refuses to touch an existing file.
+    // Makes a new encrypted file with the three tables, marked as this program's and of the
+    // current version. Refuses to touch an existing file.
     static std::unique_ptr<Database> create(
         const QString &path, const QString &password = Password);
 
@@ -39,11 +42,17 @@ public:
     // The engine's integrity check: "ok" or the problems it found.
     QString integrityCheck();
     QString path() const { return m_path; }
+    // The version of the file's layout as the file states it now.
+    int version();
+    // The version as it was found on opening (older ones are brought up to date then), or the
+    // current one for a file made now.
+    int foundVersion() const { return m_foundVersion; }
     sqlite3 *handle() const { return m_db; }
 
 private:
-    Database(sqlite3 *db, const QString &path);
+    Database(sqlite3 *db, const QString &path, int foundVersion);
 
     sqlite3 *m_db = nullptr;
     QString m_path;
+    int m_foundVersion;
 };

@@ -4,6 +4,7 @@
 #include "DatabaseFile.h"
 
 #include "DbError.h"
+#include "PreparedStatement.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -73,6 +74,62 @@ int applyKey(sqlite3 *db, const QString &password)
 {
     const QByteArray key = password.toUtf8();
     return sqlite3_key(db, key.constData(), int(key.size()));
+}
+
+namespace {
+
+int pragmaNumber(sqlite3 *db, const char *name)
+{
+    const QString sql = QStringLiteral("PRAGMA %1").arg(QLatin1String(name));
+    PreparedStatement read(db, sql, sql);
+    return read.step() ? int(read.number(0)) : 0;
+}
+
+} // namespace
+
+Identity identity(sqlite3 *db, const QString &path)
+{
+    const Identity found { pragmaNumber(db, "application_id"), pragmaNumber(db, "user_version") };
+    // A file without the mark but with a version of its own was made by some other program.
+    if (found.applicationId != ApplicationId && (found.applicationId != 0 || found.version != 0))
+        throw DbError(openFailure(path,
+            QStringLiteral("the file belongs to another application (application id %1)")
+                .arg(found.applicationId)));
+    if (found.version > CurrentVersion)
+        throw DbError(openFailure(path,
+            QStringLiteral("the file is of version %1, newer than this program knows (%2)")
+                .arg(found.version)
+                .arg(CurrentVersion)));
+    return found;
+}
+
+void stamp(sqlite3 *db)
+{
+    PreparedStatement::run(db, QStringLiteral("PRAGMA application_id = %1").arg(ApplicationId));
+    PreparedStatement::run(db, QStringLiteral("PRAGMA user_version = %1").arg(CurrentVersion));
+}
+
+void upgrade(sqlite3 *db, const QString &path, const Identity &found)
+{
+    if (found.version >= CurrentVersion)
+        return;
+    try {
+        // IMMEDIATE: another program writing at the same moment shows as a lock at once.
+        PreparedStatement::run(db, QStringLiteral("BEGIN IMMEDIATE"));
+        try {
+            // Version 0 to 1 changed no table; the file only gets its mark and version.
+            stamp(db);
+            PreparedStatement::run(db, QStringLiteral("COMMIT"));
+        } catch (const DbError &) {
+            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+            throw;
+        }
+    } catch (const DbError &failure) {
+        throw DbError(openFailure(path,
+            QStringLiteral("it could not be brought up to version %1 (%2)")
+                .arg(CurrentVersion)
+                .arg(failure.message())));
+    }
 }
 
 } // namespace DatabaseFile

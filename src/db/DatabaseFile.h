@@ -20,4 +20,22 @@ QString causeOfFirstRead(int resultCode, const char *engineMessage);
 
 int applyKey(sqlite3 *db, const QString &password);
 
+// What a file of this program says it is: this mark as its application id, and the version of
+// its layout. A file made before files carried them has neither (both 0).
+constexpr int ApplicationId = 0x436F7276; // "Corv"
+constexpr int CurrentVersion = 1;
+
+struct Identity
+{
+    int applicationId = 0;
+    int version = 0;
+};
+
+// Throws DbError for a file whose layout is not readable by this program.
+Identity identity(sqlite3 *db, const QString &path);
+// Writes this program's mark and the current version; within the caller's transaction.
+void stamp(sqlite3 *db);
+// Brings a file of an older version up to the current one in one transaction.
+void upgrade(sqlite3 *db, const QString &path, const Identity &found);
+
 } // namespace DatabaseFile

@@ -8,7 +8,11 @@
 class DbError : public std::runtime_error
 {
 public:
-    DbError(const QString &message, const QString &statement = QString());
+    DbError(const QString &message, const QString &statement = QString())
+        : std::runtime_error(message.toStdString())
+        , m_message(message)
+        , m_statement(statement)
+    { }
 
     QString message() const { return m_message; }
     QString statement() const { return m_statement; }

@@ -1,7 +1,7 @@
 #include "FieldValue.h"
 
 #include "DbError.h"
-#include "DialectDate.h"
+#include "Dialect.h"
 #include "IsoText.h"
 #include "Schema.h"
 

@@ -1,7 +1,6 @@
 #include "LikePattern.h"
 
-#include "CaseFold.h"
-#include "Utf8.h"
+#include "FoldedCollation.h"
 
 #include <QVarLengthArray>
 #include <cstring>
@@ -114,72 +113,26 @@ void LikePattern::classify()
             m_wideLiteral = true;
     }
     const size_t n = m_tokens.size();
-    const bool leadingRun = n > 0 && m_tokens.front().kind == Kind::AnyRun;
-    const bool trailingRun = n > 0 && m_tokens.back().kind == Kind::AnyRun;
-    const size_t first = leadingRun ? 1 : 0;
-    const size_t last = trailingRun && n > first ? n - 1 : n;
-    for (size_t i = first; i < last; ++i) {
-        if (m_tokens[i].kind != Kind::Literal) {
-            m_shape = Shape::General;
-            return;
-        }
-    }
-    if (leadingRun && last <= first)
-        m_shape = Shape::Any;
-    else if (leadingRun && trailingRun)
-        m_shape = Shape::Contains;
-    else if (leadingRun)
-        m_shape = Shape::Suffix;
-    else if (trailingRun)
-        m_shape = Shape::Prefix;
-    else
-        m_shape = Shape::Exact;
-
-    m_asciiLiteral = true;
-    for (size_t i = first; i < last; ++i) {
-        if (m_tokens[i].ch >= 0x80) {
-            m_asciiLiteral = false;
+    if (n < 3 || m_tokens.front().kind != Kind::AnyRun || m_tokens.back().kind != Kind::AnyRun)
+        return;
+    for (size_t i = 1; i + 1 < n; ++i) {
+        if (m_tokens[i].kind != Kind::Literal || m_tokens[i].ch >= 0x80) {
             m_ascii.clear();
             return;
         }
         m_ascii.push_back(char(m_tokens[i].ch));
     }
+    m_asciiContains = true;
 }
 
 bool LikePattern::matches(const char *utf8, int bytes) const
 {
     auto *text = reinterpret_cast<const unsigned char *>(utf8);
-    if (m_shape == Shape::Any)
-        return true;
-    if (!m_asciiLiteral || m_shape == Shape::General)
+    if (!m_asciiContains)
         return matchGeneral(text, bytes);
-
     bool undecided = false;
-    bool result = false;
-    switch (m_shape) {
-    case Shape::Contains:
-        result = matchAsciiContains(text, bytes, undecided);
-        break;
-    case Shape::Exact:
-        if (hasNonAscii(text, bytes))
-            return matchGeneral(text, bytes);
-        if (size_t(bytes) != m_ascii.size())
-            return false;
-        for (int i = 0; i < bytes; ++i) {
-            if (ByteFold[text[i]] != static_cast<unsigned char>(m_ascii[i]))
-                return false;
-        }
-        return true;
-    case Shape::Prefix:
-        result = matchAsciiPrefix(text, bytes, undecided);
-        break;
-    case Shape::Suffix:
-        result = matchAsciiSuffix(text, bytes, undecided);
-        break;
-    default:
-        break;
-    }
-    return undecided ? matchGeneral(text, bytes) : result;
+    const bool found = matchAsciiContains(text, bytes, undecided);
+    return undecided ? matchGeneral(text, bytes) : found;
 }
 
 bool LikePattern::matchAsciiContains(const unsigned char *text, int bytes, bool &undecided) const
@@ -210,39 +163,6 @@ bool LikePattern::matchAsciiContains(const unsigned char *text, int bytes, bool 
     // A character outside ASCII may still fold onto the literal (the Kelvin sign onto k).
     undecided = (seen & 0x80) != 0;
     return false;
-}
-
-bool LikePattern::matchAsciiPrefix(const unsigned char *text, int bytes, bool &undecided) const
-{
-    const int m = int(m_ascii.size());
-    for (int i = 0; i < m; ++i) {
-        if (i >= bytes)
-            return false;
-        if (text[i] & 0x80) {
-            undecided = true;
-            return false;
-        }
-        if (ByteFold[text[i]] != static_cast<unsigned char>(m_ascii[i]))
-            return false;
-    }
-    return true;
-}
-
-bool LikePattern::matchAsciiSuffix(const unsigned char *text, int bytes, bool &undecided) const
-{
-    const int m = int(m_ascii.size());
-    for (int i = 1; i <= m; ++i) {
-        if (i > bytes)
-            return false;
-        const unsigned char c = text[bytes - i];
-        if (c & 0x80) {
-            undecided = true;
-            return false;
-        }
-        if (ByteFold[c] != static_cast<unsigned char>(m_ascii[m - i]))
-            return false;
-    }
-    return true;
 }
 
 bool LikePattern::CharSet::contains(char32_t folded) const

@@ -7,18 +7,14 @@
 // A compiled pattern of the dialect's Like: * any run, ? one character, # one digit, [abc],
 // [a-z], [!abc], with [*] and the like for a wildcard taken literally; letter case ignored by
 // the same folding as the collation; the whole value must match.
-// The search sends "*word*" against every text column of every row, so that shape (and the
-// other plain ones) is matched on the raw UTF-8 bytes without allocating, and only text outside
-// ASCII takes the general path.
+// The search sends "*word*" against every text column of every row, so that shape is matched
+// on the raw UTF-8 bytes without allocating, and only text outside ASCII takes the general path.
 class LikePattern
 {
 public:
-    enum class Shape { Exact, Prefix, Suffix, Contains, Any, General };
-
     LikePattern(const char *utf8, int bytes);
 
     bool matches(const char *utf8, int bytes) const;
-    Shape shape() const { return m_shape; }
 
 private:
     enum class Kind { Literal, AnyOne, Digit, Set, AnyRun };
@@ -40,14 +36,12 @@ private:
     template <typename Text> bool matchTokens(const Text &chars, qsizetype charCount) const;
     bool matchToken(const Token &token, char32_t folded) const;
     bool matchAsciiContains(const unsigned char *text, int bytes, bool &undecided) const;
-    bool matchAsciiPrefix(const unsigned char *text, int bytes, bool &undecided) const;
-    bool matchAsciiSuffix(const unsigned char *text, int bytes, bool &undecided) const;
 
     std::vector<Token> m_tokens;
     std::vector<CharSet> m_sets;
-    Shape m_shape = Shape::General;
-    std::string m_ascii; // the folded literal of a plain shape, when it is all ASCII
-    bool m_asciiLiteral = false;
+    // "*literal*" with the literal all ASCII: its folded text, matched byte by byte.
+    bool m_asciiContains = false;
+    std::string m_ascii;
     bool m_wideLiteral = false; // a literal character outside ASCII
     int m_leastChars = 0; // the characters every matching text has at least
 };

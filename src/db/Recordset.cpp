@@ -1,15 +1,101 @@
 #include "Recordset.h"
 
 #include "DbError.h"
-#include "RecordsetImpl.h"
+#include "PreparedStatement.h"
+#include "RowCursor.h"
+#include "RowWriter.h"
+#include "Schema.h"
 
+#include <QHash>
+#include <QRegularExpression>
+#include <QStringList>
 #include <sqlite3.h>
+#include <vector>
 
 namespace {
 
-int visibleColumns(sqlite3_stmt *stmt, const Schema::Table *table)
+// Whether a statement is one of the one-table reads a save opens ("SELECT * FROM t WHERE ...",
+// "SELECT * FROM t LIMIT 1" once translated), whose rows can then be changed. Such a statement
+// is run with the row id as an extra last column, so a change can name its row.
+struct EditableQuery
 {
-    return sqlite3_column_count(stmt) - (table ? 1 : 0);
+    const Schema::Table *table = nullptr; // null when the rows cannot be changed
+    QString sql; // the statement to run
+
+    static EditableQuery of(const QString &engineSql);
+};
+
+EditableQuery EditableQuery::of(const QString &engineSql)
+{
+    static const QRegularExpression oneTable(
+        QStringLiteral(
+            R"(^(\s*SELECT\s+\*)(\s+FROM\s+(\w+))((?:\s+(?:WHERE|ORDER|LIMIT)\b.*)?\s*;?\s*)$)"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch m = oneTable.match(engineSql);
+    if (!m.hasMatch())
+        return { nullptr, engineSql };
+    const Schema::Table *table = Schema::table(m.captured(3));
+    if (!table)
+        return { nullptr, engineSql };
+    return { table, m.captured(1) + QStringLiteral(", rowid") + m.captured(2) + m.captured(4) };
+}
+
+// The columns of a result: names, how each value is read, and the lookup by name that ignores
+// letter case. Callers read a row's fields by name in column order, once per row for 100,000
+// rows, so the column after the last one found is tried before the map.
+class ResultColumns
+{
+public:
+    // The first 'count' columns of the statement; a hidden column after them is not listed.
+    ResultColumns(const PreparedStatement &statement, int count);
+
+    int count() const { return int(m_names.size()); }
+    QString name(int index) const { return m_names.at(index); }
+    const RowCursor::Kinds &kinds() const { return m_kinds; }
+
+    // -1 for a name the result does not have. Where two columns share a name, the first wins.
+    int indexOf(const QString &name) const;
+
+private:
+    QStringList m_names;
+    RowCursor::Kinds m_kinds;
+    std::vector<bool> m_firstOfName; // false for a later column that repeats a name
+    QHash<QString, int> m_byFoldedName;
+    mutable int m_last = -1;
+};
+
+ResultColumns::ResultColumns(const PreparedStatement &statement, int count)
+{
+    sqlite3_stmt *stmt = statement.handle();
+    for (int i = 0; i < count; ++i) {
+        const QString name = QString::fromUtf8(sqlite3_column_name(stmt, i));
+        m_names << name;
+        m_kinds.push_back(PreparedStatement::kindOf(sqlite3_column_decltype(stmt, i)));
+        const QString key = name.toCaseFolded();
+        m_firstOfName.push_back(!m_byFoldedName.contains(key));
+        if (m_firstOfName.back())
+            m_byFoldedName.insert(key, i);
+    }
+}
+
+int ResultColumns::indexOf(const QString &name) const
+{
+    for (const int guess : { m_last + 1, m_last }) {
+        if (guess >= 0 && guess < count() && m_firstOfName[guess]
+            && m_names[guess].compare(name, Qt::CaseInsensitive) == 0) {
+            m_last = guess;
+            return guess;
+        }
+    }
+    const int found = m_byFoldedName.value(name.toCaseFolded(), -1);
+    if (found >= 0)
+        m_last = found;
+    return found;
+}
+
+int visibleColumns(const PreparedStatement &statement, const Schema::Table *table)
+{
+    return sqlite3_column_count(statement.handle()) - (table ? 1 : 0);
 }
 
 DbError closed()
@@ -19,18 +105,34 @@ DbError closed()
 
 } // namespace
 
-Recordset::Impl::Impl(
-    sqlite3 *db, sqlite3_stmt *stmt, const QString &sql, const Schema::Table *table)
-    : statement(sql)
-    , rowIdColumn(table ? visibleColumns(stmt, table) : -1)
-    , columns(stmt, visibleColumns(stmt, table))
-    , cursor(db, stmt, sql, columns.kinds(), rowIdColumn)
-    , writer(table ? std::make_unique<RowWriter>(db, *table, sql) : nullptr)
-{ }
+// What an open record set holds: its columns, its rows, and for a one-table statement the
+// writer of its pending change.
+struct Recordset::Impl
+{
+    // With a table, the statement's last column is the hidden row id.
+    Impl(sqlite3 *db, PreparedStatement compiled, const QString &sql, const Schema::Table *table)
+        : statement(sql)
+        , rowIdColumn(table ? visibleColumns(compiled, table) : -1)
+        , columns(compiled, visibleColumns(compiled, table))
+        , cursor(std::move(compiled), columns.kinds(), rowIdColumn)
+        , writer(table ? std::make_unique<RowWriter>(db, *table, sql) : nullptr)
+    { }
 
-Recordset::Recordset(std::unique_ptr<Impl> impl)
-    : d(std::move(impl))
-{ }
+    QString statement;
+    int rowIdColumn;
+    ResultColumns columns;
+    RowCursor cursor;
+    std::unique_ptr<RowWriter> writer;
+};
+
+Recordset::Recordset(
+    sqlite3 *db, const QString &sql, const QString &engineSql, const QVariantList &values)
+{
+    const EditableQuery query = EditableQuery::of(engineSql);
+    PreparedStatement compiled(db, query.sql, sql);
+    compiled.bindAll(values);
+    d = std::make_unique<Impl>(db, std::move(compiled), sql, query.table);
+}
 Recordset::Recordset(Recordset &&) noexcept = default;
 Recordset &Recordset::operator=(Recordset &&) noexcept = default;
 Recordset::~Recordset() = default;

@@ -2,9 +2,11 @@
 
 #include <QString>
 #include <QVariant>
+#include <QVariantList>
 #include <memory>
 
 class Database;
+struct sqlite3;
 
 // A cursor over the rows of one SELECT. Values come back as QVariant: QString for text, QDate
 // for a date column, QDateTime for a date-and-time column, double for the payment, qlonglong
@@ -38,6 +40,8 @@ public:
 private:
     friend class Database;
     struct Impl;
-    explicit Recordset(std::unique_ptr<Impl> impl);
+    // Runs engineSql (the translation of sql) with its values bound.
+    Recordset(
+        sqlite3 *db, const QString &sql, const QString &engineSql, const QVariantList &values);
     std::unique_ptr<Impl> d;
 };

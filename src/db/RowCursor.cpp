@@ -1,42 +1,18 @@
 #include "RowCursor.h"
 
-#include "EngineCall.h"
-
-#include <sqlite3.h>
-
-RowCursor::RowCursor(sqlite3 *db, sqlite3_stmt *stmt, const QString &statement,
-    std::vector<ColumnReader::Kind> kinds, int rowIdColumn)
-    : m_db(db)
-    , m_stmt(stmt)
-    , m_statement(statement)
+RowCursor::RowCursor(PreparedStatement statement, Kinds kinds, int rowIdColumn)
+    : m_statement(std::move(statement))
     , m_kinds(std::move(kinds))
     , m_rowIdColumn(rowIdColumn)
 {
-    try {
-        step();
-    } catch (...) {
-        sqlite3_finalize(m_stmt);
-        throw;
-    }
+    step();
     // Positioned on the first row; an empty result is at both ends at once.
     m_bof = m_eof;
 }
 
-RowCursor::~RowCursor()
-{
-    sqlite3_finalize(m_stmt);
-}
-
 void RowCursor::step()
 {
-    const int rc = sqlite3_step(m_stmt);
-    if (rc == SQLITE_ROW)
-        return;
-    if (rc != SQLITE_DONE)
-        throw EngineCall::error(m_db, m_statement);
-    m_eof = true;
-    sqlite3_finalize(m_stmt);
-    m_stmt = nullptr;
+    m_eof = !m_statement.step();
 }
 
 void RowCursor::moveNext()
@@ -55,25 +31,25 @@ QVariant RowCursor::value(int column) const
 {
     if (m_buffered)
         return m_rows.front().values.at(column);
-    return ColumnReader::read(m_stmt, column, m_kinds[column]);
+    return m_statement.value(column, m_kinds[column]);
 }
 
 qint64 RowCursor::rowId() const
 {
     if (m_buffered)
         return m_rows.front().rowId;
-    return m_rowIdColumn < 0 ? 0 : sqlite3_column_int64(m_stmt, m_rowIdColumn);
+    return m_rowIdColumn < 0 ? 0 : m_statement.number(m_rowIdColumn);
 }
 
 RowCursor::Row RowCursor::readRow(
-    sqlite3_stmt *stmt, const std::vector<ColumnReader::Kind> &kinds, int rowIdColumn)
+    const PreparedStatement &statement, const Kinds &kinds, int rowIdColumn)
 {
     Row row;
     row.values.reserve(int(kinds.size()));
     for (int i = 0; i < int(kinds.size()); ++i)
-        row.values.append(ColumnReader::read(stmt, i, kinds[i]));
+        row.values.append(statement.value(i, kinds[i]));
     if (rowIdColumn >= 0)
-        row.rowId = sqlite3_column_int64(stmt, rowIdColumn);
+        row.rowId = statement.number(rowIdColumn);
     return row;
 }
 
@@ -81,21 +57,20 @@ void RowCursor::buffer()
 {
     if (m_buffered)
         return;
-    try {
-        while (m_stmt && !m_eof) {
-            m_rows.push_back(readRow(m_stmt, m_kinds, m_rowIdColumn));
-            step();
+    // A refusal releases the statement; what was read before it stays readable.
+    struct Done
+    {
+        RowCursor &cursor;
+        ~Done()
+        {
+            cursor.m_buffered = true;
+            cursor.m_eof = cursor.m_rows.empty();
         }
-    } catch (...) {
-        // What was read stays readable; the failed statement is released.
-        sqlite3_finalize(m_stmt);
-        m_stmt = nullptr;
-        m_buffered = true;
-        m_eof = m_rows.empty();
-        throw;
+    } done { *this };
+    while (m_statement.active() && !m_eof) {
+        m_rows.push_back(readRow(m_statement, m_kinds, m_rowIdColumn));
+        step();
     }
-    m_buffered = true;
-    m_eof = m_rows.empty();
 }
 
 void RowCursor::replaceCurrent(Row row)

@@ -1,15 +1,12 @@
 #pragma once
 
-#include "ColumnReader.h"
+#include "PreparedStatement.h"
 
 #include <QString>
 #include <QVariant>
 #include <QVector>
 #include <deque>
 #include <vector>
-
-struct sqlite3;
-struct sqlite3_stmt;
 
 // The rows of an open statement, read one at a time as the caller moves on; the search reads
 // 100,000 of them. Before a change is written the rest of the rows are taken into memory and
@@ -24,10 +21,11 @@ public:
         QVector<QVariant> values;
     };
 
-    // Takes over 'stmt'. rowIdColumn is the hidden column that holds the row's id, or -1.
-    RowCursor(sqlite3 *db, sqlite3_stmt *stmt, const QString &statement,
-        std::vector<ColumnReader::Kind> kinds, int rowIdColumn);
-    ~RowCursor();
+    using Kinds = std::vector<PreparedStatement::ColumnKind>;
+
+    // Takes over the statement and moves to its first row. rowIdColumn is the hidden column
+    // that holds the row's id, or -1.
+    RowCursor(PreparedStatement statement, Kinds kinds, int rowIdColumn);
     RowCursor(const RowCursor &) = delete;
     RowCursor &operator=(const RowCursor &) = delete;
 
@@ -45,16 +43,13 @@ public:
     // After a row is added: it becomes the current row, ahead of the one that was current.
     void insertCurrent(Row row);
 
-    static Row readRow(
-        sqlite3_stmt *stmt, const std::vector<ColumnReader::Kind> &kinds, int rowIdColumn);
+    static Row readRow(const PreparedStatement &statement, const Kinds &kinds, int rowIdColumn);
 
 private:
     void step();
 
-    sqlite3 *m_db;
-    sqlite3_stmt *m_stmt;
-    QString m_statement;
-    std::vector<ColumnReader::Kind> m_kinds;
+    PreparedStatement m_statement;
+    Kinds m_kinds;
     int m_rowIdColumn;
     bool m_buffered = false;
     std::deque<Row> m_rows; // the current row first, once buffered

@@ -1,23 +1,11 @@
 #include "RowWriter.h"
 
 #include "DbError.h"
-#include "EngineCall.h"
 #include "FieldValue.h"
 #include "Schema.h"
 
 #include <QStringList>
 #include <sqlite3.h>
-
-namespace {
-
-// A compiled statement released on every way out.
-struct Compiled
-{
-    sqlite3_stmt *stmt;
-    ~Compiled() { sqlite3_finalize(stmt); }
-};
-
-} // namespace
 
 RowWriter::RowWriter(sqlite3 *db, const Schema::Table &table, const QString &statement)
     : m_db(db)
@@ -74,7 +62,7 @@ const QVariant *RowWriter::written(const QString &name) const
     return nullptr;
 }
 
-RowCursor::Row RowWriter::store(const std::vector<ColumnReader::Kind> &kinds, int rowIdColumn)
+RowCursor::Row RowWriter::store(const RowCursor::Kinds &kinds, int rowIdColumn)
 {
     if (m_mode == Mode::Add)
         m_rowId = insert();
@@ -99,11 +87,11 @@ qint64 RowWriter::insert()
         sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                   .arg(m_table.name, names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
     }
-    Compiled insert { EngineCall::prepare(m_db, sql, m_statement) };
+    PreparedStatement insert(m_db, sql, m_statement);
     for (int i = 0; i < int(m_values.size()); ++i)
-        EngineCall::bind(m_db, insert.stmt, i + 1, m_values[i].second, m_statement);
-    EngineCall::runToEnd(m_db, insert.stmt, m_statement);
-    return sqlite3_last_insert_rowid(m_db);
+        insert.bind(i + 1, m_values[i].second);
+    insert.execute();
+    return insert.lastInsertId();
 }
 
 void RowWriter::update()
@@ -115,29 +103,25 @@ void RowWriter::update()
         assignments << column->name + QStringLiteral(" = ?");
     const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
                             .arg(m_table.name, assignments.join(QLatin1Char(',')));
-    Compiled update { EngineCall::prepare(m_db, sql, m_statement) };
+    PreparedStatement update(m_db, sql, m_statement);
     int position = 1;
     for (const auto &[column, value] : m_values)
-        EngineCall::bind(m_db, update.stmt, position++, value, m_statement);
-    sqlite3_bind_int64(update.stmt, position, m_rowId);
-    EngineCall::runToEnd(m_db, update.stmt, m_statement);
+        update.bind(position++, value);
+    update.bind(position, m_rowId);
+    update.execute();
     if (sqlite3_changes(m_db) == 0)
         throw DbError(
             QStringLiteral("The row to be changed is no longer in the table %1.").arg(m_table.name),
             m_statement);
 }
 
-RowCursor::Row RowWriter::fetch(
-    qint64 rowId, const std::vector<ColumnReader::Kind> &kinds, int rowIdColumn)
+RowCursor::Row RowWriter::fetch(qint64 rowId, const RowCursor::Kinds &kinds, int rowIdColumn)
 {
     const QString sql = QStringLiteral("SELECT *, rowid FROM %1 WHERE rowid = ?").arg(m_table.name);
-    Compiled read { EngineCall::prepare(m_db, sql, m_statement) };
-    sqlite3_bind_int64(read.stmt, 1, rowId);
-    const int rc = sqlite3_step(read.stmt);
-    if (rc == SQLITE_ROW)
-        return RowCursor::readRow(read.stmt, kinds, rowIdColumn);
-    if (rc != SQLITE_DONE)
-        throw EngineCall::error(m_db, m_statement);
+    PreparedStatement read(m_db, sql, m_statement);
+    read.bind(1, rowId);
+    if (read.step())
+        return RowCursor::readRow(read, kinds, rowIdColumn);
     // Stored, but gone at once (another program): what was stored is all there is to show.
     RowCursor::Row row;
     row.rowId = rowId;

@@ -33,15 +33,14 @@ public:
 
     // Stores the change and returns the row as the table now holds it, read back with the
     // columns and row id column of 'kinds' and 'rowIdColumn'.
-    RowCursor::Row store(const std::vector<ColumnReader::Kind> &kinds, int rowIdColumn);
+    RowCursor::Row store(const RowCursor::Kinds &kinds, int rowIdColumn);
 
 private:
     enum class Mode { None, Add, Edit };
 
     qint64 insert();
     void update();
-    RowCursor::Row fetch(
-        qint64 rowId, const std::vector<ColumnReader::Kind> &kinds, int rowIdColumn);
+    RowCursor::Row fetch(qint64 rowId, const RowCursor::Kinds &kinds, int rowIdColumn);
 
     sqlite3 *m_db;
     const Schema::Table &m_table;

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "PreparedStatement.h"
+
 #include <QByteArrayView>
 #include <QString>
-
-struct sqlite3;
-struct sqlite3_stmt;
 
 // The rows of a SELECT as the engine stores them, for windows that only show what they read:
 // each column as its UTF-8 text, valid until the next row, with no value made for it. A grid of
@@ -13,9 +12,8 @@ struct sqlite3_stmt;
 class TextRows
 {
 public:
-    TextRows(TextRows &&other) noexcept;
+    TextRows(TextRows &&other) noexcept = default;
     TextRows &operator=(TextRows &&) = delete;
-    ~TextRows();
 
     // Moves to the next row, the first one included; false after the last. Throws DbError.
     bool next();
@@ -28,10 +26,8 @@ public:
 
 private:
     friend class Database;
-    TextRows(sqlite3 *db, sqlite3_stmt *stmt, const QString &statement);
+    explicit TextRows(PreparedStatement statement);
 
-    sqlite3 *m_db;
-    sqlite3_stmt *m_stmt;
-    QString m_statement;
+    PreparedStatement m_statement;
     int m_columns;
 };

@@ -1,15 +1,14 @@
 #include "Transaction.h"
 
 #include "Database.h"
-#include "EngineCall.h"
+#include "PreparedStatement.h"
 
 Transaction::Transaction(Database &db)
     : m_db(db)
 {
     // IMMEDIATE takes the write lock now, so a conflict with another program shows at the
     // start rather than halfway through the statements.
-    const QString begin = QStringLiteral("BEGIN IMMEDIATE");
-    EngineCall::execute(m_db.handle(), begin, begin);
+    PreparedStatement::run(m_db.handle(), QStringLiteral("BEGIN IMMEDIATE"));
 }
 
 Transaction::~Transaction()
@@ -17,8 +16,7 @@ Transaction::~Transaction()
     if (m_done)
         return;
     try {
-        const QString rollback = QStringLiteral("ROLLBACK");
-        EngineCall::execute(m_db.handle(), rollback, rollback);
+        PreparedStatement::run(m_db.handle(), QStringLiteral("ROLLBACK"));
     } catch (const DbError &) {
         // The engine has rolled back on its own already (it does after some failures).
     }
@@ -26,7 +24,6 @@ Transaction::~Transaction()
 
 void Transaction::commit()
 {
-    const QString commit = QStringLiteral("COMMIT");
-    EngineCall::execute(m_db.handle(), commit, commit);
+    PreparedStatement::run(m_db.handle(), QStringLiteral("COMMIT"));
     m_done = true;
 }

@@ -1,9 +1,10 @@
 #include "CustomerSearch.h"
 
 #include "CustomerRows.h"
-#include "SearchStatement.h"
 #include "Database.h"
+#include "EngineFunctions.h"
 #include "FoldedCollation.h"
+#include "SearchStatement.h"
 #include "TextRows.h"
 
 #include <QHash>
@@ -22,10 +23,13 @@ QByteArray keyOf(QByteArrayView text)
     return FoldedCollation::key(text.data(), int(text.size()));
 }
 
-MaskSets maskSets(Database &db, const QString &sql)
+// One bit for each mask the words can make.
+static_assert((1 << MaxSearchWords) <= 32, "a set of word masks must fit in 32 bits");
+
+MaskSets maskSets(Database &db, const BoundStatement &statement)
 {
     MaskSets sets;
-    TextRows rows = db.openTextRows(sql);
+    TextRows rows = db.openTextRows(statement.sql, statement.values);
     while (rows.next())
         sets[keyOf(rows.text(0))] |= 1u << rows.number(1);
     return sets;
@@ -104,7 +108,7 @@ QStringList findCustomers(Database &db, const SearchCriteria &criteria)
     SortKeys keys;
     QStringList lines;
     QByteArray scratch;
-    TextRows rows = db.openTextRows(plan.customers);
+    TextRows rows = db.openTextRows(plan.customers.sql, plan.customers.values);
     while (rows.next()) {
         const qsizetype mark = keys.block.size();
         const std::array<SortKeys::Field, 3> sortFields { keys.add(rows, NameField),

@@ -1,6 +1,7 @@
 #include "SearchStatement.h"
 
-#include "SqlText.h"
+#include "Dialect.h"
+#include "EngineFunctions.h"
 
 #include <QStringList>
 
@@ -54,19 +55,16 @@ QString wordGroup(const QString &word)
     return group + QStringLiteral(" )");
 }
 
-// The customer's own criteria, shared by both statements.
-QStringList customerConditions(const SearchCriteria &c)
+// The customer's own criteria: the column of each one in force and its value.
+QList<std::pair<const char *, QString>> customerCriteria(const SearchCriteria &c)
 {
-    QStringList conditions;
-    if (!c.customer.isEmpty())
-        conditions << QStringLiteral(" Customer.Customer = ") + sqlText(c.customer);
-    if (!c.city.isEmpty())
-        conditions << QStringLiteral(" City = ") + sqlText(c.city);
-    if (!c.zip.isEmpty())
-        conditions << QStringLiteral(" Zip = ") + sqlText(c.zip);
-    if (!c.type.isEmpty())
-        conditions << QStringLiteral(" Type = ") + sqlText(c.type);
-    return conditions;
+    QList<std::pair<const char *, QString>> criteria;
+    const std::pair<const char *, const QString *> all[] = { { "Customer.Customer", &c.customer },
+        { "City", &c.city }, { "Zip", &c.zip }, { "Type", &c.type } };
+    for (const auto &[column, value] : all)
+        if (!value->isEmpty())
+            criteria.append({ column, *value });
+    return criteria;
 }
 
 QString whereClause(const QStringList &conditions)
@@ -79,53 +77,102 @@ QString whereClause(const QStringList &conditions)
 
 QStringList words(const SearchCriteria &c)
 {
+    static_assert(MaxSearchWords == 2, "the navigator has two search boxes");
     QStringList list;
-    if (!c.word1.isEmpty())
-        list << c.word1;
-    if (!c.word2.isEmpty())
-        list << c.word2;
+    for (const QString *word : { &c.word1, &c.word2 })
+        if (!word->isEmpty())
+            list << *word;
     return list;
 }
 
-// WordMask(n, pattern1..n, columns...) sets bit i when pattern i matches one of the columns.
-QString wordMask(const QStringList &patterns, const QStringList &columns)
+// The conditions of a statement the program runs, with their values bound in their order.
+struct BoundConditions
 {
-    return QStringLiteral("WordMask(%1,%2,%3)")
-        .arg(patterns.size())
-        .arg(patterns.join(QLatin1Char(',')), columns.join(QLatin1Char(',')));
+    QStringList conditions;
+    QVariantList values;
+
+    void add(const QString &condition, const QVariantList &conditionValues)
+    {
+        conditions << condition;
+        values += conditionValues;
+    }
+    void addDateRange(const char *column, const DateWindow &window)
+    {
+        add(QStringLiteral(" %1 >= ? AND %1 <= ?").arg(QLatin1String(column)),
+            { window.start, window.stop });
+    }
+    // Those of a statement around these ones, whose marks come first.
+    void addInner(const QString &sqlAround, const BoundConditions &inner)
+    {
+        add(sqlAround.arg(whereClause(inner.conditions)), inner.values);
+    }
+};
+
+BoundConditions boundCustomerConditions(const SearchCriteria &c)
+{
+    BoundConditions bound;
+    for (const auto &[column, value] : customerCriteria(c))
+        bound.add(QStringLiteral(" %1 = ?").arg(QLatin1String(column)), { value });
+    return bound;
 }
 
-QString detailStatement(const char *table, const QStringList &patterns, const QStringList &columns,
-    const std::optional<DateWindow> &window, const char *dateColumn,
-    const QStringList &customerConditions)
+// WordMask(n, pattern1..n, columns...) sets bit i when pattern i matches one of the columns;
+// the patterns are bound.
+QString wordMask(int patterns, const QStringList &columns)
 {
-    QString sql = QStringLiteral("SELECT Customer,%1 AS Words_ FROM %2 WHERE Customer IS NOT NULL")
-                      .arg(wordMask(patterns, columns), QLatin1String(table));
+    QStringList marks;
+    for (int i = 0; i < patterns; ++i)
+        marks << QStringLiteral("?");
+    return QStringLiteral("WordMask(%1,%2,%3)")
+        .arg(patterns)
+        .arg(marks.join(QLatin1Char(',')), columns.join(QLatin1Char(',')));
+}
+
+BoundStatement detailStatement(const char *table, const QVariantList &patterns,
+    const QStringList &columns, const std::optional<DateWindow> &window, const char *dateColumn,
+    const BoundConditions &customerConditions)
+{
+    BoundConditions where;
+    where.add(QStringLiteral("Customer IS NOT NULL"), {});
     // Only the machines (calls) of the customers the other criteria leave, when there are any.
-    if (!customerConditions.isEmpty())
-        sql += QStringLiteral(" AND Customer IN (SELECT Customer FROM Customer%1)")
-                   .arg(whereClause(customerConditions));
+    if (!customerConditions.conditions.isEmpty())
+        where.addInner(
+            QStringLiteral("Customer IN (SELECT Customer FROM Customer%1)"), customerConditions);
     if (window)
-        return sql + QStringLiteral(" AND") + dateRange(dateColumn, *window);
+        where.addDateRange(dateColumn, *window);
+    BoundStatement statement { QStringLiteral("SELECT Customer,%1 AS Words_ FROM %2%3")
+                                   .arg(wordMask(int(patterns.size()), columns),
+                                       QLatin1String(table), whereClause(where.conditions)),
+        patterns + where.values };
+    if (window)
+        return statement;
     // Without a window a machine (call) holding no word counts as no machine at all, so only
     // the others need to leave the engine. OFFSET keeps the engine from folding the inner
     // query into the outer one, which would work out every mask twice.
-    return QStringLiteral("SELECT Customer,Words_ FROM (%1 LIMIT -1 OFFSET 0) WHERE Words_ <> 0")
-        .arg(sql);
+    statement.sql
+        = QStringLiteral("SELECT Customer,Words_ FROM (%1 LIMIT -1 OFFSET 0) WHERE Words_ <> 0")
+              .arg(statement.sql);
+    return statement;
 }
 
 // The customers with a machine (call) in the window, found through the window's index.
-QString within(const char *table, const std::optional<DateWindow> &window, const char *dateColumn)
+void addWithin(BoundConditions &conditions, const char *table, const DateWindow &window,
+    const char *dateColumn)
 {
-    return QStringLiteral(" Customer.Customer IN (SELECT %1.Customer FROM %1 WHERE%2)")
-        .arg(QLatin1String(table), dateRange(dateColumn, *window));
+    conditions.add(
+        QStringLiteral(
+            " Customer.Customer IN (SELECT %1.Customer FROM %1 WHERE %2 >= ? AND %2 <= ?)")
+            .arg(QLatin1String(table), QLatin1String(dateColumn)),
+        { window.start, window.stop });
 }
 
 } // namespace
 
 QString searchStatement(const SearchCriteria &c)
 {
-    QStringList conditions = customerConditions(c);
+    QStringList conditions;
+    for (const auto &[column, value] : customerCriteria(c))
+        conditions << QStringLiteral(" %1 = ").arg(QLatin1String(column)) + sqlText(value);
     if (c.leaseEnds)
         conditions << dateRange("LeaseEnds", *c.leaseEnds);
     if (c.callBack)
@@ -141,20 +188,20 @@ SearchPlan searchPlan(const SearchCriteria &c)
 {
     SearchPlan plan;
     QString select = QStringLiteral("SELECT %1").arg(QLatin1String(SelectList));
-    QStringList conditions = customerConditions(c);
+    BoundConditions conditions = boundCustomerConditions(c);
+    QVariantList patterns;
     const QStringList searched = words(c);
     if (searched.isEmpty()) {
         // Every customer stands in the joined rows at least once, so without words a customer
         // is found when it has a machine in the lease window and a call in the call-back window.
         if (c.leaseEnds)
-            conditions << within("Equipment", c.leaseEnds, "LeaseEnds");
+            addWithin(conditions, "Equipment", *c.leaseEnds, "LeaseEnds");
         if (c.callBack)
-            conditions << within("Telemarket", c.callBack, "NextCallBack");
+            addWithin(conditions, "Telemarket", *c.callBack, "NextCallBack");
     } else {
-        QStringList patterns;
         for (const QString &word : searched)
-            patterns << wordPattern(word);
-        select += QLatin1Char(',') + wordMask(patterns, CustomerWordColumns);
+            patterns << QString(QLatin1Char('*') + word + QLatin1Char('*'));
+        select += QLatin1Char(',') + wordMask(int(patterns.size()), CustomerWordColumns);
         plan.machines = detailStatement(
             "Equipment", patterns, EquipmentWordColumns, c.leaseEnds, "LeaseEnds", conditions);
         plan.calls = detailStatement(
@@ -165,6 +212,8 @@ SearchPlan searchPlan(const SearchCriteria &c)
     }
     // No ORDER BY: read in the order of the file, the rows are sorted in the program, which
     // costs less than reading the customers by the name's index.
-    plan.customers = select + QStringLiteral(" FROM Customer") + whereClause(conditions);
+    plan.customers
+        = { select + QStringLiteral(" FROM Customer") + whereClause(conditions.conditions),
+              patterns + conditions.values };
     return plan;
 }

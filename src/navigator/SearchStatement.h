@@ -3,6 +3,7 @@
 #include "SearchCriteria.h"
 
 #include <QString>
+#include <QVariantList>
 
 // The statement of a search as the navigator keeps it for printing and exporting: one SELECT
 // DISTINCT over the customers joined with their machines and calls.
@@ -19,18 +20,26 @@ enum SearchField {
     WordMaskField = 21,
 };
 
+// A statement with the values for its ? marks, in their order.
+struct BoundStatement
+{
+    QString sql;
+    QVariantList values;
+};
+
 // What the navigator runs in place of the kept statement, which joins every machine of a
 // customer with every call and tests each word in each of those rows: the customers, and with
 // words the machines and the calls, are each read once, and CustomerSearch puts them together.
+// Unlike the kept text, these pass every value bound.
 struct SearchPlan
 {
     // The fields of the kept statement in its order; with words, one more: the word mask of
     // the customer's own columns (bit i set when word i is found in one of them).
-    QString customers;
+    BoundStatement customers;
     // With words only: each machine's (call's) customer and word mask, within the date window;
     // without a window, only those that hold a word.
-    QString machines;
-    QString calls;
+    BoundStatement machines;
+    BoundStatement calls;
     // One bit per word; 0 without words.
     int allWords = 0;
     // A customer without any machine (call) stands in the joined rows once, with no word in

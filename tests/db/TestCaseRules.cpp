@@ -1,10 +1,10 @@
 #include "TestCaseRules.h"
 #include "TestRegistry.h"
 
-#include "ScratchDatabase.h"
 #include "DbError.h"
+#include "Dialect.h"
 #include "FoldedCollation.h"
-#include "SqlText.h"
+#include "ScratchDatabase.h"
 
 #include <QTest>
 

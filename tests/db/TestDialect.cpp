@@ -2,7 +2,6 @@
 #include "TestRegistry.h"
 
 #include "Dialect.h"
-#include "SqlText.h"
 
 #include <QTest>
 

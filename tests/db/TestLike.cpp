@@ -1,10 +1,10 @@
 #include "TestLike.h"
 #include "TestRegistry.h"
 
-#include "ScratchDatabase.h"
+#include "Dialect.h"
 #include "LikePattern.h"
 #include "Recordset.h"
-#include "SqlText.h"
+#include "ScratchDatabase.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 #include "TestOpening.h"
 #include "TestRegistry.h"
 
-#include "ScratchDatabase.h"
 #include "DbError.h"
 #include "Recordset.h"
+#include "ScratchDatabase.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,7 +23,40 @@ struct Bare
     }
     ~Bare() { sqlite3_close(db); }
     int run(const char *sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
+    int run(const QString &sql) { return run(sql.toUtf8().constData()); }
+    int number(const char *pragma)
+    {
+        sqlite3_stmt *stmt = nullptr;
+        sqlite3_prepare_v2(db, pragma, -1, &stmt, nullptr);
+        const int value = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int(stmt, 0) : -1;
+        sqlite3_finalize(stmt);
+        return value;
+    }
 };
+
+// A bare connection to one of the program's files, with its password given.
+struct Keyed : Bare
+{
+    explicit Keyed(const QString &path)
+        : Bare(path, SQLITE_OPEN_READWRITE)
+    {
+        run("PRAGMA key = 'KXQ'");
+    }
+};
+
+// The message of the refusal to open the file; empty when it opens.
+QString openRefusal(const QString &path)
+{
+    try {
+        Database::open(path);
+    } catch (const DbError &error) {
+        return error.message();
+    }
+    return {};
+}
+
+// The program's mark, as the file states it.
+constexpr int OwnApplicationId = 0x436F7276;
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -148,22 +181,98 @@ void TestOpening::lockedFileIsNamed()
     ScratchDatabase scratch;
     const QString path = scratch.path();
     scratch.close();
-    Bare other(path, SQLITE_OPEN_READWRITE);
-    QCOMPARE(other.run("PRAGMA key = 'KXQ'; PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE"),
-        SQLITE_OK);
-    try {
-        Database::open(path);
-        QFAIL("opened a file another program holds");
-    } catch (const DbError &error) {
-        QCOMPARE(error.message(),
-            QStringLiteral(
-                "The database %1 could not be opened: the file is locked by another program.")
-                .arg(path));
-    }
+    Keyed other(path);
+    QCOMPARE(other.run("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE"), SQLITE_OK);
+    QCOMPARE(openRefusal(path),
+        QStringLiteral(
+            "The database %1 could not be opened: the file is locked by another program.")
+            .arg(path));
     // Once the other program lets go, the file opens.
     QCOMPARE(other.run("COMMIT; PRAGMA locking_mode = NORMAL; SELECT count(*) FROM Customer"),
         SQLITE_OK);
     QVERIFY(Database::open(path));
+}
+
+void TestOpening::fileIdentity_data()
+{
+    QTest::addColumn<int>("applicationId"); // -1: as the program made the file
+    QTest::addColumn<int>("version");
+    QTest::addColumn<QString>("cause"); // empty when the file opens
+    QTest::addColumn<int>("versionAfter");
+
+    QTest::newRow("made by the program") << -1 << -1 << "" << 1;
+    QTest::newRow("made before files were marked") << 0 << 0 << "" << 1;
+    QTest::newRow("another application's mark")
+        << 0x12345678 << 1 << "the file belongs to another application (application id 305419896)"
+        << 1;
+    QTest::newRow("another application's version without a mark")
+        << 0 << 3 << "the file belongs to another application (application id 0)" << 3;
+    QTest::newRow("newer version")
+        << OwnApplicationId << 2 << "the file is of version 2, newer than this program knows (1)"
+        << 2;
+}
+
+void TestOpening::fileIdentity()
+{
+    QFETCH(int, applicationId);
+    QFETCH(int, version);
+    QFETCH(QString, cause);
+    QFETCH(int, versionAfter);
+    ScratchDatabase scratch;
+    scratch.insert(
+        QStringLiteral("Customer"), { { QStringLiteral("Customer"), QStringLiteral("Kept") } });
+    const QString path = scratch.path();
+    scratch.close();
+    {
+        Keyed bare(path);
+        QCOMPARE(bare.number("PRAGMA application_id"), OwnApplicationId);
+        QCOMPARE(bare.number("PRAGMA user_version"), 1);
+        if (applicationId >= 0)
+            QCOMPARE(bare.run(QStringLiteral("PRAGMA application_id = %1").arg(applicationId)),
+                SQLITE_OK);
+        if (version >= 0)
+            QCOMPARE(bare.run(QStringLiteral("PRAGMA user_version = %1").arg(version)), SQLITE_OK);
+    }
+
+    try {
+        auto db = Database::open(path);
+        QVERIFY2(cause.isEmpty(), "opened");
+        QCOMPARE(db->foundVersion(), version < 0 ? 1 : version);
+        QCOMPARE(db->version(), versionAfter);
+        QCOMPARE(db->openRecordset(QStringLiteral("SELECT Customer FROM Customer")).field(0),
+            QVariant(QStringLiteral("Kept")));
+    } catch (const DbError &error) {
+        QCOMPARE(error.message(),
+            QStringLiteral("The database %1 could not be opened: %2.").arg(path, cause));
+    }
+    // A refused file is left as it was; an older one now carries the mark.
+    Keyed bare(path);
+    QCOMPARE(bare.number("PRAGMA user_version"), versionAfter);
+    QCOMPARE(
+        bare.number("PRAGMA application_id"), cause.isEmpty() ? OwnApplicationId : applicationId);
+}
+
+void TestOpening::upgradeWaitsForNoWriter()
+{
+    // The stamp of an older file is one transaction: while another program writes, the file is
+    // refused and stays as it was, and it is stamped once the writer is done.
+    ScratchDatabase scratch;
+    const QString path = scratch.path();
+    scratch.close();
+    Keyed other(path);
+    QCOMPARE(other.run("PRAGMA application_id = 0; PRAGMA user_version = 0"), SQLITE_OK);
+    QCOMPARE(other.run("BEGIN IMMEDIATE; INSERT INTO Customer (Customer) VALUES ('Writing')"),
+        SQLITE_OK);
+    const QString refusal = openRefusal(path);
+    QVERIFY2(refusal.startsWith(QStringLiteral("The database %1 could not be opened: it could "
+                                               "not be brought up to version 1 (")
+                                    .arg(path)),
+        qPrintable(refusal));
+    QCOMPARE(other.number("PRAGMA user_version"), 0);
+    QCOMPARE(other.run("COMMIT"), SQLITE_OK);
+    QCOMPARE(Database::open(path)->foundVersion(), 0);
+    QCOMPARE(other.number("PRAGMA user_version"), 1);
+    QCOMPARE(other.number("PRAGMA application_id"), OwnApplicationId);
 }
 
 void TestOpening::createRefusals_data()

@@ -13,6 +13,9 @@ private slots:
     void openFailures_data();
     void openFailures();
     void lockedFileIsNamed();
+    void fileIdentity_data();
+    void fileIdentity();
+    void upgradeWaitsForNoWriter();
     void createRefusals_data();
     void createRefusals();
 };

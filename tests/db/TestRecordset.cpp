@@ -1,10 +1,10 @@
 #include "TestRecordset.h"
 #include "TestRegistry.h"
 
-#include "ScratchDatabase.h"
 #include "DbError.h"
+#include "Dialect.h"
 #include "Recordset.h"
-#include "SqlText.h"
+#include "ScratchDatabase.h"
 #include "Transaction.h"
 
 #include <QTest>

@@ -1,11 +1,17 @@
 #include "TestStatements.h"
 #include "TestRegistry.h"
 
-#include "ScratchDatabase.h"
 #include "DbError.h"
-#include "SqlText.h"
+#include "Dialect.h"
+#include "ScratchDatabase.h"
+
+#include "Recordset.h"
+#include "TextRows.h"
+#include "Transaction.h"
 
 #include <QTest>
+#include <functional>
+#include <sqlite3.h>
 
 namespace {
 
@@ -250,6 +256,60 @@ void TestStatements::refusals()
     QCOMPARE(scratch.column("SELECT count(*) FROM Equipment"), QStringList { "3" });
     QCOMPARE(scratch.column("SELECT count(*) FROM Customer WHERE length(City) > 50"),
         QStringList { "0" });
+}
+
+using Refusal = std::function<void(Database &)>;
+Q_DECLARE_METATYPE(Refusal)
+
+void TestStatements::refusalsReleaseTheirStatements_data()
+{
+    QTest::addColumn<Refusal>("refusal");
+    const auto row = [](const char *name, Refusal refusal) { QTest::newRow(name) << refusal; };
+    row("a second statement", [](Database &db) {
+        db.execute(QStringLiteral("UPDATE Customer SET City = 'x'; DELETE FROM Customer"));
+    });
+    row("more values than marks", [](Database &db) {
+        db.openTextRows(QStringLiteral("SELECT ?"), { 1, 2 });
+    });
+    row("a value too wide for its column", [](Database &db) {
+        db.execute(
+            QStringLiteral("UPDATE Customer SET City = ?"), { QString(51, QLatin1Char('x')) });
+    });
+    row("a duplicate name", [](Database &db) {
+        db.execute(QStringLiteral("INSERT INTO Customer (Customer) VALUES (?)"),
+            { QStringLiteral("ACME COPIERS") });
+    });
+    row("a refused first row", [](Database &db) {
+        db.openRecordset(QStringLiteral("SELECT WordMask(0, Customer) FROM Customer"));
+    });
+    row("a refused later row", [](Database &db) {
+        TextRows rows = db.openTextRows(
+            QStringLiteral("SELECT WordMask(Customer = 'Zenith Office', 'x') FROM Customer"));
+        while (rows.next()) { }
+    });
+    row("a refused new row", [](Database &db) {
+        Recordset rs = db.openRecordset(QStringLiteral("SELECT * FROM Customer"));
+        rs.addNew();
+        rs.setField(QStringLiteral("Customer"), QStringLiteral("acme copiers"));
+        rs.update();
+    });
+    row("a transaction within a transaction", [](Database &db) {
+        Transaction outer(db);
+        Transaction inner(db);
+    });
+}
+
+// Whatever step refuses, no compiled statement is left behind: one left open would hold back
+// every later change on the connection and keep the file from closing.
+void TestStatements::refusalsReleaseTheirStatements()
+{
+    QFETCH(Refusal, refusal);
+    ScratchDatabase s;
+    seed(s);
+    QVERIFY_THROWS_EXCEPTION(DbError, refusal(s.db()));
+    QCOMPARE(sqlite3_next_stmt(s.db().handle(), nullptr), nullptr);
+    s.db().execute(QStringLiteral("DELETE * FROM Equipment"));
+    QCOMPARE(s.column(QStringLiteral("SELECT count(*) FROM Equipment")), QStringList { "0" });
 }
 
 CORVANE_TEST(TestStatements)

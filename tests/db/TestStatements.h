@@ -14,4 +14,6 @@ private slots:
     void changes();
     void refusals_data();
     void refusals();
+    void refusalsReleaseTheirStatements_data();
+    void refusalsReleaseTheirStatements();
 };

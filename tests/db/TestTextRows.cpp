@@ -1,8 +1,9 @@
 #include "TestTextRows.h"
 #include "TestRegistry.h"
 
-#include "ScratchDatabase.h"
 #include "DbError.h"
+#include "EngineFunctions.h"
+#include "ScratchDatabase.h"
 #include "TextRows.h"
 
 #include <QTest>
@@ -53,6 +54,21 @@ void TestTextRows::failureStopsTheRows()
         = s.db().openTextRows(QStringLiteral("SELECT WordMask(0, Customer) FROM Customer"));
     QVERIFY_THROWS_EXCEPTION(DbError, rows.next());
     QVERIFY(!rows.next());
+    // As many words as the search takes, and no more.
+    const auto words = [&s](int count) {
+        QStringList patterns;
+        for (int i = 0; i < count; ++i)
+            patterns << QStringLiteral("'*%1*'").arg(i);
+        return s.db().openTextRows(QStringLiteral("SELECT WordMask(%1, %2, '0123')")
+                                       .arg(count)
+                                       .arg(patterns.join(QLatin1Char(','))));
+    };
+    TextRows tooMany = words(MaxSearchWords + 1);
+    QVERIFY_THROWS_EXCEPTION(DbError, tooMany.next());
+    TextRows atTheLimit = words(MaxSearchWords);
+    QVERIFY(atTheLimit.next());
+    QCOMPARE(atTheLimit.number(0), (1 << MaxSearchWords) - 1);
+    QVERIFY(!atTheLimit.next());
     s.db().execute(QStringLiteral("DELETE * FROM Customer"));
 }
 

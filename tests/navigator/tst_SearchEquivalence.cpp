@@ -1,10 +1,11 @@
-#include "Database.h"
-#include "TextRows.h"
 #include "CustomerRows.h"
 #include "CustomerSearch.h"
+#include "Database.h"
+#include "EngineFunctions.h"
 #include "SearchStatement.h"
 #include "TempDatabase.h"
 #include "TestRegistry.h"
+#include "TextRows.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -21,12 +22,16 @@ private slots:
 
 private:
     std::unique_ptr<TempDatabase> m_db;
+    QStringList m_names;
 };
 
 namespace {
 
 const QStringList Words = { "red", "Blue", "GREEN", "réd", "RÉD", "o'k", "", "", "", "x7" };
 const QStringList Cities = { "Salem", "salem", "Bend", "", "Élan" };
+// Zips and types that hold search words too, so that the lists and the words meet.
+const QStringList Zips = { "97301", "97301-RED", "o'k", "", "x7" };
+const QStringList Types = { "Retail", "retail", "Dealer blue", "o'k", "" };
 
 QString pick(QRandomGenerator &r, const QStringList &from)
 {
@@ -80,15 +85,17 @@ void tst_SearchEquivalence::initTestCase()
 {
     m_db = std::make_unique<TempDatabase>();
     QRandomGenerator r(20261208);
-    const QStringList customerColumns
-        = { "Address1", "Address2", "State", "Zip", "Phone", "Fax", "Website", "Contact1",
-              "Contact1Title", "Contact2", "Contact2Title", "Contact1Email", "Type" };
+    const QStringList customerColumns = { "Address1", "Address2", "State", "Zip", "Phone", "Fax",
+        "Website", "Contact1", "Contact1Title", "Contact2", "Contact2Title", "Contact1Email" };
     const QStringList machineColumns
         = { "Model", "SN", "Provider", "Satisfied", "Notes", "MonthlyVolume" };
     for (int c = 0; c < 80; ++c) {
         // Names that begin with the words make the order depend on the case rules.
         const QString name = QStringLiteral("%2 C%1").arg(c).arg(text(r)).trimmed();
-        QVariantMap columns { { "City", pick(r, Cities) } };
+        m_names << name;
+        QVariantMap columns { { "City", pick(r, Cities) }, { "Zip", pick(r, Zips) } };
+        if (r.bounded(4) != 0)
+            columns.insert("Type", pick(r, Types));
         for (const QString &column : customerColumns)
             if (r.bounded(5) == 0)
                 columns.insert(column, text(r));
@@ -111,14 +118,29 @@ void tst_SearchEquivalence::sameRowsInSameOrder()
 {
     QRandomGenerator r(7);
     int nonEmpty = 0;
-    for (int round = 0; round < 400; ++round) {
+    int allWords = 0;
+    for (int round = 0; round < 600; ++round) {
         SearchCriteria c;
         if (r.bounded(6) == 0)
             c.city = pick(r, Cities);
+        if (r.bounded(8) == 0) // a name as stored, in other letters, or none at all
+            c.customer = r.bounded(4) == 0 ? QStringLiteral("Nobody") : pick(r, m_names).toUpper();
+        if (r.bounded(6) == 0)
+            c.zip = pick(r, Zips);
+        if (r.bounded(6) == 0)
+            c.type = pick(r, Types);
         c.leaseEnds = window(r);
         c.callBack = window(r);
-        c.word1 = word(r);
-        c.word2 = word(r);
+        // Every other round as many words as the search takes, none of them empty.
+        QStringList words;
+        while (words.size() < MaxSearchWords) {
+            const QString w = word(r);
+            if (!w.isEmpty() || round % 2 == 0)
+                words << w;
+        }
+        allWords += words.count(QString()) == 0 ? 1 : 0;
+        c.word1 = words[0];
+        c.word2 = words[1];
         const QStringList kept = keptRows(m_db->db(), searchStatement(c));
         const QStringList fast = findCustomers(m_db->db(), c);
         if (kept != fast)
@@ -130,7 +152,8 @@ void tst_SearchEquivalence::sameRowsInSameOrder()
         nonEmpty += kept.isEmpty() ? 0 : 1;
     }
     // The data must give the comparison something to compare.
-    QVERIFY(nonEmpty > 100);
+    QVERIFY(nonEmpty > 150);
+    QVERIFY(allWords > 300);
 }
 
 CORVANE_TEST(tst_SearchEquivalence)

@@ -4,14 +4,15 @@
 #include "FoldedDuplicates.h"
 #include "TableDump.h"
 
-#include "DemoGenerator.h"
 #include "Database.h"
 #include "DbError.h"
-#include "PreparedStatement.h"
+#include "DemoGenerator.h"
 #include "Schema.h"
+#include "ScratchDatabase.h"
 
 #include <QDate>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -35,50 +36,45 @@ QHash<QString, QDateTime> customersEntered(Database &db)
 
 } // namespace
 
-std::unique_ptr<Database> TestDemoData::freshDatabase(const QString &name)
-{
-    return Database::create(m_dir.filePath(name));
-}
-
 void TestDemoData::initTestCase()
 {
-    QVERIFY(m_dir.isValid());
-    m_db = freshDatabase(QStringLiteral("demo.db"));
-    generateDemoData(*m_db, Customers);
+    m_demo = std::make_unique<ScratchDatabase>();
+    QVERIFY(QFileInfo(m_demo->folder()).isDir());
+    generateDemoData(m_demo->db(), Customers);
 }
 
 void TestDemoData::sameArgumentsSameRows()
 {
-    auto again = freshDatabase(QStringLiteral("again.db"));
-    generateDemoData(*again, Customers);
-    QCOMPARE(TableDump::allTables(*again), TableDump::allTables(*m_db));
+    ScratchDatabase again;
+    generateDemoData(again.db(), Customers);
+    QCOMPARE(TableDump::allTables(again.db()), TableDump::allTables(m_demo->db()));
 }
 
 void TestDemoData::otherSeedOtherRows()
 {
-    auto other = freshDatabase(QStringLiteral("other-seed.db"));
-    generateDemoData(*other, Customers, 2);
-    QVERIFY(TableDump::rows(*other, QStringLiteral("Customer"))
-        != TableDump::rows(*m_db, QStringLiteral("Customer")));
-    QVERIFY(TableDump::rows(*other, QStringLiteral("Telemarket"))
-        != TableDump::rows(*m_db, QStringLiteral("Telemarket")));
+    ScratchDatabase other;
+    generateDemoData(other.db(), Customers, 2);
+    QVERIFY(TableDump::rows(other.db(), QStringLiteral("Customer"))
+        != TableDump::rows(m_demo->db(), QStringLiteral("Customer")));
+    QVERIFY(TableDump::rows(other.db(), QStringLiteral("Telemarket"))
+        != TableDump::rows(m_demo->db(), QStringLiteral("Telemarket")));
 }
 
 void TestDemoData::countsPerCustomer()
 {
     const double machines
-        = double(TableDump::count(*m_db, QStringLiteral("SELECT Count(*) FROM Equipment")))
+        = double(TableDump::count(m_demo->db(), QStringLiteral("SELECT Count(*) FROM Equipment")))
         / Customers;
     const double calls
-        = double(TableDump::count(*m_db, QStringLiteral("SELECT Count(*) FROM Telemarket")))
+        = double(TableDump::count(m_demo->db(), QStringLiteral("SELECT Count(*) FROM Telemarket")))
         / Customers;
     QVERIFY2(machines > 2.7 && machines < 3.3, qPrintable(QString::number(machines)));
     QVERIFY2(calls > 4.6 && calls < 5.4, qPrintable(QString::number(calls)));
 
-    const qint64 withoutMachines = TableDump::count(*m_db,
+    const qint64 withoutMachines = TableDump::count(m_demo->db(),
         QStringLiteral("SELECT Count(*) FROM Customer WHERE Customer NOT IN (SELECT Customer FROM "
                        "Equipment)"));
-    const qint64 withoutCalls = TableDump::count(*m_db,
+    const qint64 withoutCalls = TableDump::count(m_demo->db(),
         QStringLiteral("SELECT Count(*) FROM Customer WHERE Customer NOT IN (SELECT Customer FROM "
                        "Telemarket)"));
     QVERIFY2(withoutMachines > Customers / 20 && withoutMachines < Customers / 4,
@@ -87,11 +83,11 @@ void TestDemoData::countsPerCustomer()
         qPrintable(QString::number(withoutCalls)));
 
     // Every machine and call belongs to a customer of the file.
-    QCOMPARE(TableDump::count(*m_db,
+    QCOMPARE(TableDump::count(m_demo->db(),
                  QStringLiteral("SELECT Count(*) FROM Equipment WHERE Customer NOT IN (SELECT "
                                 "Customer FROM Customer)")),
         qint64(0));
-    QCOMPARE(TableDump::count(*m_db,
+    QCOMPARE(TableDump::count(m_demo->db(),
                  QStringLiteral("SELECT Count(*) FROM Telemarket WHERE Customer NOT IN (SELECT "
                                 "Customer FROM Customer)")),
         qint64(0));
@@ -101,7 +97,7 @@ void TestDemoData::namesUniqueIgnoringCase()
 {
     QStringList names;
     for (const QVariantList &row :
-        TableDump::select(*m_db, QStringLiteral("SELECT Customer FROM Customer"))) {
+        TableDump::select(m_demo->db(), QStringLiteral("SELECT Customer FROM Customer"))) {
         const QString name = row.at(0).toString();
         QVERIFY2(!name.isEmpty() && name.size() <= 50, qPrintable(name));
         QVERIFY2(name == name.trimmed(), qPrintable(name));
@@ -116,7 +112,7 @@ void TestDemoData::namesHaveApostrophesAndAccents()
     int apostrophes = 0;
     int accents = 0;
     for (const QVariantList &row :
-        TableDump::select(*m_db, QStringLiteral("SELECT Customer FROM Customer"))) {
+        TableDump::select(m_demo->db(), QStringLiteral("SELECT Customer FROM Customer"))) {
         const QString name = row.at(0).toString();
         apostrophes += name.contains(QLatin1Char('\''));
         accents
@@ -146,10 +142,10 @@ void TestDemoData::textColumnsAreNeverNull()
 {
     QFETCH(QString, table);
     QFETCH(QString, column);
-    QCOMPARE(TableDump::count(*m_db,
+    QCOMPARE(TableDump::count(m_demo->db(),
                  QStringLiteral("SELECT Count(*) FROM %1 WHERE %2 IS NULL").arg(table, column)),
         qint64(0));
-    QCOMPARE(TableDump::count(*m_db,
+    QCOMPARE(TableDump::count(m_demo->db(),
                  QStringLiteral("SELECT Count(*) FROM %1 WHERE typeof(%2) <> 'text'")
                      .arg(table, column)),
         qint64(0));
@@ -187,7 +183,7 @@ void TestDemoData::datesInTheDemoYears()
     int beforeNow = 0;
     int afterNow = 0;
     const auto rows
-        = TableDump::select(*m_db, QStringLiteral("SELECT %1 FROM %2").arg(column, table));
+        = TableDump::select(m_demo->db(), QStringLiteral("SELECT %1 FROM %2").arg(column, table));
     for (const QVariantList &row : rows) {
         if (row.at(0).isNull()) {
             ++nulls;
@@ -215,7 +211,7 @@ void TestDemoData::leasedAndPurchasedMachines()
     static const QRegularExpression term(QStringLiteral("^(\\d+)( months| Months| mo)?$"));
     int leased = 0;
     int purchased = 0;
-    const auto rows = TableDump::select(*m_db,
+    const auto rows = TableDump::select(m_demo->db(),
         QStringLiteral("SELECT DatePurchased, DateLeased, LeaseTerm, LeaseEnds, MonthlyPayment, "
                        "Brand, Satisfied FROM Equipment"));
     for (const QVariantList &row : rows) {
@@ -249,7 +245,7 @@ void TestDemoData::callsAndCallBacks()
 {
     QSet<QString> callers;
     int sixMonths = 0;
-    const auto rows = TableDump::select(*m_db,
+    const auto rows = TableDump::select(m_demo->db(),
         QStringLiteral(
             "SELECT DateofCall, Telemarketer, NextCallBack, DateEntered FROM Telemarket"));
     for (const QVariantList &row : rows) {
@@ -268,10 +264,10 @@ void TestDemoData::callsAndCallBacks()
 
 void TestDemoData::rowsEnteredAfterTheirCustomer()
 {
-    const QHash<QString, QDateTime> entered = customersEntered(*m_db);
+    const QHash<QString, QDateTime> entered = customersEntered(m_demo->db());
     for (const char *table : { "Equipment", "Telemarket" }) {
         for (const QVariantList &row :
-            TableDump::select(*m_db,
+            TableDump::select(m_demo->db(),
                 QStringLiteral("SELECT Customer, DateEntered FROM %1").arg(QLatin1String(table)))) {
             const QDateTime customer = entered.value(row.at(0).toString());
             QVERIFY2(row.at(1).toDateTime() > customer, qPrintable(row.at(0).toString()));
@@ -285,8 +281,8 @@ void TestDemoData::typesAndCities()
         "Manufacturing", "Non-Profit" };
     QHash<QString, int> typeCounts;
     QHash<QString, int> cityCounts;
-    for (const QVariantList &row :
-        TableDump::select(*m_db, QStringLiteral("SELECT Type, City, State, Zip FROM Customer"))) {
+    for (const QVariantList &row : TableDump::select(
+             m_demo->db(), QStringLiteral("SELECT Type, City, State, Zip FROM Customer"))) {
         typeCounts[row.at(0).toString()] += 1;
         cityCounts[row.at(1).toString() + QLatin1Char(',') + row.at(2).toString()] += 1;
         QVERIFY2(QRegularExpression(QStringLiteral("^\\d{5}(-\\d{4})?$"))
@@ -309,44 +305,40 @@ void TestDemoData::typesAndCities()
 
 void TestDemoData::negativeOrZeroCount()
 {
-    auto db = freshDatabase(QStringLiteral("zero.db"));
-    generateDemoData(*db, 0);
-    QVERIFY(TableDump::allTables(*db) == (QStringList { "Customer", "Equipment", "Telemarket" }));
-    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, generateDemoData(*db, -1));
+    ScratchDatabase db;
+    generateDemoData(db.db(), 0);
+    QVERIFY(
+        TableDump::allTables(db.db()) == (QStringList { "Customer", "Equipment", "Telemarket" }));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, generateDemoData(db.db(), -1));
 }
 
 void TestDemoData::failedLoadLeavesTheFileAsItWas()
 {
-    auto probe = freshDatabase(QStringLiteral("probe.db"));
-    generateDemoData(*probe, 1);
-    const QString first = TableDump::select(*probe, QStringLiteral("SELECT Customer FROM Customer"))
-                              .at(0)
-                              .at(0)
-                              .toString();
+    ScratchDatabase probe;
+    generateDemoData(probe.db(), 1);
+    const QString first
+        = TableDump::select(probe.db(), QStringLiteral("SELECT Customer FROM Customer"))
+              .at(0)
+              .at(0)
+              .toString();
 
     // The same name in other letter case is there already: the load must fail as a whole.
-    auto db = freshDatabase(QStringLiteral("taken.db"));
-    const auto insert = [&db](const QString &name) {
-        PreparedStatement statement(
-            *db, QStringLiteral("INSERT INTO Customer (Customer) VALUES (?)"));
-        statement.bind(1, name);
-        statement.execute();
-    };
+    ScratchDatabase db;
     QCOMPARE(firstFoldedDuplicate({ first, first.toUpper() }).isEmpty(), false);
-    insert(first.toUpper());
-    const QStringList before = TableDump::allTables(*db);
-    QVERIFY_THROWS_EXCEPTION(DbError, generateDemoData(*db, 50));
-    QCOMPARE(TableDump::allTables(*db), before);
+    db.addCustomer(first.toUpper());
+    const QStringList before = TableDump::allTables(db.db());
+    QVERIFY_THROWS_EXCEPTION(DbError, generateDemoData(db.db(), 50));
+    QCOMPARE(TableDump::allTables(db.db()), before);
 
     // The indexes taken away for the load are back.
     QCOMPARE(
-        TableDump::count(*db,
+        TableDump::count(db.db(),
             QStringLiteral(
                 "SELECT Count(*) FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL")),
-        TableDump::count(*probe,
+        TableDump::count(probe.db(),
             QStringLiteral(
                 "SELECT Count(*) FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL")));
-    QVERIFY_THROWS_EXCEPTION(DbError, insert(first.toLower()));
+    QVERIFY_THROWS_EXCEPTION(DbError, db.addCustomer(first.toLower()));
 }
 
 CORVANE_TEST(TestDemoData)

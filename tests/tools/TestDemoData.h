@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QObject>
-#include <QTemporaryDir>
-#include <memory>
+#include "ScratchDatabase.h"
 
-#include "Database.h"
+#include <QObject>
+#include <memory>
 
 // What the demo generator writes, read back from a file of its own.
 class TestDemoData : public QObject
@@ -30,7 +29,5 @@ private slots:
     void failedLoadLeavesTheFileAsItWas();
 
 private:
-    std::unique_ptr<Database> freshDatabase(const QString &name);
-    QTemporaryDir m_dir;
-    std::unique_ptr<Database> m_db;
+    std::unique_ptr<ScratchDatabase> m_demo;
 };

@@ -4,9 +4,10 @@
 #include "TableDump.h"
 #include "ToolProcess.h"
 
-#include "DemoGenerator.h"
 #include "Database.h"
 #include "DbError.h"
+#include "DemoGenerator.h"
+#include "ScratchDatabase.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -49,8 +50,8 @@ void TestToolFiles::createThenCheckCountsNothing()
 
     const ToolRun checked = ToolRun::of({ QStringLiteral("check"), file });
     QCOMPARE(checked.exitCode, 0);
-    QCOMPARE(
-        checked.out, QStringLiteral("integrity: ok\nCustomer: 0\nEquipment: 0\nTelemarket: 0\n"));
+    QCOMPARE(checked.out,
+        QStringLiteral("integrity: ok\nversion: 1\nCustomer: 0\nEquipment: 0\nTelemarket: 0\n"));
 }
 
 void TestToolFiles::neverOverwrites_data()
@@ -148,20 +149,19 @@ void TestToolFiles::demoFileHoldsTheGeneratorsRows()
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
 
     // The tool's default is 300 customers from the first seed.
-    const QString own = path(QStringLiteral("own-demo.db"));
-    auto expected = Database::create(own);
-    generateDemoData(*expected, 300);
+    ScratchDatabase expected;
+    generateDemoData(expected.db(), 300);
     auto written = Database::open(file);
-    QCOMPARE(TableDump::allTables(*written), TableDump::allTables(*expected));
+    QCOMPARE(TableDump::allTables(*written), TableDump::allTables(expected.db()));
 
     const qint64 machines
         = TableDump::count(*written, QStringLiteral("SELECT Count(*) FROM Equipment"));
     const qint64 calls
         = TableDump::count(*written, QStringLiteral("SELECT Count(*) FROM Telemarket"));
-    const QString report
-        = QStringLiteral("integrity: ok\nCustomer: 300\nEquipment: %1\nTelemarket: %2\n")
-              .arg(machines)
-              .arg(calls);
+    const QString report = QStringLiteral(
+        "integrity: ok\nversion: 1\nCustomer: 300\nEquipment: %1\nTelemarket: %2\n")
+                               .arg(machines)
+                               .arg(calls);
     QCOMPARE(ToolRun::of({ QStringLiteral("check"), file }).out, report);
 }
 

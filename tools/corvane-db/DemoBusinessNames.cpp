@@ -3,7 +3,7 @@
 #include "DemoPeople.h"
 #include "DemoPlaces.h"
 #include "DemoRandom.h"
-#include "CaseFold.h"
+#include "FoldedCollation.h"
 
 #include <QStringList>
 #include <array>

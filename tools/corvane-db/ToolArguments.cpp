@@ -120,7 +120,7 @@ QString ToolArguments::usage()
         "  create  make a new, empty database file at PATH\n"
         "  demo    make a new database file at PATH holding N sample customers with their\n"
         "          machines and calls (N from 1 to %1, default %2)\n"
-        "  check   check the database file at PATH and count the rows of its tables\n"
+        "  check   check the database file at PATH, print its version and count its rows\n"
         "\n"
         "An existing file is never overwritten.\n")
         .arg(MaxCustomers)

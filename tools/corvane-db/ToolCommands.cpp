@@ -1,9 +1,9 @@
 #include "ToolCommands.h"
 
-#include "DemoGenerator.h"
-#include "ToolArguments.h"
 #include "Database.h"
+#include "DemoGenerator.h"
 #include "Recordset.h"
+#include "ToolArguments.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -56,6 +56,10 @@ int check(const ToolArguments &arguments, QTextStream &out)
     // The engine lists one problem a line; each is kept on a line of its own.
     out << "integrity: " << QString(result).replace(QLatin1Char('\n'), QStringLiteral("\n  "))
         << '\n';
+    out << "version: " << db->version();
+    if (db->foundVersion() != db->version())
+        out << " (brought up from " << db->foundVersion() << " on opening)";
+    out << '\n';
     for (const char *table : Tables)
         out << table << ": " << rowCount(*db, table) << '\n';
     return ok ? 0 : 1;

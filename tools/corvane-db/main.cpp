@@ -1,7 +1,7 @@
 // corvane-db: makes, fills and checks the program's database files from the command line.
+#include "DbError.h"
 #include "ToolArguments.h"
 #include "ToolCommands.h"
-#include "DbError.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

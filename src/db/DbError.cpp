@@ -1,7 +1,0 @@
-#include "DbError.h"
-
-DbError::DbError(const QString &message, const QString &statement)
-    : std::runtime_error(message.toStdString())
-    , m_message(message)
-    , m_statement(statement)
-{ }
