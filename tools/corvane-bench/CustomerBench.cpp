@@ -3,10 +3,10 @@
 #include "BareEngine.h"
 #include "DataGrid.h"
 #include "Database.h"
+#include "Dialect.h"
 #include "MDI.h"
 #include "MainMod.h"
 #include "Recordset.h"
-#include "SqlText.h"
 #include "frmCustomerEntry.h"
 #include "frmNavigator.h"
 
