@@ -1,17 +1,21 @@
 #include "frmNavigator.h"
 
-#include "CustomerSearch.h"
-#include "SearchStatement.h"
 #include "BusyCursor.h"
 #include "CellText.h"
+#include "CustomerSearch.h"
+#include "DataGrid.h"
+#include "Database.h"
+#include "DatePicker.h"
 #include "ErrorGuard.h"
 #include "GridFill.h"
+#include "MDI.h"
 #include "MainMod.h"
-#include "Twips.h"
-#include "Database.h"
+#include "MsgBox.h"
 #include "Recordset.h"
-#include "DataGrid.h"
-#include "DatePicker.h"
+#include "ReportsMod.h"
+#include "SearchStatement.h"
+#include "Twips.h"
+#include "frmNavReport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -192,7 +196,8 @@ void frmNavigator::connectEvents()
     connect(btnClear, &QPushButton::clicked, this, guarded([this] { btnClear_Click(); }));
     connect(btnExit, &QPushButton::clicked, this, guarded([this] { btnExit_Click(); }));
     connect(btnAddNew, &QPushButton::clicked, this, guarded([this] { btnAddNew_Click(); }));
-    // Print and Export come with the reports.
+    connect(btnPrint, &QPushButton::clicked, this, guarded([this] { btnPrint_Click(); }));
+    connect(btnExport, &QPushButton::clicked, this, guarded([this] { btnExport_Click(); }));
 
     for (QComboBox *list : { cmbCustomer, cmbCity, cmbZip, cmbType })
         list->installEventFilter(this);
@@ -328,6 +333,27 @@ void frmNavigator::btnExit_Click()
         frame->close();
     else
         close();
+}
+
+// Print and Export use the last search, also after Clear, and run it again.
+void frmNavigator::btnPrint_Click()
+{
+    if (mSearchSQL.isEmpty()) {
+        MsgBox::show(QStringLiteral("You must first do a search before printing."),
+            QStringLiteral("Nothing to Print"));
+        return;
+    }
+    mainWindow()->registry().open<frmNavReport>()->SetSQL(mSearchSQL);
+}
+
+void frmNavigator::btnExport_Click()
+{
+    if (mSearchSQL.isEmpty()) {
+        MsgBox::show(QStringLiteral("You must first do a search before exporting."),
+            QStringLiteral("Nothing to Export"));
+        return;
+    }
+    ReportsMod::ShowExportReport(mSearchSQL);
 }
 
 void frmNavigator::btnAddNew_Click()

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "ChildForm.h"
 #include "NavigatorLayout.h"
 #include "SearchCriteria.h"
-#include "ChildForm.h"
 
 class DataGrid;
 class DatePicker;
@@ -55,6 +55,8 @@ private:
     void btnClear_Click();
     void btnExit_Click();
     void btnAddNew_Click();
+    void btnPrint_Click();
+    void btnExport_Click();
     void Form_Resize();
     void applyLayout(const NavigatorLayout &layout);
 
