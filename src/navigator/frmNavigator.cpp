@@ -343,7 +343,8 @@ void frmNavigator::btnPrint_Click()
             QStringLiteral("Nothing to Print"));
         return;
     }
-    mainWindow()->registry().open<frmNavReport>()->SetSQL(mSearchSQL);
+    auto *main = qobject_cast<MDI *>(window());
+    (main ? main : mainWindow())->registry().open<frmNavReport>()->SetSQL(mSearchSQL);
 }
 
 void frmNavigator::btnExport_Click()

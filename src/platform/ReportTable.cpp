@@ -68,11 +68,11 @@ bool ReportTable::readOne()
             m_text += values[c].toStdString();
     }
     m_offsets.push_back(quint32(m_text.size()));
+    const int row = m_rowCount++;
     if (m_linkColumn >= 0) {
-        m_lastKey = m_source->matchKey(text(m_rowCount, m_linkColumn));
-        m_linked[m_lastKey].push_back(m_rowCount);
+        m_lastKey = m_source->matchKey(text(row, m_linkColumn));
+        m_linked[m_lastKey].push_back(row);
     }
-    ++m_rowCount;
     return true;
 }
 

@@ -19,22 +19,31 @@
 
 namespace {
 
+ReportViewer::FileChooser systemFileChooser()
+{
+    return [](QWidget *parent, const QString &caption, const QString &suggested,
+               const QString &filter) {
+        return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+    };
+}
+
+ReportViewer::PrintDialog systemPrintDialog()
+{
+    return [](QWidget *parent, QPrinter &printer) {
+        QPrintDialog box(&printer, parent);
+        return box.exec() == QDialog::Accepted;
+    };
+}
+
 ReportViewer::FileChooser &fileChooser()
 {
-    static ReportViewer::FileChooser chooser
-        = [](QWidget *parent, const QString &caption, const QString &suggested,
-              const QString &filter) {
-              return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
-          };
+    static ReportViewer::FileChooser chooser = systemFileChooser();
     return chooser;
 }
 
 ReportViewer::PrintDialog &printDialog()
 {
-    static ReportViewer::PrintDialog dialog = [](QWidget *parent, QPrinter &printer) {
-        QPrintDialog box(&printer, parent);
-        return box.exec() == QDialog::Accepted;
-    };
+    static ReportViewer::PrintDialog dialog = systemPrintDialog();
     return dialog;
 }
 
@@ -42,12 +51,12 @@ ReportViewer::PrintDialog &printDialog()
 
 void ReportViewer::setFileChooser(FileChooser chooser)
 {
-    fileChooser() = std::move(chooser);
+    fileChooser() = chooser ? std::move(chooser) : systemFileChooser();
 }
 
 void ReportViewer::setPrintDialog(PrintDialog dialog)
 {
-    printDialog() = std::move(dialog);
+    printDialog() = dialog ? std::move(dialog) : systemPrintDialog();
 }
 
 ReportViewer::ReportViewer(QWidget *parent)
@@ -156,7 +165,7 @@ void ReportViewer::goToPage(int index)
 
 void ReportViewer::updateCommands()
 {
-    const bool shown = m_pages && m_view->paints() >= 0 && m_pages->pagesKnown() > 0;
+    const bool shown = m_pages != nullptr;
     const int page = currentPage();
     const bool complete = m_pages && m_pages->complete();
     const int known = m_pages ? m_pages->pagesKnown() : 0;

@@ -41,7 +41,7 @@ public:
     QLabel *lblPages;
 
     // The file and print dialogs, replaceable so that tests answer them without a modal window.
-    // A chooser returns the path picked, or empty text for Cancel.
+    // A chooser returns the path picked, or empty text for Cancel; null puts the system's back.
     using FileChooser = std::function<QString(
         QWidget *parent, const QString &caption, const QString &suggested, const QString &filter)>;
     using PrintDialog = std::function<bool(QWidget *parent, QPrinter &printer)>;

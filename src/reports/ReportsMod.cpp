@@ -7,7 +7,11 @@
 #include "RecordsetSource.h"
 #include "Report.h"
 #include "ReportViewer.h"
+
 #include "Viewer.h"
+#include <QApplication>
+#include <QMdiSubWindow>
+#include <stdexcept>
 
 namespace {
 
@@ -26,9 +30,24 @@ void bind(Report &report, Recordset rs)
     report.table(1).setDataSource(std::make_unique<RecordsetSource>(std::move(rs)), RecordsetTag);
 }
 
+// The main window the viewer opens in: the program's, or the one a test made.
+MDI *host()
+{
+    if (MDI *main = mainWindow())
+        return main;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (auto *main = qobject_cast<MDI *>(top))
+            return main;
+    throw std::logic_error("reports: no main window to show the viewer in");
+}
+
 void show(std::unique_ptr<Report> report)
 {
-    Viewer *viewer = mainWindow()->registry().open<Viewer>();
+    MDI *main = host();
+    Viewer *viewer = main->registry().open<Viewer>();
+    // A viewer that is open already comes to the front with its new report.
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(viewer->parentWidget()))
+        main->registry().area()->setActiveSubWindow(frame);
     viewer->CRViewer->setReportSource(std::move(report));
     viewer->CRViewer->ViewReport();
 }

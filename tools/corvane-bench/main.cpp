@@ -2,6 +2,7 @@
 // customers, against the bare engine running the same statement.
 
 #include "BareEngine.h"
+#include "ReportBench.h"
 #include "SearchBench.h"
 
 #include "CorvaneApplication.h"
@@ -31,6 +32,11 @@ int main(int argc, char **argv)
         QStringLiteral("Time only this search (none, city, lease_month, callback_month, "
                        "one_word, two_words, city_word)."),
         QStringLiteral("search") });
+    parser.addOption(
+        { QStringLiteral("reports"), QStringLiteral("Time the reports instead of the searches.") });
+    parser.addOption({ QStringLiteral("keep-pdf"),
+        QStringLiteral("With --reports: keep the M report's PDF at this path."),
+        QStringLiteral("path") });
     parser.process(app);
 
     const QString scale = parser.value(QStringLiteral("scale")).toUpper();
@@ -49,8 +55,10 @@ int main(int argc, char **argv)
     for (const BenchScale &s : scales) {
         const QString path = QDir(parser.value(QStringLiteral("dir")))
                                  .filePath(QStringLiteral("bench-%1.db").arg(s.name));
-        for (const QString &line :
-            runSearchBench(s, path, runs, parser.value(QStringLiteral("search")))) {
+        const QStringList lines = parser.isSet(QStringLiteral("reports"))
+            ? runReportBench(s, path, runs, parser.value(QStringLiteral("keep-pdf")))
+            : runSearchBench(s, path, runs, parser.value(QStringLiteral("search")));
+        for (const QString &line : lines) {
             std::printf("%s\n", qPrintable(line));
             std::fflush(stdout);
         }
