@@ -266,6 +266,14 @@ void ReportBands::drawEntry(
     double x = BarPad * 3;
     for (const ReportGroupLayout &group : section.groups) {
         double top = y + bar + BarPad;
+        QStringList shown;
+        for (const ReportTemplate &line : group.lines)
+            if (const QString text = line.render(field); !text.isEmpty())
+                shown << text;
+        if (shown.isEmpty()) { // a heading over nothing would only puzzle the reader
+            x += columnWidth;
+            continue;
+        }
         p.setFont(m_style.font(ReportStyle::GroupTitle));
         p.setPen(m_style.muted);
         p.drawText(QPointF(x, top + m_style.metrics(ReportStyle::GroupTitle).ascent()),
@@ -273,10 +281,7 @@ void ReportBands::drawEntry(
         top += m_style.lineHeight(ReportStyle::GroupTitle);
         p.setFont(m_style.font(ReportStyle::Body));
         p.setPen(m_style.ink);
-        for (const ReportTemplate &line : group.lines) {
-            const QString text = line.render(field);
-            if (text.isEmpty())
-                continue;
+        for (const QString &text : shown) {
             p.drawText(QPointF(x, top + m_style.metrics(ReportStyle::Body).ascent()),
                 m_style.metrics(ReportStyle::Body)
                     .elidedText(text, Qt::ElideRight, columnWidth - 2 * BarPad));
