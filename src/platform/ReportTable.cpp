@@ -61,7 +61,6 @@ bool ReportTable::readOne()
         return false;
     }
     const qsizetype columns = m_columns.size();
-    m_offsets.reserve(m_offsets.size() + size_t(columns) + 1);
     for (qsizetype c = 0; c < columns; ++c) {
         m_offsets.push_back(quint32(m_text.size()));
         if (c < values.size())
