@@ -209,9 +209,7 @@ void ReportBands::drawHeaderRow(QPainter &p, const QList<ReportColumnLayout> &co
     p.setPen(m_style.muted);
     for (int c = 0; c < columns.size(); ++c) {
         const QRectF cell(x + Pad, y + Pad, widths[c] - 2 * Pad, h - 2 * Pad);
-        p.drawText(cell, Qt::AlignVCenter | (columns[c].right ? Qt::AlignRight : Qt::AlignLeft),
-            m_style.metrics(ReportStyle::TableHeader)
-                .elidedText(columns[c].header, Qt::ElideRight, cell.width()));
+        m_style.drawLine(p, ReportStyle::TableHeader, columns[c].header, cell, columns[c].right);
         x += widths[c];
     }
 }
@@ -222,16 +220,15 @@ void ReportBands::drawRow(QPainter &p, const QList<ReportColumnLayout> &columns,
 {
     p.setFont(m_style.font(ReportStyle::Cell));
     p.setPen(m_style.ink);
-    const QFontMetricsF &m = m_style.metrics(ReportStyle::Cell);
     for (int c = 0; c < columns.size(); ++c) {
         const QString text
             = columns[c].text.render([&](const QString &f) { return value(table, row, f); });
         const QRectF cell(x + Pad, y + Pad, widths[c] - 2 * Pad, height - 2 * Pad);
-        const int align = Qt::AlignTop | (columns[c].right ? Qt::AlignRight : Qt::AlignLeft);
-        if (columns[c].wrap)
-            p.drawText(cell, align | Qt::TextWordWrap, text);
+        // Wrapped text is laid out in its box only when it needs more than one line.
+        if (columns[c].wrap && m_style.advance(ReportStyle::Cell, text) > cell.width())
+            p.drawText(cell, Qt::AlignTop | Qt::AlignLeft | Qt::TextWordWrap, text);
         else
-            p.drawText(cell, align, m.elidedText(text, Qt::ElideRight, cell.width()));
+            m_style.drawLine(p, ReportStyle::Cell, text, cell, columns[c].right);
         x += widths[c];
     }
 }
@@ -282,9 +279,8 @@ void ReportBands::drawEntry(
         p.setFont(m_style.font(ReportStyle::Body));
         p.setPen(m_style.ink);
         for (const QString &text : shown) {
-            p.drawText(QPointF(x, top + m_style.metrics(ReportStyle::Body).ascent()),
-                m_style.metrics(ReportStyle::Body)
-                    .elidedText(text, Qt::ElideRight, columnWidth - 2 * BarPad));
+            m_style.drawLine(p, ReportStyle::Body, text,
+                QRectF(x, top, columnWidth - 2 * BarPad, lineHeight));
             top += lineHeight;
         }
         x += columnWidth;

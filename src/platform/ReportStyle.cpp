@@ -1,5 +1,6 @@
 #include "ReportStyle.h"
 
+#include <QPainter>
 #include <cmath>
 
 namespace {
@@ -44,10 +45,37 @@ ReportStyle::~ReportStyle()
         delete m;
 }
 
+double ReportStyle::advance(Role role, const QString &text) const
+{
+    QHash<QString, double> &cache = m_advances[role];
+    if (const auto it = cache.constFind(text); it != cache.constEnd())
+        return *it;
+    if (cache.size() > 100000) // bounded: a long report brings ever new texts
+        cache.clear();
+    const double width = m_metrics[role]->horizontalAdvance(text);
+    cache.insert(text, width);
+    return width;
+}
+
+void ReportStyle::drawLine(
+    QPainter &p, Role role, const QString &text, const QRectF &box, bool alignRight) const
+{
+    if (text.isEmpty())
+        return;
+    double width = advance(role, text);
+    QString shown = text;
+    if (width > box.width()) {
+        shown = m_metrics[role]->elidedText(text, Qt::ElideRight, box.width());
+        width = m_metrics[role]->horizontalAdvance(shown);
+    }
+    const double x = alignRight ? box.right() - width : box.left();
+    p.drawText(QPointF(x, box.top() + m_metrics[role]->ascent()), shown);
+}
+
 double ReportStyle::wrappedHeight(Role role, const QString &text, double width) const
 {
     const QFontMetricsF &m = metrics(role);
-    if (text.isEmpty() || (!text.contains(QLatin1Char('\n')) && m.horizontalAdvance(text) <= width))
+    if (text.isEmpty() || (!text.contains(QLatin1Char('\n')) && advance(role, text) <= width))
         return m.lineSpacing();
     const QRectF box = m.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, text);
     return std::max(m.lineSpacing(), std::ceil(box.height()));

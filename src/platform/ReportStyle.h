@@ -3,6 +3,9 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
+
+class QPainter;
 
 // The fonts, colours and spacing every report is drawn with. Lengths are in report units of a
 // tenth of a point: fonts are sized in whole units, so text measures the same on the screen,
@@ -24,6 +27,14 @@ struct ReportStyle
     const QFontMetricsF &metrics(Role role) const { return *m_metrics[role]; }
     double lineHeight(Role role) const { return m_metrics[role]->lineSpacing(); }
 
+    // The width of one line of text; widths of texts seen before come from a cache, as a
+    // report repeats the same brands, names and dates on thousands of pages.
+    double advance(Role role, const QString &text) const;
+    // One line of text in the box, cut short with an ellipsis where it is too long, drawn at
+    // a point rather than laid out in a rectangle: a PDF of thousands of pages draws hundreds
+    // of thousands of cells.
+    void drawLine(QPainter &p, Role role, const QString &text, const QRectF &box,
+        bool alignRight = false) const;
     // Height of text set in a box of the given width, wrapped at word boundaries.
     double wrappedHeight(Role role, const QString &text, double width) const;
 
@@ -40,4 +51,5 @@ private:
     ~ReportStyle();
     QFont m_fonts[RoleCount];
     QFontMetricsF *m_metrics[RoleCount];
+    mutable QHash<QString, double> m_advances[RoleCount];
 };
