@@ -279,8 +279,8 @@ void ReportBands::drawEntry(
         p.setFont(m_style.font(ReportStyle::Body));
         p.setPen(m_style.ink);
         for (const QString &text : shown) {
-            m_style.drawLine(p, ReportStyle::Body, text,
-                QRectF(x, top, columnWidth - 2 * BarPad, lineHeight));
+            m_style.drawLine(
+                p, ReportStyle::Body, text, QRectF(x, top, columnWidth - 2 * BarPad, lineHeight));
             top += lineHeight;
         }
         x += columnWidth;

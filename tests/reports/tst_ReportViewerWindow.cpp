@@ -80,6 +80,8 @@ void tst_ReportViewerWindow::secondReportReplacesTheFirst()
     Viewer *viewer = m_f->viewer();
     QCOMPARE(viewer->CRViewer->pages()->report().name(), QString("crptNavExportReport"));
     QVERIFY(viewer->CRViewer->actSaveCsv->isVisible());
+    QDir().mkpath(CORVANE_BUILD_DIR "/screenshots");
+    QVERIFY(m_f->pageTexts(CORVANE_BUILD_DIR "/screenshots/export-list.pdf").size() >= 1);
     const int windows = m_f->subWindows();
 
     m_f->printReport();
