@@ -76,8 +76,9 @@ bool ReportPages::writePdf(const QString &path)
 void ReportPages::print(QPrinter &printer)
 {
     const int pages = pageCount();
+    // The paper the user chose in the print dialog; the pages are laid out for the locale's
+    // paper and scaled to fit another one whole.
     printer.setFullPage(true);
-    printer.setPageLayout(m_paginator.pageLayout());
     int from = 0, to = pages - 1;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
         from = printer.fromPage() - 1;
@@ -86,7 +87,9 @@ void ReportPages::print(QPrinter &printer)
     QPainter painter;
     if (!painter.begin(&printer))
         return;
-    const double scale = printer.resolution() / ReportStyle::UnitsPerInch;
+    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+    const double scale
+        = std::min(paper.width() / paperSize().width(), paper.height() / paperSize().height());
     for (int i = from; i <= to; ++i) {
         if (i > from)
             printer.newPage();

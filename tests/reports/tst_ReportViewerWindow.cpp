@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,6 +35,7 @@ private slots:
     void pagesAndZoomFromTheKeyboard();
     void csvReadsBackWhole();
     void savingCanBeCancelled();
+    void printsThePagesTheDialogAsksFor();
 
 private:
     static QList<QStringList> parseCsv(const QString &text);
@@ -52,6 +55,7 @@ void tst_ReportViewerWindow::init()
 void tst_ReportViewerWindow::cleanup()
 {
     ReportViewer::setFileChooser(nullptr);
+    ReportViewer::setPrintDialog(nullptr);
     m_f.reset();
 }
 
@@ -242,6 +246,44 @@ void tst_ReportViewerWindow::savingCanBeCancelled()
     QFile pdf(dir.filePath("r.pdf"));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.read(5) == "%PDF-");
+}
+
+void tst_ReportViewerWindow::printsThePagesTheDialogAsksFor()
+{
+    m_f->printReport();
+    ReportViewer *control = m_f->viewer()->CRViewer;
+    QTemporaryDir dir;
+    const QString out = dir.filePath("printed.pdf");
+    bool answer = false;
+    int shown = 0;
+    ReportViewer::setPrintDialog([&](QWidget *, QPrinter &printer) {
+        ++shown;
+        // What the user picks in the system's dialog: a printer that writes a file, pages 2-3.
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(out);
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(2, 3);
+        return answer;
+    });
+    control->actPrint->trigger(); // Cancel in the dialog prints nothing
+    QCOMPARE(shown, 1);
+    QVERIFY(!QFile::exists(out));
+
+    answer = true;
+    m_f->main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m_f->main()));
+    control->pageView()->setFocus();
+    QTest::keyClick(control->pageView(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(shown, 2);
+    QProcess text;
+    text.start("pdftotext", { "-layout", out, "-" });
+    QVERIFY(text.waitForFinished(60000));
+    const QStringList pages
+        = QString::fromUtf8(text.readAllStandardOutput()).split(QChar('\f'), Qt::SkipEmptyParts);
+    QCOMPARE(pages.size(), 2);
+    const int total = control->pages()->pagesKnown();
+    QVERIFY(pages[0].contains(QString("Page 2 of %1").arg(total)));
+    QVERIFY(pages[1].contains(QString("Page 3 of %1").arg(total)));
 }
 
 CORVANE_TEST(tst_ReportViewerWindow)
