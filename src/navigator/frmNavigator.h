@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ChildForm.h"
 #include "NavigatorLayout.h"
 #include "SearchCriteria.h"
+#include "ChildForm.h"
 
 class DataGrid;
 class DatePicker;
