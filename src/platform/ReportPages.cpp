@@ -30,11 +30,14 @@ void ReportPages::countInIdleTime()
 
 void ReportPages::countSlice()
 {
+    // Stopped while it works: a slice that fails (the database has gone away) does not come
+    // round again and again; it ends the counting with the one error shown.
+    m_idle.stop();
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < SliceMs && m_paginator.layoutNext()) { }
-    if (m_paginator.complete())
-        m_idle.stop();
+    if (!m_paginator.complete())
+        m_idle.start();
     emit pagesChanged();
 }
 
