@@ -30,6 +30,7 @@ private slots:
     void clearKeepsTheLastSearch();
     void dialogPrintsTheTextItWasGiven();
     void pdfHoldsEveryCustomerInOrder();
+    void entryLongerThanAPageGoesOn();
 
 private:
     // The text of one customer's entry: from its heading to the next customer's.
@@ -221,6 +222,32 @@ void tst_NavigatorReport::pdfHoldsEveryCustomerInOrder()
             pagesWithName += page.contains(name) ? 1 : 0;
         QCOMPARE(pagesWithName, 1);
     }
+}
+
+void tst_NavigatorReport::entryLongerThanAPageGoesOn()
+{
+    for (int i = 0; i < 90; ++i)
+        m_f->db().addMachine("Baker",
+            { { "Brand", QString("Brand%1").arg(i, 2, 10, QChar('0')) },
+                { "Notes", QString("note %1 ").repeated(30).arg(i) } });
+    m_f->search("bend");
+    m_f->printReport();
+    const QStringList pages = m_f->pageTexts();
+    QVERIFY(pages.size() >= 3);
+    for (int p = 1; p < pages.size(); ++p) {
+        // Each later page names the entry again and repeats the table's headers.
+        QVERIFY2(pages[p].contains("Baker (continued)"), qPrintable(pages[p].left(400)));
+        QVERIFY(pages[p].contains("Serial No."));
+    }
+    // Every machine once, in order, none lost at a page break.
+    const QString all = pages.join('\n');
+    qsizetype at = 0;
+    for (int i = 0; i < 90; ++i) {
+        const qsizetype found = all.indexOf(QString("Brand%1").arg(i, 2, 10, QChar('0')), at);
+        QVERIFY2(found > at, qPrintable(QString::number(i)));
+        at = found;
+    }
+    QVERIFY(pages.last().contains("Uma"));
 }
 
 CORVANE_TEST(tst_NavigatorReport)
