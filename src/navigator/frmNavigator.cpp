@@ -13,10 +13,13 @@
 #include "GridFill.h"
 #include "MDI.h"
 #include "MainMod.h"
+#include "MsgBox.h"
 #include "Recordset.h"
+#include "ReportsMod.h"
 #include "SearchStatement.h"
 #include "Twips.h"
 #include "frmCustomerEntry.h"
+#include "frmNavReport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -192,7 +195,8 @@ void frmNavigator::connectEvents()
         guarded([this](int, int, int newRow, int) { vsfgCustomers_RowColChange(newRow); }));
     connect(
         vsfgCustomers, &DataGrid::dblClick, this, guarded([this] { vsfgCustomers_DblClick(); }));
-    // Print and Export come with the reports.
+    connect(btnPrint, &QPushButton::clicked, this, guarded([this] { btnPrint_Click(); }));
+    connect(btnExport, &QPushButton::clicked, this, guarded([this] { btnExport_Click(); }));
 
     for (QComboBox *list : { cmbCustomer, cmbCity, cmbZip, cmbType })
         list->installEventFilter(this);
@@ -331,6 +335,28 @@ void frmNavigator::btnExit_Click()
         frame->close();
     else
         close();
+}
+
+// Print and Export use the last search, also after Clear, and run it again.
+void frmNavigator::btnPrint_Click()
+{
+    if (mSearchSQL.isEmpty()) {
+        MsgBox::show(QStringLiteral("You must first do a search before printing."),
+            QStringLiteral("Nothing to Print"));
+        return;
+    }
+    auto *main = qobject_cast<MDI *>(window());
+    (main ? main : mainWindow())->registry().open<frmNavReport>()->SetSQL(mSearchSQL);
+}
+
+void frmNavigator::btnExport_Click()
+{
+    if (mSearchSQL.isEmpty()) {
+        MsgBox::show(QStringLiteral("You must first do a search before exporting."),
+            QStringLiteral("Nothing to Export"));
+        return;
+    }
+    ReportsMod::ShowExportReport(mSearchSQL);
 }
 
 void frmNavigator::btnAddNew_Click()

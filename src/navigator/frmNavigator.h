@@ -57,6 +57,8 @@ private:
     void btnAddNew_Click();
     void vsfgCustomers_RowColChange(int newRow);
     void vsfgCustomers_DblClick();
+    void btnPrint_Click();
+    void btnExport_Click();
     void Form_Resize();
     void applyLayout(const NavigatorLayout &layout);
 

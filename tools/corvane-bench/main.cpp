@@ -3,6 +3,7 @@
 
 #include "BareEngine.h"
 #include "CustomerBench.h"
+#include "ReportBench.h"
 #include "SearchBench.h"
 
 #include "CorvaneApplication.h"
@@ -33,9 +34,12 @@ int main(int argc, char **argv)
                        "one_word, two_words, city_word)."),
         QStringLiteral("search") });
     parser.addOption({ QStringLiteral("bench"),
-        QStringLiteral("search, customer (the customer window and the drill-down) or all "
-                       "(default all)."),
+        QStringLiteral("search, customer (the customer window and the drill-down), reports or "
+                       "all (default all)."),
         QStringLiteral("bench"), QStringLiteral("all") });
+    parser.addOption({ QStringLiteral("keep-pdf"),
+        QStringLiteral("With the reports: keep the M report's PDF at this path."),
+        QStringLiteral("path") });
     parser.process(app);
 
     const QString scale = parser.value(QStringLiteral("scale")).toUpper();
@@ -44,10 +48,11 @@ int main(int argc, char **argv)
     const QString bench = parser.value(QStringLiteral("bench"));
     const bool searches = bench == "all" || bench == "search";
     // One search asked for by name times that search alone.
-    const bool customer
-        = (bench == "all" && !parser.isSet(QStringLiteral("search"))) || bench == "customer";
+    const bool all = bench == "all" && !parser.isSet(QStringLiteral("search"));
+    const bool customer = all || bench == "customer";
+    const bool reports = all || bench == "reports";
     if (!ok || runs < 5 || (scale != "M" && scale != "L" && scale != "ALL")
-        || !(searches || customer)) {
+        || !(searches || customer || reports)) {
         std::fprintf(stderr, "%s", qPrintable(parser.helpText()));
         return 2;
     }
@@ -65,6 +70,8 @@ int main(int argc, char **argv)
             lines << runSearchBench(s, path, runs, parser.value(QStringLiteral("search")));
         if (customer)
             lines << runCustomerBench(s, path, runs);
+        if (reports)
+            lines << runReportBench(s, path, runs, parser.value(QStringLiteral("keep-pdf")));
         for (const QString &line : lines) {
             std::printf("%s\n", qPrintable(line));
             std::fflush(stdout);

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "Report.h"
+#include "ReportPaginator.h"
+
+#include <QObject>
+#include <QTimer>
+#include <memory>
+
+class QPainter;
+class QPrinter;
+
+// The pages of one report, the one source for everything that shows them: the viewer's page
+// view, the printer and a PDF file. Pages are laid out as they are asked for; the total is
+// counted in the window thread's idle time, a slice at a time between the user's events, so
+// the first page shows at once and "Page N of M" appears as soon as M is known.
+class ReportPages : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ReportPages(std::unique_ptr<Report> report, QObject *parent = nullptr);
+    ~ReportPages() override;
+
+    Report &report() { return *m_report; }
+    QPageLayout pageLayout() const { return m_paginator.pageLayout(); }
+    QSizeF paperSize() const { return m_paginator.paperSize(); }
+
+    int pagesKnown() const { return m_paginator.pagesKnown(); }
+    bool complete() const { return m_paginator.complete(); }
+    bool hasPage(int index) { return m_paginator.ensurePage(index); }
+    // Lays out every page that is left, now.
+    int pageCount();
+
+    // Goes on counting pages whenever the window thread has nothing else to do.
+    void countInIdleTime();
+
+    // Draws a page (from 0); the painter's units are report units from the paper's corner.
+    void paintPage(QPainter &p, int index);
+
+    // The whole report as a PDF file; false when the file cannot be written.
+    bool writePdf(const QString &path);
+    // The pages the printer's settings ask for (all of them unless a range is set).
+    void print(QPrinter &printer);
+
+signals:
+    // More pages are known, or all of them.
+    void pagesChanged();
+
+private:
+    void countSlice();
+
+    std::unique_ptr<Report> m_report;
+    ReportPaginator m_paginator;
+    QTimer m_idle;
+};

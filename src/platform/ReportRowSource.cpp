@@ -1,0 +1,3 @@
+#include "ReportRowSource.h"
+
+ReportRowSource::~ReportRowSource() = default;

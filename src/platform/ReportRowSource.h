@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+
+// Where a report table takes its rows from. The report engine knows no database: the program
+// hands it a record set wrapped in one of these, which reads the rows one at a time as the
+// report needs them and gives each value as the text the report shows.
+class ReportRowSource
+{
+public:
+    virtual ~ReportRowSource();
+
+    virtual QStringList columnNames() const = 0;
+    // The next row's values as text (Null as empty text); false after the last row.
+    virtual bool next(QStringList &values) = 0;
+    // The key under which two values name the same thing the way the source's engine compares
+    // them (names that differ only in letter case are one customer). Rows of a subreport are
+    // matched to their entry by this key.
+    virtual QByteArray matchKey(const QString &value) const = 0;
+    // The key's byte order is the order the source gives its rows in.
+    // Lets the source's cursor go once every row has been read; matchKey still works after.
+    virtual void close() = 0;
+};

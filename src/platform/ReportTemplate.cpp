@@ -1,0 +1,69 @@
+#include "ReportTemplate.h"
+
+ReportTemplate::ReportTemplate(const QString &text)
+{
+    int group = 0, nextGroup = 1;
+    QString literal;
+    auto flush = [&] {
+        if (!literal.isEmpty())
+            m_parts.append({ literal, false, group });
+        literal.clear();
+    };
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const QChar c = text[at];
+        if (c == QLatin1Char('{')) {
+            const qsizetype close = text.indexOf(QLatin1Char('}'), at);
+            if (close > at) {
+                flush();
+                m_parts.append({ text.mid(at + 1, close - at - 1), true, group });
+                at = close;
+                continue;
+            }
+        } else if (c == QLatin1Char('[') && group == 0) {
+            flush();
+            group = nextGroup++;
+            continue;
+        } else if (c == QLatin1Char(']') && group != 0) {
+            flush();
+            group = 0;
+            continue;
+        }
+        literal += c;
+    }
+    flush();
+}
+
+QStringList ReportTemplate::fields() const
+{
+    QStringList names;
+    for (const Part &part : m_parts)
+        if (part.field)
+            names << part.text;
+    return names;
+}
+
+QString ReportTemplate::render(const std::function<QString(const QString &)> &value) const
+{
+    // Each part's text, then which groups have a value: a group shows only around a value.
+    QStringList texts;
+    QList<int> groupsWithValue;
+    bool anyField = false, anyValue = false;
+    for (const Part &part : m_parts) {
+        QString text = part.field ? value(part.text) : part.text;
+        if (part.field) {
+            anyField = true;
+            if (!text.trimmed().isEmpty()) {
+                anyValue = true;
+                groupsWithValue << part.group;
+            }
+        }
+        texts << text;
+    }
+    if (anyField && !anyValue)
+        return QString();
+    QString out;
+    for (qsizetype i = 0; i < m_parts.size(); ++i)
+        if (m_parts[i].group == 0 || groupsWithValue.contains(m_parts[i].group))
+            out += texts[i];
+    return out.trimmed();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// A line of a report layout with fields in braces, such as "{City}, {State} {Zip}". The
+// literal text only shows around values: a line whose fields are all empty is empty, so an
+// entry leaves out a line the customer has nothing for instead of printing a lone comma.
+// Text in square brackets shows only when a field inside them has a value ("Page {Page}[ of
+// {Pages}]" while the number of pages is not known yet).
+class ReportTemplate
+{
+public:
+    ReportTemplate() = default;
+    explicit ReportTemplate(const QString &text);
+
+    // The field names it refers to, in order.
+    QStringList fields() const;
+    bool isEmpty() const { return m_parts.isEmpty(); }
+
+    // value gives a field's text by name.
+    QString render(const std::function<QString(const QString &)> &value) const;
+
+private:
+    struct Part
+    {
+        QString text;
+        bool field = false;
+        int group = 0; // 0 outside brackets
+    };
+    QList<Part> m_parts;
+};

@@ -1,0 +1,230 @@
+#include "ReportViewer.h"
+
+#include "ReportCsv.h"
+#include "ReportPageView.h"
+#include "ReportPages.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+ReportViewer::FileChooser systemFileChooser()
+{
+    return [](QWidget *parent, const QString &caption, const QString &suggested,
+               const QString &filter) {
+        return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+    };
+}
+
+ReportViewer::PrintDialog systemPrintDialog()
+{
+    return [](QWidget *parent, QPrinter &printer) {
+        QPrintDialog box(&printer, parent);
+        return box.exec() == QDialog::Accepted;
+    };
+}
+
+ReportViewer::FileChooser &fileChooser()
+{
+    static ReportViewer::FileChooser chooser = systemFileChooser();
+    return chooser;
+}
+
+ReportViewer::PrintDialog &printDialog()
+{
+    static ReportViewer::PrintDialog dialog = systemPrintDialog();
+    return dialog;
+}
+
+} // namespace
+
+void ReportViewer::setFileChooser(FileChooser chooser)
+{
+    fileChooser() = chooser ? std::move(chooser) : systemFileChooser();
+}
+
+void ReportViewer::setPrintDialog(PrintDialog dialog)
+{
+    printDialog() = dialog ? std::move(dialog) : systemPrintDialog();
+}
+
+ReportViewer::ReportViewer(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("CRViewer"));
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_view = new ReportPageView(this);
+    m_view->setAccessibleName(QStringLiteral("Report page"));
+
+    actFirst = addCommand(tr("First"), { QKeySequence(Qt::CTRL | Qt::Key_Home) });
+    actPrevious = addCommand(tr("Previous"), { QKeySequence(Qt::Key_PageUp) });
+    txtPage = new QLineEdit(this);
+    txtPage->setAccessibleName(QStringLiteral("Page"));
+    txtPage->setValidator(new QIntValidator(1, 1 << 30, txtPage));
+    txtPage->setMaximumWidth(60);
+    txtPage->setAlignment(Qt::AlignCenter);
+    m_toolBar->addWidget(txtPage);
+    lblPages = new QLabel(this);
+    lblPages->setContentsMargins(4, 0, 8, 0);
+    m_toolBar->addWidget(lblPages);
+    actNext = addCommand(tr("Next"), { QKeySequence(Qt::Key_PageDown) });
+    actLast = addCommand(tr("Last"), { QKeySequence(Qt::CTRL | Qt::Key_End) });
+    m_toolBar->addSeparator();
+    actFitWidth = addCommand(tr("Fit Width"), {});
+    actFitPage = addCommand(tr("Fit Page"), {});
+    actZoomIn = addCommand(tr("Zoom In"),
+        { QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) });
+    actZoomOut = addCommand(tr("Zoom Out"), { QKeySequence(Qt::CTRL | Qt::Key_Minus) });
+    m_toolBar->addSeparator();
+    actPrint = addCommand(tr("Print…"), { QKeySequence(Qt::CTRL | Qt::Key_P) });
+    actSavePdf = addCommand(tr("Save as PDF…"), {});
+    actSaveCsv = addCommand(tr("Save as CSV…"), {});
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_toolBar);
+    layout->addWidget(m_view, 1);
+
+    connect(actFirst, &QAction::triggered, this, [this] { goToPage(0); });
+    connect(actPrevious, &QAction::triggered, this, [this] { goToPage(currentPage() - 1); });
+    connect(actNext, &QAction::triggered, this, [this] { goToPage(currentPage() + 1); });
+    connect(actLast, &QAction::triggered, this, [this] {
+        if (m_pages)
+            goToPage(m_pages->pageCount() - 1);
+    });
+    connect(actFitWidth, &QAction::triggered, this,
+        [this] { m_view->setFit(ReportPageView::Fit::Width); });
+    connect(actFitPage, &QAction::triggered, this,
+        [this] { m_view->setFit(ReportPageView::Fit::Page); });
+    connect(actZoomIn, &QAction::triggered, this, [this] { m_view->zoomBy(1.25); });
+    connect(actZoomOut, &QAction::triggered, this, [this] { m_view->zoomBy(0.8); });
+    connect(actPrint, &QAction::triggered, this, &ReportViewer::print);
+    connect(actSavePdf, &QAction::triggered, this, &ReportViewer::savePdf);
+    connect(actSaveCsv, &QAction::triggered, this, &ReportViewer::saveCsv);
+    connect(txtPage, &QLineEdit::returnPressed, this,
+        [this] { goToPage(txtPage->text().toInt() - 1); });
+    updateCommands();
+}
+
+ReportViewer::~ReportViewer() = default;
+
+QAction *ReportViewer::addCommand(const QString &text, const QList<QKeySequence> &keys)
+{
+    auto *action = new QAction(text, this);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(action);
+    m_toolBar->addAction(action);
+    return action;
+}
+
+void ReportViewer::setReportSource(std::unique_ptr<Report> report)
+{
+    m_view->setPages(nullptr);
+    m_pages = std::make_unique<ReportPages>(std::move(report));
+    connect(m_pages.get(), &ReportPages::pagesChanged, this, [this] {
+        updateCommands();
+        if (m_pages->complete())
+            m_view->viewport()->update(); // "Page N of M" now that M is known
+    });
+}
+
+void ReportViewer::ViewReport()
+{
+    m_view->setPages(m_pages.get());
+    if (m_pages)
+        m_pages->countInIdleTime();
+    updateCommands();
+}
+
+int ReportViewer::currentPage() const
+{
+    return m_view->page();
+}
+
+void ReportViewer::goToPage(int index)
+{
+    if (!m_pages || index < 0 || !m_pages->hasPage(index))
+        return;
+    m_view->setPage(index);
+    updateCommands();
+}
+
+void ReportViewer::updateCommands()
+{
+    const bool shown = m_pages != nullptr;
+    const int page = currentPage();
+    const bool complete = m_pages && m_pages->complete();
+    const int known = m_pages ? m_pages->pagesKnown() : 0;
+    actFirst->setEnabled(shown && page > 0);
+    actPrevious->setEnabled(shown && page > 0);
+    actNext->setEnabled(shown && (!complete || page + 1 < known));
+    actLast->setEnabled(shown && (!complete || page + 1 < known));
+    for (QAction *a : { actFitWidth, actFitPage, actZoomIn, actZoomOut, actPrint, actSavePdf })
+        a->setEnabled(m_pages != nullptr);
+    actSaveCsv->setVisible(m_pages && m_pages->report().layout().csv);
+    actSaveCsv->setEnabled(m_pages && m_pages->report().layout().csv);
+    txtPage->setText(m_pages ? QString::number(page + 1) : QString());
+    lblPages->setText(!m_pages ? QString()
+            : complete         ? tr("of %1").arg(known)
+                               : tr("of %1+").arg(known));
+}
+
+QString ReportViewer::choose(const QString &caption, const QString &suffix, const QString &filter)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString suggested = QDir(folder).filePath(m_pages->report().name() + suffix);
+    QString path = fileChooser()(this, caption, suggested, filter);
+    if (!path.isEmpty() && !path.endsWith(suffix, Qt::CaseInsensitive))
+        path += suffix;
+    return path;
+}
+
+void ReportViewer::print()
+{
+    if (!m_pages)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(m_pages->pageLayout());
+    printer.setDocName(m_pages->report().name());
+    printer.setFromTo(1, m_pages->pageCount());
+    if (printDialog()(this, printer))
+        m_pages->print(printer);
+}
+
+void ReportViewer::savePdf()
+{
+    if (!m_pages)
+        return;
+    const QString path = choose(tr("Save as PDF"), QStringLiteral(".pdf"), tr("PDF files (*.pdf)"));
+    if (!path.isEmpty() && !m_pages->writePdf(path))
+        emit saveFailed(
+            tr("The report could not be saved as %1.").arg(QDir::toNativeSeparators(path)));
+}
+
+void ReportViewer::saveCsv()
+{
+    if (!m_pages || !m_pages->report().layout().csv)
+        return;
+    const QString path = choose(tr("Save as CSV"), QStringLiteral(".csv"), tr("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !ReportCsv::write(m_pages->report(), file)
+        || !file.commit())
+        emit saveFailed(
+            tr("The list could not be saved as %1.").arg(QDir::toNativeSeparators(path)));
+}

@@ -1,0 +1,51 @@
+#include "RecordsetSource.h"
+
+#include "CellText.h"
+#include "FoldedCollation.h"
+#include "Formats.h"
+
+RecordsetSource::RecordsetSource(Recordset recordset)
+    : m_rs(std::move(recordset))
+{
+    for (int i = 0; i < m_rs.fieldCount(); ++i)
+        m_columns << m_rs.fieldName(i);
+}
+
+QStringList RecordsetSource::columnNames() const
+{
+    return m_columns;
+}
+
+bool RecordsetSource::next(QStringList &values)
+{
+    if (m_closed)
+        return false;
+    // The record set stands on its first row when it is opened.
+    if (m_started)
+        m_rs.moveNext();
+    m_started = true;
+    if (m_rs.eof())
+        return false;
+    values.clear();
+    for (int i = 0; i < m_columns.size(); ++i) {
+        const QVariant value = m_rs.field(i);
+        // The one number column of the tables is the monthly payment, an amount of money.
+        values << (value.typeId() == QMetaType::Double
+                ? formatNumber(value.toDouble(), QStringLiteral("$#,##0.00;($#,##0.00)"))
+                : cellText(value));
+    }
+    return true;
+}
+
+QByteArray RecordsetSource::matchKey(const QString &value) const
+{
+    const QByteArray utf8 = value.toUtf8();
+    return FoldedCollation::key(utf8.constData(), int(utf8.size()));
+}
+
+void RecordsetSource::close()
+{
+    if (!m_closed)
+        m_rs.close();
+    m_closed = true;
+}

@@ -1,0 +1,91 @@
+#include "ReportsMod.h"
+
+#include "BusyCursor.h"
+#include "Database.h"
+#include "MDI.h"
+#include "MainMod.h"
+#include "RecordsetSource.h"
+#include "Report.h"
+#include "ReportViewer.h"
+
+#include "Viewer.h"
+#include <QApplication>
+#include <QMdiSubWindow>
+#include <stdexcept>
+
+namespace {
+
+const char *const EquipmentSQL
+    = "SELECT ID,Customer,Brand,Model,SN,Provider,DatePurchased,DateLeased,LeaseTerm,LeaseEnds,"
+      "MonthlyVolume,MonthlyPayment,Satisfied,Notes,DateEntered FROM Equipment ORDER BY "
+      "Customer,Brand,Model";
+const char *const CallSQL = "SELECT ID,Customer,DateofCall,Telemarketer,NextCallBack,Interest,"
+                            "DateEntered FROM Telemarket ORDER BY Customer,DateofCall,Telemarketer";
+
+// Record sets go to the engine with this data tag.
+constexpr int RecordsetTag = 3;
+
+void bind(Report &report, Recordset rs)
+{
+    report.table(1).setDataSource(std::make_unique<RecordsetSource>(std::move(rs)), RecordsetTag);
+}
+
+// The main window the viewer opens in: the program's, or the one a test made.
+MDI *host()
+{
+    if (MDI *main = mainWindow())
+        return main;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (auto *main = qobject_cast<MDI *>(top))
+            return main;
+    throw std::logic_error("reports: no main window to show the viewer in");
+}
+
+void show(std::unique_ptr<Report> report)
+{
+    MDI *main = host();
+    Viewer *viewer = main->registry().open<Viewer>();
+    // A viewer that is open already comes to the front with its new report.
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(viewer->parentWidget()))
+        main->registry().area()->setActiveSubWindow(frame);
+    viewer->CRViewer->setReportSource(std::move(report));
+    viewer->CRViewer->ViewReport();
+}
+
+} // namespace
+
+void ReportsMod::ShowNavigatorReport(
+    const QString &sql, bool suppressEquipment, bool suppressTelemarket)
+{
+    BusyCursor busy;
+    Recordset customers = gDatabase->openRecordset(sql);
+    Recordset equipment = gDatabase->openRecordset(QLatin1String(EquipmentSQL));
+    Recordset calls = gDatabase->openRecordset(QLatin1String(CallSQL));
+    std::unique_ptr<Report> report
+        = Report::fromLayout(QStringLiteral(":/reports/crptNavReport.json"));
+    bind(*report->OpenSubreport(QStringLiteral("Subreport1")), std::move(equipment));
+    bind(*report->OpenSubreport(QStringLiteral("Subreport2")), std::move(calls));
+    bind(*report, std::move(customers));
+    report->DiscardSavedData();
+    report->ReadRecords();
+    if (suppressEquipment)
+        report->section(QStringLiteral("Section3"))->setSuppress(true);
+    if (suppressTelemarket)
+        report->section(QStringLiteral("Section4"))->setSuppress(true);
+    // The report has taken the record sets over: it reads their rows as the viewer's pages
+    // need them and closes each after its last row, so the first page of a large search shows
+    // without every customer being read first.
+    show(std::move(report));
+}
+
+void ReportsMod::ShowExportReport(const QString &sql)
+{
+    BusyCursor busy;
+    Recordset customers = gDatabase->openRecordset(sql);
+    std::unique_ptr<Report> report
+        = Report::fromLayout(QStringLiteral(":/reports/crptNavExportReport.json"));
+    bind(*report, std::move(customers));
+    report->DiscardSavedData();
+    report->ReadRecords();
+    show(std::move(report));
+}

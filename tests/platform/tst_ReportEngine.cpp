@@ -1,0 +1,202 @@
+#include "Report.h"
+#include "ReportCsv.h"
+#include "ReportPages.h"
+#include "ReportRowSource.h"
+#include "ReportTemplate.h"
+#include "TestRegistry.h"
+
+#include <QTest>
+
+namespace {
+
+// Rows from a list, names matched ignoring letter case as the program's database does.
+class ListSource : public ReportRowSource
+{
+public:
+    ListSource(QStringList columns, QList<QStringList> rows, int *read = nullptr)
+        : m_columns(std::move(columns))
+        , m_rows(std::move(rows))
+        , m_read(read)
+    { }
+    QStringList columnNames() const override { return m_columns; }
+    bool next(QStringList &values) override
+    {
+        if (m_at >= m_rows.size())
+            return false;
+        values = m_rows[m_at++];
+        if (m_read)
+            ++*m_read;
+        return true;
+    }
+    QByteArray matchKey(const QString &value) const override
+    {
+        return value.toCaseFolded().toUtf8();
+    }
+    void close() override { }
+
+private:
+    QStringList m_columns;
+    QList<QStringList> m_rows;
+    qsizetype m_at = 0;
+    int *m_read;
+};
+
+const QByteArray Layout
+    = "{"
+      "  \"name\": \"test\", \"table\": [\"Customer\", \"City\"],"
+      "  \"sections\": ["
+      "    { \"name\": \"Head\", \"kind\": \"pageHeader\", \"text\": \"Test\" },"
+      "    { \"name\": \"Entry\", \"kind\": \"entry\", \"text\": \"{Customer}\","
+      "      \"groups\": [ { \"title\": \"Where\", \"lines\": [\"{City}\"] } ] },"
+      "    { \"name\": \"Machines\", \"kind\": \"subreport\", \"subreport\": \"Sub\" },"
+      "    { \"name\": \"Gap\", \"kind\": \"rule\" },"
+      "    { \"name\": \"Foot\", \"kind\": \"pageFooter\", \"aside\": \"Page {Page}[ of {Pages}]\" "
+      "}"
+      "  ],"
+      "  \"subreports\": [ { \"name\": \"Sub\", \"title\": \"Machines\", \"link\": { \"field\": "
+      "\"Owner\", \"to\": \"Customer\" },"
+      "    \"sections\": [\"Sub_Rows\"], \"columns\": [ { \"header\": \"Brand\", \"text\": "
+      "\"{Brand}\" } ] } ]"
+      "}";
+
+} // namespace
+
+class tst_ReportEngine : public QObject
+{
+    Q_OBJECT
+private slots:
+    void templates_data();
+    void templates();
+    void csvCells_data();
+    void csvCells();
+    void subreportRowsMatchTheirEntry();
+    void pagesAreLaidOutAsAskedFor();
+    void unknownNamesAreRefused();
+};
+
+void tst_ReportEngine::templates_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("all fields") << "{City}, {State} {Zip}"
+                                << "Salem, OR 97301";
+    QTest::newRow("all empty") << "{Fax}"
+                               << "";
+    QTest::newRow("empty around literal") << "Fax {Fax}"
+                                          << "";
+    QTest::newRow("optional parts") << "[{City}][, {Fax}][ {Zip}]"
+                                    << "Salem 97301";
+    QTest::newRow("page of unknown") << "Page {Zip}[ of {Fax}]"
+                                     << "Page 97301";
+    QTest::newRow("no fields") << "Customer Report"
+                               << "Customer Report";
+}
+
+void tst_ReportEngine::templates()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    const QHash<QString, QString> values
+        = { { "City", "Salem" }, { "State", "OR" }, { "Zip", "97301" }, { "Fax", "" } };
+    QCOMPARE(
+        ReportTemplate(text).render([&](const QString &f) { return values.value(f); }), expected);
+}
+
+void tst_ReportEngine::csvCells_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("cell");
+    QTest::newRow("plain") << "Acme"
+                           << "Acme";
+    QTest::newRow("comma") << "Acme, Inc."
+                           << "\"Acme, Inc.\"";
+    QTest::newRow("quote") << "The \"Best\""
+                           << "\"The \"\"Best\"\"\"";
+    QTest::newRow("line break") << "a\nb"
+                                << "\"a\nb\"";
+    QTest::newRow("formula") << "=1+2"
+                             << "'=1+2";
+    QTest::newRow("plus") << "+1 555"
+                          << "'+1 555";
+    QTest::newRow("minus with comma") << "-1,5"
+                                      << "\"'-1,5\"";
+    QTest::newRow("at") << "@SUM(A1)"
+                        << "'@SUM(A1)";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void tst_ReportEngine::csvCells()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, cell);
+    QCOMPARE(ReportCsv::cell(value), cell);
+}
+
+void tst_ReportEngine::subreportRowsMatchTheirEntry()
+{
+    Report report(ReportLayout::fromJson(Layout));
+    int subRead = 0;
+    report.OpenSubreport("Sub")->table(1).setDataSource(
+        std::make_unique<ListSource>(QStringList { "Owner", "Brand" },
+            QList<QStringList> { { "acme", "Ricoh" }, { "ACME", "Xerox" }, { "Baker", "Canon" },
+                { "Zed", "Kyocera" } },
+            &subRead),
+        3);
+    report.table(1).setDataSource(
+        std::make_unique<ListSource>(QStringList { "Customer", "City" },
+            QList<QStringList> { { "Acme", "Salem" }, { "Baker", "Bend" } }),
+        3);
+    report.DiscardSavedData();
+    report.ReadRecords();
+    ReportTable &sub = report.OpenSubreport("Sub")->table(1);
+    QCOMPARE(sub.rowsMatching("Acme"), (std::vector<int> { 0, 1 }));
+    // Reading stopped once past Acme's rows, not at the end of the table.
+    QVERIFY(subRead < 4);
+    QCOMPARE(sub.rowsMatching("baker"), (std::vector<int> { 2 }));
+    QCOMPARE(sub.rowsMatching("Nobody"), std::vector<int> {});
+    QCOMPARE(sub.text(1, 1), QString("Xerox"));
+}
+
+void tst_ReportEngine::pagesAreLaidOutAsAskedFor()
+{
+    QList<QStringList> customers, machines;
+    for (int i = 0; i < 400; ++i) {
+        const QString name = QString("C%1").arg(i, 4, 10, QChar('0'));
+        customers << QStringList { name, "Salem" };
+        for (int m = 0; m < i % 5; ++m)
+            machines << QStringList { name, "Brand" };
+    }
+    int customersRead = 0;
+    auto report = std::make_unique<Report>(ReportLayout::fromJson(Layout));
+    report->OpenSubreport("Sub")->table(1).setDataSource(
+        std::make_unique<ListSource>(QStringList { "Owner", "Brand" }, machines), 3);
+    report->table(1).setDataSource(
+        std::make_unique<ListSource>(QStringList { "Customer", "City" }, customers, &customersRead),
+        3);
+    report->DiscardSavedData();
+    report->ReadRecords();
+    ReportPages pages(std::move(report));
+    QVERIFY(pages.hasPage(0));
+    QVERIFY(!pages.complete());
+    QVERIFY2(customersRead < 40, "the first page must not read the whole table");
+    const int count = pages.pageCount();
+    QVERIFY(count > 10);
+    QCOMPARE(customersRead, 400);
+    QVERIFY(!pages.hasPage(count));
+}
+
+void tst_ReportEngine::unknownNamesAreRefused()
+{
+    Report report(ReportLayout::fromJson(Layout));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, report.OpenSubreport("Subreport9"));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, report.section("Section99"));
+    QVERIFY(report.section("Sub_Rows"));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, report.table(2));
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, report.ReadRecords());
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+        ReportLayout::fromJson("{\"sections\":[{\"name\":\"A\",\"kind\":\"nonsense\"}]}"));
+}
+
+CORVANE_TEST(tst_ReportEngine)
+#include "tst_ReportEngine.moc"

@@ -1,0 +1,182 @@
+#include "ReportBench.h"
+
+#include "DataGrid.h"
+#include "Database.h"
+#include "MDI.h"
+#include "MainMod.h"
+#include "ReportCsv.h"
+#include "ReportPageView.h"
+#include "ReportPages.h"
+#include "ReportViewer.h"
+#include "Viewer.h"
+#include "frmNavReport.h"
+#include "frmNavigator.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <ctime>
+#include <functional>
+
+namespace {
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const qsizetype n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// The most resident memory the process has had, in megabytes.
+double peakMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+    return 0;
+}
+
+struct Timing
+{
+    QList<double> ms;
+    QList<double> cpuMs; // the process's own processor time: what a shared machine cannot inflate
+    int pages = 0;
+};
+
+double cpuNowMs()
+{
+    timespec t {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+Timing timeRuns(int runs, const std::function<int()> &run)
+{
+    Timing t;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        const double cpu = cpuNowMs();
+        t.pages = run();
+        t.ms << double(timer.nsecsElapsed()) / 1e6;
+        t.cpuMs << cpuNowMs() - cpu;
+    }
+    return t;
+}
+
+class Runner
+{
+public:
+    explicit Runner(MDI &main)
+        : m_main(main)
+    { }
+
+    frmNavigator *navigator() { return m_main.registry().find<frmNavigator>(); }
+    ReportViewer *control() { return m_main.registry().find<Viewer>()->CRViewer; }
+
+    void print()
+    {
+        navigator()->btnPrint->click();
+        m_main.registry().find<frmNavReport>()->btnPrint->click();
+    }
+    void exportList() { navigator()->btnExport->click(); }
+
+    int paints() { return m_main.registry().find<Viewer>() ? control()->pageView()->paints() : 0; }
+    // Until the viewer has painted a page since it had painted `before`.
+    void waitForPaint(int before)
+    {
+        while (paints() <= before)
+            QApplication::processEvents();
+    }
+
+private:
+    MDI &m_main;
+};
+
+QString line(const BenchScale &scale, const char *name, const Timing &t, int rows,
+    const QString &extra = QString())
+{
+    return QStringLiteral("%1.%2 median_ms=%3 rows=%4 pages=%5 peak_mb=%6 cpu_ms=%7%8")
+        .arg(scale.name, QLatin1String(name))
+        .arg(median(t.ms), 0, 'f', 1)
+        .arg(rows)
+        .arg(t.pages)
+        .arg(peakMb(), 0, 'f', 0)
+        .arg(median(t.cpuMs), 0, 'f', 1)
+        .arg(extra);
+}
+
+} // namespace
+
+QStringList runReportBench(
+    const BenchScale &scale, const QString &path, int runs, const QString &pdfCopy)
+{
+    gDatabase = Database::open(path);
+    QStringList lines;
+    {
+        MDI main;
+        main.show();
+        auto *form = main.registry().open<frmNavigator>();
+        form->parentWidget()->showMaximized();
+        QApplication::processEvents();
+        form->btnFind->click(); // no criteria: every customer
+        QApplication::processEvents();
+        const int rows = form->vsfgCustomers->rows() - 1;
+        Runner r(main);
+        QTemporaryDir dir;
+
+        auto firstPage = [&](const char *name, const std::function<void()> &open) {
+            Timing t = timeRuns(runs, [&] {
+                const int before = r.paints();
+                open();
+                r.waitForPaint(before);
+                return r.control()->pages()->pagesKnown();
+            });
+            // Counting every page is what the viewer does in idle time after the first one;
+            // at L that takes minutes, so there pages= is what was known at the first paint.
+            QString extra;
+            if (scale.name == QLatin1String("M")) {
+                QElapsedTimer count;
+                count.start();
+                t.pages = r.control()->pages()->pageCount();
+                extra = QStringLiteral(" count_all_ms=%1").arg(double(count.elapsed()), 0, 'f', 0);
+            }
+            lines << line(scale, name, t, rows, extra);
+        };
+        firstPage("report_first_page", [&] { r.print(); });
+        firstPage("export_first_page", [&] { r.exportList(); });
+
+        if (scale.name == QLatin1String("M")) {
+            const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+            // Three runs: the median of a run of several seconds settles quickly.
+            const Timing t = timeRuns(std::min(runs, 3), [&] {
+                r.print();
+                r.control()->pages()->writePdf(pdf);
+                return r.control()->pages()->pagesKnown();
+            });
+            lines << line(scale, "report_pdf", t, rows);
+            if (!pdfCopy.isEmpty()) {
+                QFile::remove(pdfCopy);
+                QFile::copy(pdf, pdfCopy);
+            }
+        }
+        const Timing csv = timeRuns(runs, [&] {
+            r.exportList();
+            QFile file(dir.filePath(QStringLiteral("list.csv")));
+            file.open(QIODevice::WriteOnly);
+            ReportCsv::write(r.control()->pages()->report(), file);
+            return 0;
+        });
+        lines << line(scale, "export_csv", csv, rows);
+        main.close();
+    }
+    gDatabase.reset();
+    return lines;
+}
