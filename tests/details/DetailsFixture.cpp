@@ -11,7 +11,7 @@
 #include <QMdiSubWindow>
 #include <QTest>
 
-DetailsFixture::DetailsFixture()
+void DetailsFixture::init()
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     gCallBackMonths = 3;
@@ -21,13 +21,16 @@ DetailsFixture::DetailsFixture()
     if (!QTest::qWaitForWindowActive(m_main.get()))
         qWarning("The main window did not become active; focus tests will fail.");
     m_messages = std::make_unique<ScriptedMsgBox>();
+    seed();
 }
 
-DetailsFixture::~DetailsFixture()
+void DetailsFixture::cleanup()
 {
+    const QStringList problems = m_messages->problems();
     m_main.reset();
     m_messages.reset();
     m_db.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 
 QVariantMap DetailsFixture::row(const QString &table, qint64 id) const

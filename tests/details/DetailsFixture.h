@@ -4,6 +4,7 @@
 #include "ScriptedMsgBox.h"
 #include "TempDatabase.h"
 
+#include <QObject>
 #include <QVariantMap>
 #include <memory>
 
@@ -11,13 +12,21 @@ class EntryForm;
 class QWidget;
 
 // The main window on a fresh database, as the customer window finds it when it opens a
-// machine or a call: tests open the entry windows through the main window's registry.
-class DetailsFixture
+// machine or a call: tests open the entry windows through the main window's registry. Each
+// test class derives from it and gets a fresh one per test function; a message left unshown
+// or an unexpected one fails the test.
+class DetailsFixture : public QObject
 {
-public:
-    DetailsFixture();
-    ~DetailsFixture();
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
 
+protected:
+    // Rows every test of the class starts with.
+    virtual void seed() { }
+
+public:
     TempDatabase &db() { return *m_db; }
     MDI &main() { return *m_main; }
     ScriptedMsgBox &messages() { return *m_messages; }

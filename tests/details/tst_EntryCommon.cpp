@@ -17,29 +17,23 @@
 // record handed to a window that is open already (Add or Edit pressed again in the customer
 // window) or one no longer stored. Neither window stores over another record, drops a change
 // without asking, or stores a row without a customer.
-class tst_EntryCommon : public QObject
+class tst_EntryCommon : public DetailsFixture
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void requiredField_data();
     void requiredField();
     void failedSaveKeepsTheWindow_data() { kinds(); }
     void failedSaveKeepsTheWindow();
-    void closeStep_data();
-    void closeStep();
+    void pendingChange_data();
+    void pendingChange();
     void newRequestOnStoredRecord_data() { kinds(); }
     void newRequestOnStoredRecord();
-    void anotherRecordWithChanges_data();
-    void anotherRecordWithChanges();
     void recordNoLongerStored_data();
     void recordNoLongerStored();
 
 private:
     void kinds();
-
-    std::unique_ptr<DetailsFixture> m_f;
 };
 
 namespace {
@@ -51,7 +45,6 @@ struct Window
     std::function<EntryForm *(DetailsFixture &, const QString &, const QString &)> fill;
     std::function<QString(EntryForm *)> required, text;
     std::function<void(EntryForm *, const QString &)> setRequired, setText;
-    std::function<void(EntryForm *)> ok;
     // Stores a row of Acme's with this free text.
     std::function<qint64(DetailsFixture &, const QString &)> add;
 };
@@ -69,7 +62,6 @@ Window equipment()
         [form](EntryForm *f) { return form(f)->txtModel->text(); },
         [form](EntryForm *f, const QString &t) { form(f)->cmbBrand->setEditText(t); },
         [form](EntryForm *f, const QString &t) { form(f)->txtModel->setText(t); },
-        [form](EntryForm *f) { QTest::mouseClick(form(f)->btnOK, Qt::LeftButton); },
         [](DetailsFixture &f, const QString &text) {
             return f.db().addMachine("Acme", { { "Model", text } });
         } };
@@ -88,7 +80,6 @@ Window telemarket()
         [form](EntryForm *f) { return form(f)->txtInterest->toPlainText(); },
         [form](EntryForm *f, const QString &t) { form(f)->txtTelemarketer->setText(t); },
         [form](EntryForm *f, const QString &t) { form(f)->txtInterest->setPlainText(t); },
-        [form](EntryForm *f) { QTest::mouseClick(form(f)->btnOK, Qt::LeftButton); },
         [](DetailsFixture &f, const QString &text) {
             return f.db().addCall("Acme", { { "Interest", text } });
         } };
@@ -100,18 +91,6 @@ Window windowFor(const QString &kind)
 }
 
 } // namespace
-
-void tst_EntryCommon::init()
-{
-    m_f = std::make_unique<DetailsFixture>();
-}
-
-void tst_EntryCommon::cleanup()
-{
-    QVERIFY2(
-        m_f->messages().problems().isEmpty(), qPrintable(m_f->messages().problems().join('\n')));
-    m_f.reset();
-}
 
 void tst_EntryCommon::kinds()
 {
@@ -136,18 +115,18 @@ void tst_EntryCommon::requiredField()
     QFETCH(QString, kind);
     QFETCH(QString, required);
     const Window w = windowFor(kind);
-    EntryForm *form = w.fill(*m_f, "", "Acme");
+    EntryForm *form = w.fill(*this, "", "Acme");
     w.setRequired(form, required);
     w.setText(form, "typed");
     if (required.isEmpty())
-        m_f->messages().expect(w.requiredMessage, "Not Enough Information");
-    w.ok(form);
-    QCOMPARE(m_f->count(w.table), required.isEmpty() ? 0 : 1);
+        messages().expect(w.requiredMessage, "Not Enough Information");
+    QTest::mouseClick(form->btnOK, Qt::LeftButton);
+    QCOMPARE(count(w.table), required.isEmpty() ? 0 : 1);
     if (required.isEmpty()) {
         QCOMPARE(w.text(form), QString("typed"));
         QVERIFY(!form->isSaved());
     } else {
-        QCOMPARE(m_f->lastRow(w.table)[w.requiredColumn].toString(), required);
+        QCOMPARE(lastRow(w.table)[w.requiredColumn].toString(), required);
     }
 }
 
@@ -157,63 +136,14 @@ void tst_EntryCommon::failedSaveKeepsTheWindow()
 {
     QFETCH(QString, kind);
     const Window w = windowFor(kind);
-    EntryForm *form = w.fill(*m_f, "", QString(51, 'n'));
+    EntryForm *form = w.fill(*this, "", QString(51, 'n'));
     w.setRequired(form, "someone");
-    m_f->messages().expect("The text for Customer is too long: at most 50 characters.", "Corvane");
-    w.ok(form);
-    QVERIFY(m_f->messages().allShown());
-    QCOMPARE(m_f->count(w.table), 0);
+    messages().expect("The text for Customer is too long: at most 50 characters.", "Corvane");
+    QTest::mouseClick(form->btnOK, Qt::LeftButton);
+    QVERIFY(messages().allShown());
+    QCOMPARE(count(w.table), 0);
     QVERIFY(!form->isSaved());
-    QVERIFY(!m_f->main().area()->subWindowList().isEmpty());
-}
-
-void tst_EntryCommon::closeStep_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<MsgBox::Answer>("answer");
-    QTest::addColumn<QString>("required");
-    QTest::addColumn<bool>("staysOpen");
-    QTest::addColumn<QString>("stored");
-
-    for (const char *kind : { "equipment", "telemarket" }) {
-        auto row = [kind](const char *name) -> QTestData & {
-            return QTest::addRow("%s: %s", kind, name) << QString(kind);
-        };
-        row("yes saves") << MsgBox::Yes << "kept" << false << "changed";
-        row("yes with the field missing stays") << MsgBox::Yes << "" << true << "old";
-        row("no drops the change") << MsgBox::No << "kept" << false << "old";
-        row("cancel stays as it was") << MsgBox::Cancel << "kept" << true << "old";
-    }
-}
-
-void tst_EntryCommon::closeStep()
-{
-    QFETCH(QString, kind);
-    QFETCH(MsgBox::Answer, answer);
-    QFETCH(QString, required);
-    QFETCH(bool, staysOpen);
-    QFETCH(QString, stored);
-    const Window w = windowFor(kind);
-    const qint64 id = w.add(*m_f, "old");
-    auto isOpen = [&] { return !m_f->main().area()->subWindowList().isEmpty(); };
-
-    // A stored record opened and closed unchanged closes without a word.
-    DetailsFixture::closeBox(w.fill(*m_f, QString::number(id), "Acme"));
-    QTRY_VERIFY(!isOpen());
-
-    EntryForm *form = w.fill(*m_f, QString::number(id), "Acme");
-    w.setRequired(form, required);
-    w.setText(form, "changed");
-    m_f->messages().expect(w.question, "Information Not Saved", answer);
-    if (answer == MsgBox::Yes && required.isEmpty())
-        m_f->messages().expect(w.requiredMessage, "Not Enough Information");
-    DetailsFixture::closeBox(form);
-    QTRY_COMPARE(isOpen(), staysOpen);
-    QCOMPARE(m_f->row(w.table, id)[w.textColumn].toString(), stored);
-    if (staysOpen) {
-        QCOMPARE(w.text(form), QString("changed"));
-        QVERIFY(DetailsFixture::caption(form).endsWith(" *"));
-    }
+    QVERIFY(!main().area()->subWindowList().isEmpty());
 }
 
 // Add pressed while the window shows a stored record: a new record for that customer, not an
@@ -222,13 +152,13 @@ void tst_EntryCommon::newRequestOnStoredRecord()
 {
     QFETCH(QString, kind);
     const Window w = windowFor(kind);
-    const qint64 stored = m_f->db().addMachine("Acme",
+    const qint64 stored = db().addMachine("Acme",
         { { "Model", "IR-1" }, { "DateLeased", QDate(2023, 1, 1) }, { "MonthlyPayment", 50.0 } });
-    m_f->db().addCall("Acme", { { "Interest", "IR-1" } });
+    db().addCall("Acme", { { "Interest", "IR-1" } });
 
-    EntryForm *form = w.fill(*m_f, QString::number(stored), "Acme");
+    EntryForm *form = w.fill(*this, QString::number(stored), "Acme");
     QCOMPARE(w.text(form), QString("IR-1"));
-    QCOMPARE(w.fill(*m_f, "", "Baker"), form);
+    QCOMPARE(w.fill(*this, "", "Baker"), form);
     QCOMPARE(form->txtID->text(), QString());
     QCOMPARE(form->txtCustomer->text(), QString("Baker"));
     QCOMPARE(w.text(form), QString());
@@ -240,65 +170,83 @@ void tst_EntryCommon::newRequestOnStoredRecord()
     }
 
     w.setRequired(form, "new one");
-    w.ok(form);
-    QCOMPARE(m_f->count(w.table), 2);
-    const QVariantMap kept = m_f->row(w.table, stored);
+    QTest::mouseClick(form->btnOK, Qt::LeftButton);
+    QCOMPARE(count(w.table), 2);
+    const QVariantMap kept = row(w.table, stored);
     QCOMPARE(kept["Customer"].toString(), QString("Acme"));
     QCOMPARE(kept[w.textColumn].toString(), QString("IR-1"));
-    const QVariantMap added = m_f->lastRow(w.table);
+    const QVariantMap added = lastRow(w.table);
     QCOMPARE(added["Customer"].toString(), QString("Baker"));
     QCOMPARE(added[w.requiredColumn].toString(), QString("new one"));
 }
 
-void tst_EntryCommon::anotherRecordWithChanges_data()
+// A stored record with a change, and the window asked to go (close box or Cancel) or to take
+// another record (Add or Edit pressed again): the question first, and each answer as it says.
+void tst_EntryCommon::pendingChange_data()
 {
     QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("trigger");
     QTest::addColumn<MsgBox::Answer>("answer");
     QTest::addColumn<QString>("required");
-    QTest::addColumn<bool>("handedOver");
-    QTest::addColumn<QString>("storedFirst");
+    QTest::addColumn<bool>("goes");
+    QTest::addColumn<QString>("stored");
 
     for (const char *kind : { "equipment", "telemarket" }) {
-        auto row = [kind](const char *name) -> QTestData & {
-            return QTest::addRow("%s: %s", kind, name) << QString(kind);
-        };
-        row("yes saves, then shows the other") << MsgBox::Yes << "kept" << true << "changed";
-        row("yes with the field missing keeps it") << MsgBox::Yes << "" << false << "first";
-        row("no drops the change") << MsgBox::No << "kept" << true << "first";
-        row("cancel ignores the request") << MsgBox::Cancel << "kept" << false << "first";
+        for (const char *trigger : { "close box", "Cancel", "another record" }) {
+            auto row = [&](const char *name) -> QTestData & {
+                return QTest::addRow("%s, %s: %s", kind, trigger, name)
+                    << QString(kind) << QString(trigger);
+            };
+            row("yes saves") << MsgBox::Yes << "kept" << true << "changed";
+            row("yes with the field missing stays") << MsgBox::Yes << "" << false << "first";
+            row("no drops the change") << MsgBox::No << "kept" << true << "first";
+            row("cancel keeps it as it was") << MsgBox::Cancel << "kept" << false << "first";
+        }
     }
 }
 
-void tst_EntryCommon::anotherRecordWithChanges()
+void tst_EntryCommon::pendingChange()
 {
     QFETCH(QString, kind);
+    QFETCH(QString, trigger);
     QFETCH(MsgBox::Answer, answer);
     QFETCH(QString, required);
-    QFETCH(bool, handedOver);
-    QFETCH(QString, storedFirst);
+    QFETCH(bool, goes);
+    QFETCH(QString, stored);
     const Window w = windowFor(kind);
-    const bool machines = kind == "equipment";
-    auto add = [&](const QString &text) {
-        const QVariantMap columns { { w.textColumn, text } };
-        return machines ? m_f->db().addMachine("Acme", columns)
-                        : m_f->db().addCall("Acme", columns);
-    };
-    const qint64 first = add("first");
-    const qint64 second = add("second");
+    const qint64 first = w.add(*this, "first");
+    const qint64 second = w.add(*this, "second");
+    auto isOpen = [&] { return !main().area()->subWindowList().isEmpty(); };
 
-    EntryForm *form = w.fill(*m_f, QString::number(first), "Acme");
-    w.setText(form, "changed");
+    // A stored record opened and closed unchanged closes without a word.
+    DetailsFixture::closeBox(w.fill(*this, QString::number(first), "Acme"));
+    QTRY_VERIFY(!isOpen());
+
+    EntryForm *form = w.fill(*this, QString::number(first), "Acme");
     w.setRequired(form, required);
-    m_f->messages().expect(w.question, "Information Not Saved", answer);
+    w.setText(form, "changed");
+    messages().expect(w.question, "Information Not Saved", answer);
     if (answer == MsgBox::Yes && required.isEmpty())
-        m_f->messages().expect(w.requiredMessage, "Not Enough Information");
-    w.fill(*m_f, QString::number(second), "Acme");
-
-    QCOMPARE(m_f->row(w.table, first)[w.textColumn].toString(), storedFirst);
-    QCOMPARE(form->txtID->text(), QString::number(handedOver ? second : first));
-    QCOMPARE(w.text(form), handedOver ? QString("second") : QString("changed"));
-    QCOMPARE(form->isSaved(), handedOver);
-    QCOMPARE(m_f->count(w.table), 2);
+        messages().expect(w.requiredMessage, "Not Enough Information");
+    if (trigger == "another record") {
+        w.fill(*this, QString::number(second), "Acme");
+        QCOMPARE(form->txtID->text(), QString::number(goes ? second : first));
+        QCOMPARE(w.text(form), goes ? QString("second") : QString("changed"));
+        QCOMPARE(form->isSaved(), goes);
+    } else {
+        if (trigger == "Cancel")
+            QTest::mouseClick(form->btnCancel, Qt::LeftButton);
+        else
+            DetailsFixture::closeBox(form);
+        QTRY_COMPARE(isOpen(), !goes);
+        if (!goes)
+            QCOMPARE(w.text(form), QString("changed"));
+    }
+    QVERIFY(messages().allShown());
+    QCOMPARE(row(w.table, first)[w.textColumn].toString(), stored);
+    QCOMPARE(count(w.table), 2);
+    if (!goes)
+        QVERIFY(DetailsFixture::caption(form).endsWith(" *"));
 }
 
 void tst_EntryCommon::recordNoLongerStored_data()
@@ -321,18 +269,18 @@ void tst_EntryCommon::recordNoLongerStored()
           "holds a new machine for the customer."
         : "The selected Call is no longer stored; it may have been deleted. The window now holds "
           "a new call for the customer.";
-    m_f->messages().expect(message, "Record Not Found");
-    EntryForm *form = w.fill(*m_f, id, "Acme");
-    QVERIFY(m_f->messages().allShown());
+    messages().expect(message, "Record Not Found");
+    EntryForm *form = w.fill(*this, id, "Acme");
+    QVERIFY(messages().allShown());
     QCOMPARE(form->txtID->text(), QString());
     QCOMPARE(form->txtCustomer->text(), QString("Acme"));
     QVERIFY(form->isSaved());
 
     w.setRequired(form, "someone");
-    w.ok(form);
-    QCOMPARE(m_f->count(w.table), 1);
-    QCOMPARE(m_f->lastRow(w.table)["Customer"].toString(), QString("Acme"));
-    QCOMPARE(m_f->count("Customer"), 0); // the statement was a value, not SQL
+    QTest::mouseClick(form->btnOK, Qt::LeftButton);
+    QCOMPARE(count(w.table), 1);
+    QCOMPARE(lastRow(w.table)["Customer"].toString(), QString("Acme"));
+    QCOMPARE(count("Customer"), 0); // the statement was a value, not SQL
 }
 
 CORVANE_TEST(tst_EntryCommon)

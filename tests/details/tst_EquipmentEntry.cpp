@@ -15,12 +15,10 @@
 
 // The machine window as the customer window opens it, driven through its widgets, with the
 // rows it stores read back from the database.
-class tst_EquipmentEntry : public QObject
+class tst_EquipmentEntry : public DetailsFixture
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensAsDesigned();
     void savesPurchasedOrLeased_data();
     void savesPurchasedOrLeased();
@@ -30,14 +28,13 @@ private slots:
     void changeMarkingAndSelection();
 
 private:
-    frmEquipmentEntry *openNew() { return m_f->open<frmEquipmentEntry>("", "Acme"); }
+    void seed() override;
+    frmEquipmentEntry *openNew() { return open<frmEquipmentEntry>("", "Acme"); }
     frmEquipmentEntry *openStored(qint64 id)
     {
-        return m_f->open<frmEquipmentEntry>(QString::number(id), "Acme");
+        return open<frmEquipmentEntry>(QString::number(id), "Acme");
     }
-    bool isOpen() { return m_f->main().registry().find<frmEquipmentEntry>(); }
-
-    std::unique_ptr<DetailsFixture> m_f;
+    bool isOpen() { return main().registry().find<frmEquipmentEntry>(); }
 };
 
 namespace {
@@ -64,19 +61,12 @@ QVariantMap leasedRow()
 
 } // namespace
 
-void tst_EquipmentEntry::init()
+// Brands and providers the lists are built from: a second case of a brand, gaps.
+void tst_EquipmentEntry::seed()
 {
-    m_f = std::make_unique<DetailsFixture>();
-    m_f->db().addMachine("Acme", { { "Brand", "Xerox" }, { "Provider", "Office Co" } });
-    m_f->db().addMachine("Baker", { { "Brand", "canon" }, { "Provider", "" } });
-    m_f->db().addMachine("Baker", { { "Brand", QVariant() }, { "Provider", "Copy Land" } });
-}
-
-void tst_EquipmentEntry::cleanup()
-{
-    QVERIFY2(
-        m_f->messages().problems().isEmpty(), qPrintable(m_f->messages().problems().join('\n')));
-    m_f.reset();
+    db().addMachine("Acme", { { "Brand", "Xerox" }, { "Provider", "Office Co" } });
+    db().addMachine("Baker", { { "Brand", "canon" }, { "Provider", "" } });
+    db().addMachine("Baker", { { "Brand", QVariant() }, { "Provider", "Copy Land" } });
 }
 
 void tst_EquipmentEntry::opensAsDesigned()
@@ -115,7 +105,7 @@ void tst_EquipmentEntry::opensAsDesigned()
 
     // One window: asking again returns the open one as it is.
     form->txtModel->setText("kept");
-    QCOMPARE(m_f->main().registry().open<frmEquipmentEntry>(), form);
+    QCOMPARE(main().registry().open<frmEquipmentEntry>(), form);
     QCOMPARE(form->txtModel->text(), QString("kept"));
 
     form->cmbBrand->setEditText("Canon");
@@ -163,24 +153,24 @@ void tst_EquipmentEntry::savesPurchasedOrLeased()
     QTest::mouseClick(form->btnOK, Qt::LeftButton);
     QTRY_VERIFY(!isOpen());
 
-    QCOMPARE(m_f->count(Table), 4);
-    const QVariantMap row = m_f->lastRow(Table);
-    QCOMPARE(row["Customer"].toString(), QString("Acme"));
-    QCOMPARE(row["Brand"].toString(), QString("Ricoh"));
-    QCOMPARE(row["Provider"].toString(), QString("New Supplier"));
-    QCOMPARE(row["SN"], QVariant(QString(""))); // empty text, not Null
-    QVERIFY(row["DateEntered"].toDateTime() >= before);
-    QCOMPARE(row["DatePurchased"].isNull(), leased);
-    QCOMPARE(row["DateLeased"].isNull(), !leased);
-    QCOMPARE((leased ? row["DateLeased"] : row["DatePurchased"]).toDate(), QDate(2024, 2, 10));
-    QCOMPARE(row["LeaseTerm"], leased ? QVariant(QString("24")) : QVariant());
-    QCOMPARE(row["LeaseEnds"], leased ? QVariant(QDate(2026, 2, 9)) : QVariant());
-    QCOMPARE(row["MonthlyPayment"], stored);
+    QCOMPARE(count(Table), 4);
+    const QVariantMap saved = lastRow(Table);
+    QCOMPARE(saved["Customer"].toString(), QString("Acme"));
+    QCOMPARE(saved["Brand"].toString(), QString("Ricoh"));
+    QCOMPARE(saved["Provider"].toString(), QString("New Supplier"));
+    QCOMPARE(saved["SN"], QVariant(QString(""))); // empty text, not Null
+    QVERIFY(saved["DateEntered"].toDateTime() >= before);
+    QCOMPARE(saved["DatePurchased"].isNull(), leased);
+    QCOMPARE(saved["DateLeased"].isNull(), !leased);
+    QCOMPARE((leased ? saved["DateLeased"] : saved["DatePurchased"]).toDate(), QDate(2024, 2, 10));
+    QCOMPARE(saved["LeaseTerm"], leased ? QVariant(QString("24")) : QVariant());
+    QCOMPARE(saved["LeaseEnds"], leased ? QVariant(QDate(2026, 2, 9)) : QVariant());
+    QCOMPARE(saved["MonthlyPayment"], stored);
 }
 
 void tst_EquipmentEntry::purchasedClearsStoredLease()
 {
-    const qint64 id = m_f->db().addMachine("Acme", leasedRow());
+    const qint64 id = db().addMachine("Acme", leasedRow());
     frmEquipmentEntry *form = openStored(id);
     QVERIFY(form->optLeased->isChecked());
     QCOMPARE(form->txtLeaseTerm->text(), QString("36 months"));
@@ -200,10 +190,10 @@ void tst_EquipmentEntry::purchasedClearsStoredLease()
     QCOMPARE(DetailsFixture::caption(form), QString("Equipment Entry *"));
     QTest::mouseClick(form->btnOK, Qt::LeftButton);
     QTRY_VERIFY(!isOpen());
-    const QVariantMap row = m_f->row(Table, id);
-    QCOMPARE(row["DatePurchased"].toDate(), QDate(2023, 4, 1));
+    const QVariantMap saved = row(Table, id);
+    QCOMPARE(saved["DatePurchased"].toDate(), QDate(2023, 4, 1));
     for (const char *column : { "DateLeased", "LeaseTerm", "LeaseEnds", "MonthlyPayment" })
-        QVERIFY2(row[column].isNull(), column);
+        QVERIFY2(saved[column].isNull(), column);
 }
 
 void tst_EquipmentEntry::storedRowsWithGaps_data()
@@ -223,7 +213,7 @@ void tst_EquipmentEntry::storedRowsWithGaps()
 {
     QFETCH(QVariantMap, columns);
     QFETCH(bool, leased);
-    const qint64 id = m_f->db().addMachine("Acme", columns);
+    const qint64 id = db().addMachine("Acme", columns);
     frmEquipmentEntry *form = openStored(id);
     QVERIFY(form->isSaved());
     QCOMPARE(form->optLeased->isChecked(), leased);
@@ -236,13 +226,13 @@ void tst_EquipmentEntry::storedRowsWithGaps()
 
     QTest::mouseClick(form->btnOK, Qt::LeftButton);
     QTRY_VERIFY(!isOpen());
-    const QVariantMap row = m_f->row(Table, id);
-    QCOMPARE(row["DateEntered"], QVariant(QDateTime(QDate(2020, 1, 1), QTime(8, 0))));
+    const QVariantMap saved = row(Table, id);
+    QCOMPARE(saved["DateEntered"], QVariant(QDateTime(QDate(2020, 1, 1), QTime(8, 0))));
     if (leased) {
-        QCOMPARE(row["LeaseEnds"].toDate(), QDate::currentDate());
-        QCOMPARE(row["MonthlyPayment"], QVariant(0.0));
+        QCOMPARE(saved["LeaseEnds"].toDate(), QDate::currentDate());
+        QCOMPARE(saved["MonthlyPayment"], QVariant(0.0));
     } else {
-        QCOMPARE(row["DatePurchased"].toDate(), QDate::currentDate());
+        QCOMPARE(saved["DatePurchased"].toDate(), QDate::currentDate());
     }
 }
 
@@ -252,7 +242,7 @@ void tst_EquipmentEntry::changeMarkingAndSelection()
     // Each edit on a clean window; handing the window a record again asks about the last one.
     auto changes = [&](const std::function<void()> &edit) {
         if (!form->isSaved())
-            m_f->messages().expect(Question, "Information Not Saved", MsgBox::No);
+            messages().expect(Question, "Information Not Saved", MsgBox::No);
         form->FillForm("", "Acme");
         if (!form->isSaved())
             return false;
