@@ -7,6 +7,7 @@
 #include "frmCustomerEntry.h"
 #include "frmEquipmentEntry.h"
 #include "frmNavigator.h"
+#include "frmTelemarketEntry.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -23,6 +24,7 @@ class tst_TypicalPath : public QObject
     Q_OBJECT
 private slots:
     void findOpenEditAndClose();
+    void callAddedFromTheList();
 };
 
 namespace {
@@ -111,6 +113,32 @@ void tst_TypicalPath::findOpenEditAndClose()
     QVERIFY(!fx.main().registry().find<frmCustomerEntry>());
     QCOMPARE(nav->vsfgEquipment->rows(), 0);
     QVERIFY(rowOf(*nav->vsfgCustomers, 0, "Acme Copiers") > 0);
+    QVERIFY2(messages.problems().isEmpty(), qPrintable(messages.problems().join('\n')));
+}
+
+// Add on the call list opens the call window for the customer shown; OK stores the call and
+// the customer window's list shows it at once.
+void tst_TypicalPath::callAddedFromTheList()
+{
+    CustomerFixture fx;
+    ScriptedMsgBox messages;
+    fx.db().addCustomer("Acme Copiers");
+    frmCustomerEntry *customer = fx.openFromMenu();
+    CustomerFixture::typeName(customer, "acme copiers");
+    QCOMPARE(customer->vsfgTelemarket->rows(), 1); // the header alone
+
+    QTest::mouseClick(customer->btnAddTelemarket, Qt::LeftButton);
+    auto *call = fx.main().registry().find<frmTelemarketEntry>();
+    QVERIFY(call);
+    CustomerFixture::clickInto(call->txtTelemarketer);
+    QTest::keyClicks(call->txtTelemarketer, "Kim");
+    QTest::mouseClick(call->btnOK, Qt::LeftButton);
+
+    QVERIFY(!fx.main().registry().find<frmTelemarketEntry>());
+    QCOMPARE(fx.column("SELECT Customer FROM Telemarket WHERE Telemarketer = ?", { "Kim" }),
+        QStringList { "acme copiers" });
+    QCOMPARE(customer->vsfgTelemarket->rows(), 2);
+    QCOMPARE(customer->vsfgTelemarket->textMatrix(1, 1), QString("Kim"));
     QVERIFY2(messages.problems().isEmpty(), qPrintable(messages.problems().join('\n')));
 }
 
