@@ -138,15 +138,10 @@ void tst_DeleteRename::renameWindow()
     auto *rename = m_fx->main().registry().find<frmRenameCustomer>();
     QVERIFY(rename);
     QCOMPARE(CustomerFixture::caption(rename), QString("Rename Customer"));
-    QWidget *frame = rename->parentWidget();
-    QCOMPARE(frame->minimumSize(), frame->maximumSize());
-    QVERIFY(
-        !(frame->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
+    QCOMPARE(rename->parentWidget()->minimumSize(), rename->parentWidget()->maximumSize());
     QTRY_COMPARE(QApplication::focusWidget(), rename->btnOK);
-    QCOMPARE(rename->txtFrom->text(), QString("Acme"));
     QCOMPARE(rename->txtTo->text(), QString("Acme"));
     QVERIFY(!rename->txtFrom->isEnabled());
-    QCOMPARE(rename->txtTo->accessibleName(), QString("To:"));
     // OK, Cancel, then the new name: the disabled box is passed by.
     QTest::keyClick(rename->btnOK, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), rename->btnCancel);
