@@ -38,6 +38,13 @@ frmCustomerEntry *CustomerFixture::openFromMenu()
     return m_main->registry().find<frmCustomerEntry>();
 }
 
+frmCustomerEntry *CustomerFixture::openOn(const QString &name)
+{
+    frmCustomerEntry *form = openFromMenu();
+    typeName(form, name);
+    return form;
+}
+
 void CustomerFixture::typeName(frmCustomerEntry *form, const QString &name)
 {
     QLineEdit *edit = form->cmbCustomer->lineEdit();
@@ -53,6 +60,12 @@ void CustomerFixture::clickInto(QWidget *field)
     QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(5, 5));
     // The selection that comes with the focus is made once the click is done.
     QApplication::processEvents();
+}
+
+void CustomerFixture::typeInto(QWidget *field, const QString &text)
+{
+    clickInto(field);
+    QTest::keyClicks(field, text);
 }
 
 QString CustomerFixture::caption(const QWidget *form)
@@ -93,19 +106,9 @@ void CustomerFixture::clickCell(DataGrid &grid, int row, int col, bool twice)
 
 QStringList CustomerFixture::tables()
 {
-    QStringList all;
-    for (const char *sql : { "SELECT * FROM Customer ORDER BY Customer",
-             "SELECT * FROM Equipment ORDER BY ID", "SELECT * FROM Telemarket ORDER BY ID" }) {
-        Recordset rs = m_db->db().openRecordset(QLatin1String(sql));
-        while (!rs.eof()) {
-            QStringList cells;
-            for (int i = 0; i < rs.fieldCount(); ++i)
-                cells << cellText(rs.field(i));
-            all << cells.join('|');
-            rs.moveNext();
-        }
-    }
-    return all;
+    return column("SELECT * FROM Customer ORDER BY Customer")
+        + column("SELECT * FROM Equipment ORDER BY ID")
+        + column("SELECT * FROM Telemarket ORDER BY ID");
 }
 
 QStringList CustomerFixture::column(const QString &sql, const QVariantList &values)
@@ -113,10 +116,18 @@ QStringList CustomerFixture::column(const QString &sql, const QVariantList &valu
     QStringList all;
     Recordset rs = m_db->db().openRecordset(sql, values);
     while (!rs.eof()) {
-        all << cellText(rs.field(0));
+        QStringList cells;
+        for (int i = 0; i < rs.fieldCount(); ++i)
+            cells << cellText(rs.field(i));
+        all << cells.join('|');
         rs.moveNext();
     }
     return all;
+}
+
+QStringList CustomerFixture::namesIn(const char *table)
+{
+    return column(QString("SELECT DISTINCT Customer FROM %1 ORDER BY Customer").arg(table));
 }
 
 void CustomerFixture::saveScreenshot(const QString &name)
