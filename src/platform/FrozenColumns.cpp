@@ -55,7 +55,8 @@ FrozenColumns::FrozenColumns(QTableView *grid)
     for (QHeaderView *header : { grid->horizontalHeader(), grid->verticalHeader() })
         connect(header, &QHeaderView::geometriesChanged, this, &FrozenColumns::place);
     grid->installEventFilter(this);
-    m_view->viewport()->installEventFilter(this);
+    m_viewport = m_view->viewport();
+    m_viewport->installEventFilter(this);
 }
 
 FrozenColumns::~FrozenColumns()
@@ -100,7 +101,7 @@ bool FrozenColumns::eventFilter(QObject *watched, QEvent *event)
         place();
     // A click on the fixed cells selects by the grid's rules as they are now: the grid may
     // have changed them since, and a view announces no such change.
-    if (watched == m_view->viewport()
+    if (watched == m_viewport
         && (event->type() == QEvent::MouseButtonPress
             || event->type() == QEvent::MouseButtonDblClick))
         followSelectionRules();

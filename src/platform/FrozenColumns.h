@@ -32,5 +32,8 @@ private:
 
     QTableView *m_grid;
     QTableView *m_view;
+    // Compared with, never called: while the grid is destroyed, the view is half gone and its
+    // viewport still reports its last events here.
+    QObject *m_viewport = nullptr;
     int m_count = 0;
 };
