@@ -2,6 +2,7 @@
 
 #include "ControlPlacement.h"
 #include "ErrorGuard.h"
+#include "FormFrame.h"
 #include "ProgramIcon.h"
 #include "SysInfo.h"
 #include "Twips.h"
@@ -74,20 +75,17 @@ void frmAbout::load()
     setWindowTitle(QStringLiteral("About Screen"));
     lblVersion->setText(QStringLiteral("Version 1.3 12/12/03"));
     lblTitle->setText(QStringLiteral("Corvane"));
-    fixFrame();
+    placeFrame();
 }
 
-void frmAbout::fixFrame()
+void frmAbout::placeFrame()
 {
+    // A fixed dialog border, centred in the main window.
+    ::fixFrame(this);
     auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
     if (!frame)
         return;
-    // A fixed dialog border: a title and a close box, no minimise or maximise, no resizing.
-    frame->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     frame->setWindowIcon(programIcon());
-    setFixedSize(size());
-    frame->setFixedSize(frame->size());
     if (QMdiArea *area = frame->mdiArea()) {
         const QSize room = area->viewport()->size() - frame->size();
         frame->move(qMax(0, room.width() / 2), qMax(0, room.height() / 2));

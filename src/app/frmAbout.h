@@ -31,7 +31,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void fixFrame();
+    void placeFrame();
     void cmdOK_Click();
     void cmdSysInfo_Click();
 };

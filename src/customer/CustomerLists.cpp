@@ -45,7 +45,7 @@ const DetailList &calls()
 // Opens the entry window (an open one is reused) and hands it the record and the customer.
 template <typename Entry> void openEntry(QWidget *form, const QString &id, const QString &customer)
 {
-    if (MDI *main = FormParts::host(form))
+    if (MDI *main = MDI::hostOf(form))
         main->registry().open<Entry>()->FillForm(id, customer);
 }
 

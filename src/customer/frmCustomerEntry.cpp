@@ -81,11 +81,9 @@ void frmCustomerEntry::connectEvents()
     auto changed = [this] { markSaved(false); };
     connect(cmbType, &QComboBox::editTextChanged, this, changed);
     connect(cmbType, &QComboBox::activated, this, changed);
-    QList<QWidget *> boxes;
-    for (QLineEdit *box : addressBoxes() + contactBoxes()) {
+    const QList<QLineEdit *> boxes = addressBoxes() + contactBoxes();
+    for (QLineEdit *box : boxes)
         connect(box, &QLineEdit::textChanged, this, changed);
-        boxes << box;
-    }
     selectAllOnFocus(boxes);
 
     connect(btnSave, &QPushButton::clicked, this, guarded([this] { btnSave_Click(); }));
@@ -142,7 +140,8 @@ struct frmCustomerEntry::Filling
 
 void frmCustomerEntry::load()
 {
-    fixFrame(this, true, true);
+    fixFrame(this, true);
+    placeAtTopLeft(this);
     fillCustomerList();
     Recordset types = gDatabase->openRecordset(
         QStringLiteral("SELECT DISTINCT Type FROM Customer ORDER BY Type"));
@@ -286,7 +285,7 @@ bool frmCustomerEntry::queryUnload()
     }
     // The navigator's results show what was done here, also when the window stays open.
     if (gNavigatorOpen) {
-        if (MDI *main = host(this)) {
+        if (MDI *main = MDI::hostOf(this)) {
             if (frmNavigator *navigator = main->registry().find<frmNavigator>())
                 navigator->UpdateGrids();
         }
@@ -313,7 +312,7 @@ void frmCustomerEntry::btnRename_Click()
     const QString name = cmbCustomer->currentText();
     if (name.isEmpty())
         return;
-    MDI *main = host(this);
+    MDI *main = MDI::hostOf(this);
     if (!main)
         return;
     frmRenameCustomer *rename = main->registry().open<frmRenameCustomer>();

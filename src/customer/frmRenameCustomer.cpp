@@ -47,7 +47,7 @@ frmRenameCustomer::frmRenameCustomer(QWidget *parent)
 
 void frmRenameCustomer::load()
 {
-    fixFrame(this, false, false);
+    fixFrame(this);
     btnOK->setFocus();
 }
 
@@ -84,7 +84,7 @@ void frmRenameCustomer::btnOK_Click()
 
     // Opened again if it was closed meanwhile; shown under the new name, its list holding the
     // new name in its sorted place.
-    if (MDI *main = host(this)) {
+    if (MDI *main = MDI::hostOf(this)) {
         frmCustomerEntry *entry = main->registry().open<frmCustomerEntry>();
         entry->fillCustomerList();
         entry->cmbCustomer->setEditText(to);

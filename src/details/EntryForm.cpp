@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "EntryLayout.h"
 #include "ErrorGuard.h"
+#include "FormFrame.h"
 #include "MDI.h"
 #include "MainMod.h"
 #include "MsgBox.h"
@@ -10,12 +11,10 @@
 #include "frmCustomerEntry.h"
 
 #include <QDateTime>
-#include <QEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QTimer>
 #include <optional>
 
 using namespace EntryLayout;
@@ -44,12 +43,8 @@ void EntryForm::load()
 {
     // At the top left of the main window's client area, with a fixed border: the fields are
     // laid out for this one size.
-    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget())) {
-        frame->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-        frame->move(0, 0);
-        frame->setFixedSize(frame->size());
-    }
+    fixFrame(this);
+    placeAtTopLeft(this);
 }
 
 void EntryForm::markChanged()
@@ -130,7 +125,7 @@ frmCustomerEntry *EntryForm::customerWindow() const
 {
     // Without the customer window there is no list to refresh: the record is stored all the
     // same, and the window shows it the next time it shows the customer.
-    auto *main = qobject_cast<MDI *>(window());
+    MDI *main = MDI::hostOf(this);
     return main ? main->registry().find<frmCustomerEntry>() : nullptr;
 }
 
@@ -186,21 +181,4 @@ void EntryForm::btnOK_Click()
 {
     if (saveIfComplete())
         close();
-}
-
-void EntryForm::selectAllOnFocus(std::initializer_list<QLineEdit *> boxes)
-{
-    for (QLineEdit *box : boxes)
-        box->installEventFilter(this);
-}
-
-bool EntryForm::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::FocusIn) {
-        if (auto *box = qobject_cast<QLineEdit *>(watched)) {
-            // After the click that gave the focus has placed its cursor.
-            QTimer::singleShot(0, box, [box] { box->setSelection(0, int(box->text().size())); });
-        }
-    }
-    return ChildForm::eventFilter(watched, event);
 }

@@ -54,10 +54,6 @@ protected:
     // Tab goes through the controls in this order.
     static void chainTabOrder(const QList<QWidget *> &order);
 
-    // The text boxes that select their whole text when they receive the focus.
-    void selectAllOnFocus(std::initializer_list<QLineEdit *> boxes);
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
     // Stores the record: edits the stored row, or adds one with DateEntered now.
     void saveRecord();
     // A text column's value: an empty box is stored as empty text, never as Null.

@@ -4,6 +4,7 @@
 #include "Database.h"
 #include "DatePicker.h"
 #include "EntryLayout.h"
+#include "FormFrame.h"
 #include "Formats.h"
 #include "MainMod.h"
 #include "MaskedEdit.h"

@@ -3,6 +3,7 @@
 #include "CellText.h"
 #include "DatePicker.h"
 #include "EntryLayout.h"
+#include "FormFrame.h"
 #include "Formats.h"
 #include "MainMod.h"
 #include "Recordset.h"

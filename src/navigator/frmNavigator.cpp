@@ -9,6 +9,7 @@
 #include "Database.h"
 #include "DatePicker.h"
 #include "ErrorGuard.h"
+#include "FormFrame.h"
 #include "FormParts.h"
 #include "GridFill.h"
 #include "MDI.h"
@@ -30,7 +31,6 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -200,8 +200,8 @@ void frmNavigator::connectEvents()
 
     for (QComboBox *list : { cmbCustomer, cmbCity, cmbZip, cmbType })
         list->installEventFilter(this);
+    selectAllOnFocus({ txtSearch, txtSearch2 });
     for (QLineEdit *box : { txtSearch, txtSearch2 }) {
-        box->installEventFilter(this);
         // Enter after a search word runs the search, as the Search button does.
         connect(box, &QLineEdit::returnPressed, this, guarded([this] { UpdateGrids(); }));
     }
@@ -229,11 +229,6 @@ bool frmNavigator::eventFilter(QObject *watched, QEvent *event)
             ComboTypeAhead(list, keyAscii);
             return true;
         }
-    } else if (event->type() == QEvent::FocusIn) {
-        if (auto *box = qobject_cast<QLineEdit *>(watched)) {
-            // After the click that gave the focus has placed its cursor.
-            QTimer::singleShot(0, box, [box] { box->setSelection(0, int(box->text().size())); });
-        }
     }
     return ChildForm::eventFilter(watched, event);
 }
@@ -241,8 +236,8 @@ bool frmNavigator::eventFilter(QObject *watched, QEvent *event)
 void frmNavigator::load()
 {
     gNavigatorOpen = true;
+    placeAtTopLeft(this);
     QWidget *frame = parentWidget() ? parentWidget() : this;
-    frame->move(0, 0);
     if (QWidget *main = frame->window(); main && main != frame) {
         const QSize outer = main->frameGeometry().size();
         frame->resize(int(outer.width() * 0.9), int(outer.height() * 0.9));
@@ -345,8 +340,8 @@ void frmNavigator::btnPrint_Click()
             QStringLiteral("Nothing to Print"));
         return;
     }
-    auto *main = qobject_cast<MDI *>(window());
-    (main ? main : mainWindow())->registry().open<frmNavReport>()->SetSQL(mSearchSQL);
+    if (MDI *main = MDI::hostOf(this))
+        main->registry().open<frmNavReport>()->SetSQL(mSearchSQL);
 }
 
 void frmNavigator::btnExport_Click()
@@ -361,7 +356,7 @@ void frmNavigator::btnExport_Click()
 
 void frmNavigator::btnAddNew_Click()
 {
-    if (MDI *main = FormParts::host(this))
+    if (MDI *main = MDI::hostOf(this))
         main->registry().open<frmCustomerEntry>();
 }
 
@@ -381,7 +376,7 @@ void frmNavigator::vsfgCustomers_DblClick()
     QString name;
     if (vsfgCustomers->mouseRow() > 0)
         name = vsfgCustomers->textMatrix(vsfgCustomers->row(), 0);
-    MDI *main = FormParts::host(this);
+    MDI *main = MDI::hostOf(this);
     if (!main)
         return;
     frmCustomerEntry *entry = main->registry().open<frmCustomerEntry>();

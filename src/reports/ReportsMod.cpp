@@ -9,7 +9,6 @@
 #include "ReportViewer.h"
 
 #include "Viewer.h"
-#include <QApplication>
 #include <QMdiSubWindow>
 #include <stdexcept>
 
@@ -33,11 +32,8 @@ void bind(Report &report, Recordset rs)
 // The main window the viewer opens in: the program's, or the one a test made.
 MDI *host()
 {
-    if (MDI *main = mainWindow())
+    if (MDI *main = MDI::hostOf())
         return main;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (auto *main = qobject_cast<MDI *>(top))
-            return main;
     throw std::logic_error("reports: no main window to show the viewer in");
 }
 
