@@ -1,7 +1,6 @@
 #include "FormParts.h"
 
-#include "MDI.h"
-#include "MainMod.h"
+#include "Captions.h"
 
 namespace FormParts {
 
@@ -11,16 +10,8 @@ QLabel *caption(QWidget *parent, const char *name, const char *text, int left, i
     auto *label = placeControl<QLabel>(parent, name, left, top, width, 255);
     label->setText(QLatin1String(text));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // The designed width fits the designed font; a longer caption grows to the left, away
-    // from its field, so that it is never cut off.
-    const int needed = label->sizeHint().width();
-    if (needed > label->width()) {
-        QRect r = label->geometry();
-        r.setLeft(std::max(0, r.right() + 1 - needed));
-        label->setGeometry(r);
-    }
-    label->setBuddy(field);
-    field->setAccessibleName(fieldName.isEmpty() ? label->text() : fieldName);
+    fitCaption(label, true);
+    pairCaption(label, field, fieldName);
     return label;
 }
 

@@ -1,5 +1,7 @@
 #include "EntryLayout.h"
 
+#include "Captions.h"
+
 #include <algorithm>
 
 namespace EntryLayout {
@@ -13,9 +15,7 @@ QLabel *caption(QWidget *parent, const char *name, const char *text, QWidget *fi
     const int height = std::min(at.height(), twipsToPixels(ListHeight));
     label->setGeometry(twipsToPixels(CaptionLeft), at.top(), twipsToPixels(CaptionWidth), height);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setBuddy(field);
-    if (!qobject_cast<QLabel *>(field))
-        field->setAccessibleName(label->text());
+    pairCaption(label, field);
     return label;
 }
 

@@ -1,6 +1,7 @@
 #include "frmNavigator.h"
 
 #include "BusyCursor.h"
+#include "Captions.h"
 #include "CellText.h"
 #include "ControlPlacement.h"
 #include "CustomerDetails.h"
@@ -57,28 +58,6 @@ QPushButton *button(QWidget *parent, const char *name, const char *text, int lef
     return widget;
 }
 
-// The designed sizes fit the designed font; a caption that needs more room grows away from the
-// field it belongs to, so that no caption is cut off.
-void fitCaption(QWidget *caption, bool growLeft)
-{
-    const int needed = caption->sizeHint().width();
-    QRect r = caption->geometry();
-    if (needed <= r.width())
-        return;
-    if (growLeft)
-        r.setLeft(std::max(0, r.right() + 1 - needed));
-    else
-        r.setWidth(needed);
-    caption->setGeometry(r);
-}
-
-// A label names the field it stands before, for the keyboard and for screen readers.
-void pair(QLabel *caption, QWidget *field)
-{
-    caption->setBuddy(field);
-    field->setAccessibleName(caption->text());
-}
-
 } // namespace
 
 frmNavigator::frmNavigator(QWidget *parent)
@@ -108,10 +87,10 @@ void frmNavigator::buildCriteriaFrame()
     cmbZip = placeControl<QComboBox>(f, "cmbZip", 960, 960, 3375, 315);
     Label7 = label(f, "Label7", "Type:", 360, 1320, 495, 255, right);
     cmbType = placeControl<QComboBox>(f, "cmbType", 960, 1320, 3375, 315);
-    pair(Label3, cmbCustomer);
-    pair(Label4, cmbCity);
-    pair(Label1, cmbZip);
-    pair(Label7, cmbType);
+    pairCaption(Label3, cmbCustomer);
+    pairCaption(Label4, cmbCity);
+    pairCaption(Label1, cmbZip);
+    pairCaption(Label7, cmbType);
 
     chkLeaseEnds = placeControl<QCheckBox>(f, "chkLeaseEnds", 4680, 240, 1215, 255);
     chkLeaseEnds->setText(QStringLiteral("Lease Ends:"));
@@ -132,7 +111,7 @@ void frmNavigator::buildCriteriaFrame()
     txtSearch = placeControl<QLineEdit>(f, "txtSearch", 5160, 1200, 1815, 285);
     Label8 = label(f, "Label8", "and", 7080, 1200, 375, 255);
     txtSearch2 = placeControl<QLineEdit>(f, "txtSearch2", 7440, 1200, 1815, 285);
-    pair(Label5, txtSearch);
+    pairCaption(Label5, txtSearch);
     txtSearch2->setAccessibleName(QStringLiteral("Search: and"));
 
     for (QLabel *caption : { Label3, Label4, Label1, Label7, Label5 })
