@@ -30,9 +30,7 @@ QLabel *label(QWidget *parent, const char *name, int top, int height)
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, int top)
 {
-    auto *widget = placeControl<QPushButton>(parent, name, 4245, top, 1260, 345);
-    widget->setText(caption);
-    widget->setAccessibleName(QString(caption).remove(u'&'));
+    auto *widget = placeCaptioned<QPushButton>(parent, name, caption, 4245, top, 1260, 345);
     // A focused button takes Enter itself, as in any dialog.
     widget->setAutoDefault(true);
     return widget;

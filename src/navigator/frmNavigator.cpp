@@ -52,8 +52,8 @@ QLabel *label(QWidget *parent, const char *name, const char *text, int left, int
 
 QPushButton *button(QWidget *parent, const char *name, const char *text, int left)
 {
-    auto *widget = placeControl<QPushButton>(parent, name, left, 1800, 1215, 375);
-    widget->setText(QLatin1String(text));
+    auto *widget
+        = placeCaptioned<QPushButton>(parent, name, QLatin1String(text), left, 1800, 1215, 375);
     widget->setAutoDefault(false);
     return widget;
 }

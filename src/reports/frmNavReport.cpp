@@ -1,5 +1,6 @@
 #include "frmNavReport.h"
 
+#include "ControlPlacement.h"
 #include "ErrorGuard.h"
 #include "ReportsMod.h"
 #include "Twips.h"
@@ -8,33 +9,19 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 
-namespace {
-
-template <typename T>
-T *place(QWidget *parent, const char *name, const QString &caption, QRect twips)
-{
-    auto *control = new T(caption, parent);
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(twips);
-    control->setAccessibleName(caption);
-    return control;
-}
-
-} // namespace
-
 frmNavReport::frmNavReport(QWidget *parent)
     : ChildForm(parent)
 {
     setObjectName(QStringLiteral("frmNavReport"));
     setWindowTitle(QStringLiteral("Navigator Report Options"));
-    chkEquipment = place<QCheckBox>(this, "chkEquipment",
-        QStringLiteral("Suppress Equipment Detail"), twipsRect(720, 120, 2295, 255));
-    chkTelemarket = place<QCheckBox>(this, "chkTelemarket",
-        QStringLiteral("Suppress Telemarket Detail"), twipsRect(720, 600, 2295, 255));
-    btnPrint = place<QPushButton>(
-        this, "btnPrint", QStringLiteral("Print"), twipsRect(480, 1080, 1335, 375));
-    btnCancel = place<QPushButton>(
-        this, "btnCancel", QStringLiteral("Cancel"), twipsRect(1920, 1080, 1335, 375));
+    chkEquipment = placeCaptioned<QCheckBox>(
+        this, "chkEquipment", QStringLiteral("Suppress Equipment Detail"), 720, 120, 2295, 255);
+    chkTelemarket = placeCaptioned<QCheckBox>(
+        this, "chkTelemarket", QStringLiteral("Suppress Telemarket Detail"), 720, 600, 2295, 255);
+    btnPrint = placeCaptioned<QPushButton>(
+        this, "btnPrint", QStringLiteral("Print"), 480, 1080, 1335, 375);
+    btnCancel = placeCaptioned<QPushButton>(
+        this, "btnCancel", QStringLiteral("Cancel"), 1920, 1080, 1335, 375);
     setTabOrder(chkEquipment, chkTelemarket);
     setTabOrder(chkTelemarket, btnPrint);
     setTabOrder(btnPrint, btnCancel);
