@@ -17,9 +17,10 @@ constexpr int MaxMeasured = 64;
 
 TextWidthGauge::TextWidthGauge(const QFont &font)
     : m_metrics(font)
+    , m_fractional(font)
 {
     for (int c = 0; c < 256; ++c)
-        m_marked[c] = m_latin1[c] = m_metrics.horizontalAdvance(QChar(c));
+        m_marked[c] = m_latin1[c] = qRound(m_fractional.horizontalAdvance(QChar(c)) * Unit);
     m_marked[u'\t'] = Tab;
     m_marked[u'\n'] = LineFeed;
 }
@@ -30,7 +31,7 @@ int TextWidthGauge::advance(QChar c)
         return m_latin1[c.unicode()];
     auto it = m_other.constFind(c.unicode());
     if (it == m_other.constEnd())
-        it = m_other.insert(c.unicode(), m_metrics.horizontalAdvance(c));
+        it = m_other.insert(c.unicode(), qRound(m_fractional.horizontalAdvance(c) * Unit));
     return *it;
 }
 
@@ -97,7 +98,7 @@ int TextWidthGauge::widest(
     const int *estimates, int count, const std::function<QStringView(int)> &text) const
 {
     const int largest = count > 0 ? *std::max_element(estimates, estimates + count) : 0;
-    const int threshold = largest - std::max(SlackPixels, largest * SlackPercent / 100);
+    const int threshold = largest - std::max(SlackPixels * Unit, largest / 100 * SlackPercent);
 
     // A column of similar texts may have a hundred thousand near the widest; only the widest
     // few by estimate are measured. Count them by estimate to find where those few end.
@@ -139,6 +140,6 @@ int TextWidthGauge::widest(
     }
     // Texts left unmeasured are covered by the widest estimate.
     if (candidates > int(chosen.size()))
-        result = std::max(result, largest);
+        result = std::max(result, (largest + Unit - 1) / Unit);
     return result;
 }

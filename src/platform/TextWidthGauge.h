@@ -8,12 +8,18 @@
 // Finds the widest of many texts in one font quickly. Measuring every text exactly is far too
 // slow for a grid of a hundred thousand rows, so each text is first estimated from a table of
 // character advances, and only the texts whose estimate comes near the largest are measured.
+// Estimates add the fonts' fractional advances in 1/64 pixel units: rounding each character to
+// whole pixels first, as integer metrics do, under-estimates a fixed-pitch font by a pixel every
+// few characters, enough to pick the wrong texts and cut the widest.
 class TextWidthGauge
 {
 public:
     explicit TextWidthGauge(const QFont &font);
 
-    // Sum of the advances of the characters of the text's longest line.
+    // 1/64 pixel: the unit of the estimates.
+    static constexpr int Unit = 64;
+
+    // Sum of the advances of the characters of the text's longest line, in Units.
     int estimate(QStringView text);
     // Estimates of cells first..first+count-1 of a line of tab-separated cells, of which only
     // the first maxCells count, into out; 0 for cells the line does not have. One pass over the
@@ -21,13 +27,15 @@ public:
     void estimateCells(QStringView line, int maxCells, int first, int count, int *out);
     // The exact width of the text's longest line.
     int exact(QStringView text) const;
-    // The width of the widest of count texts, given their estimates; text(i) gives the i-th.
+    // The width in pixels of the widest of count texts, given their estimates; text(i) gives
+    // the i-th.
     int widest(const int *estimates, int count, const std::function<QStringView(int)> &text) const;
 
 private:
     int advance(QChar c);
 
     QFontMetrics m_metrics;
+    QFontMetricsF m_fractional;
     enum { Tab = -1, LineFeed = -2 };
 
     int m_latin1[256];

@@ -1,7 +1,9 @@
-#include "TextWidthGauge.h"
 #include "TestRegistry.h"
+#include "TextWidthGauge.h"
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QTest>
 
 // The estimates that decide which texts of a large grid are measured.
@@ -11,6 +13,7 @@ class tst_TextWidthGauge : public QObject
 private slots:
     void cellsOfALine_data();
     void cellsOfALine();
+    void widestIsMeasured_data();
     void widestIsMeasured();
 };
 
@@ -44,21 +47,71 @@ void tst_TextWidthGauge::cellsOfALine()
         QCOMPARE(estimates[size_t(i)], gauge.estimate(cells[i]));
 }
 
+void tst_TextWidthGauge::widestIsMeasured_data()
+{
+    // The grids draw in the dialog font; a fixed-pitch font is what a machine without it falls
+    // back to. Texts of characters whose advances lie far from whole pixels, one kind each way,
+    // tell an estimate that adds rounded advances from one that adds the real ones.
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<bool>("misleading"); // the widest text is the one of narrow characters
+
+    const QFont dialog(QStringLiteral("Liberation Sans"), 8);
+    const QFont fixed(QStringLiteral("Liberation Mono"), 8);
+    QTest::newRow("dialog font, many alike") << dialog << false;
+    QTest::newRow("dialog font, fractional advances") << dialog << true;
+    QTest::newRow("fixed pitch, many alike") << fixed << false;
+    QTest::newRow("fixed pitch, fractional advances") << fixed << true;
+}
+
 void tst_TextWidthGauge::widestIsMeasured()
 {
-    // Many texts near the widest: the result still covers the widest exactly.
-    TextWidthGauge gauge(QApplication::font());
+    QFETCH(QFont, font);
+    QFETCH(bool, misleading);
+    QCOMPARE(QFontInfo(font).family(), font.family()); // installed by the scripts
+
     QStringList texts;
-    for (int i = 0; i < 500; ++i)
-        texts << QString("Customer %1").arg(i, 4, 10, QChar('0'));
-    texts[321] = "Customer WWWW";
+    int widestAt = 0;
+    if (misleading) {
+        // Many texts of the character rounded up most, one a little wider of the one rounded
+        // down most.
+        const QFontMetricsF metrics(font);
+        QChar down(u'i'), up(u'i');
+        qreal most = -1, least = 1;
+        for (char16_t c = u'!'; c <= u'~'; ++c) {
+            const qreal advance = metrics.horizontalAdvance(QChar(c));
+            const qreal off = advance - qRound(advance);
+            if (off > most)
+                most = off, down = QChar(c);
+            if (off < least)
+                least = off, up = QChar(c);
+        }
+        const QString wide(120, up);
+        for (int i = 0; i < 100; ++i)
+            texts << wide;
+        const int count
+            = int(metrics.horizontalAdvance(wide) / metrics.horizontalAdvance(down)) + 2;
+        texts << QString(count, down);
+        widestAt = int(texts.size()) - 1;
+    } else {
+        // Many texts near the widest: the result still covers the widest exactly.
+        for (int i = 0; i < 500; ++i)
+            texts << QString("Customer %1").arg(i, 4, 10, QChar('0'));
+        texts[321] = "Customer WWWW";
+        widestAt = 321;
+    }
+
+    TextWidthGauge gauge(font);
     std::vector<int> estimates;
     for (const QString &t : texts)
         estimates.push_back(gauge.estimate(t));
     const int widest = gauge.widest(
         estimates.data(), int(texts.size()), [&texts](int i) { return QStringView(texts[i]); });
-    QVERIFY(widest >= gauge.exact(texts[321]));
-    QVERIFY(widest <= gauge.estimate(texts[321]) + 1);
+    int exact = 0;
+    for (const QString &t : texts)
+        exact = std::max(exact, gauge.exact(t));
+    QVERIFY2(widest >= exact, qPrintable(QString("%1 < %2").arg(widest).arg(exact)));
+    QVERIFY2(widest <= exact + 1, qPrintable(QString("%1 > %2 + 1").arg(widest).arg(exact)));
+    QCOMPARE(gauge.exact(texts[widestAt]), exact);
 }
 
 CORVANE_TEST(tst_TextWidthGauge)
