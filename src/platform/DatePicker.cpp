@@ -124,9 +124,9 @@ bool DatePicker::event(QEvent *event)
             return true;
         }
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            ++m_userEvents;
+            // The box announces its date again on Enter, changed or not; the typed date has
+            // been taken already, so this is no change of the user's.
             const bool handled = QDateEdit::event(event);
-            --m_userEvents;
             // The date confirmed, a date typed next replaces it whole, as on entering the box.
             selectWholeText();
             return handled;

@@ -4,12 +4,12 @@
 
 // A date box with a drop-down calendar, showing the short date of the user's settings with a
 // four-digit year. Entering the box from the keyboard selects the whole date; clicking a part of
-// it (day, month or year) selects that part. What the user types is plain text, read as a whole
-// date (TypedDate.h) when the user leaves the box or presses Enter; typed over a part, it
-// becomes the date as soon as it is one with its four-digit year, as the part changes. A text
-// that is no date is marked as such while it stands and never becomes a date: leaving the box
-// goes back to the date it had before the typing, Enter keeps the text for mending, Escape
-// gives it up.
+// it (day, month or year) selects that part. What the user types is plain text, read as one
+// whole date (TypedDate.h) when the user leaves the box or presses Enter. Typed over a selected
+// part, it also becomes the date at once whenever it reads as a date with a four-digit year, as
+// a part being changed should. A text that is no date is marked as such while it stands and
+// never becomes a date: leaving the box goes back to the date it had before the typing, Enter
+// keeps the text for mending, Escape gives it up.
 class DatePicker : public QDateEdit
 {
     Q_OBJECT

@@ -7,11 +7,17 @@
 
 namespace {
 
+// Spaces, and the invisible marks that keep right-to-left forms in order, are no one's typing.
+bool isBlank(QChar c)
+{
+    return c.isSpace() || c.category() == QChar::Other_Format;
+}
+
 // One piece of a date form: a number ('d', 'M' or 'y') or the separator up to the next number.
 struct Piece
 {
     QChar number; // null for a separator
-    QString separator; // its characters other than spaces
+    QString separator; // its characters other than blanks
 };
 
 // The pieces of a form made of numbers and separators only; nothing for a form with names.
@@ -19,7 +25,7 @@ std::optional<std::vector<Piece>> numericPieces(const QString &format)
 {
     std::vector<Piece> pieces;
     auto addToSeparator = [&pieces](QChar c) {
-        if (c.isSpace())
+        if (isBlank(c))
             return;
         if (pieces.empty() || !pieces.back().number.isNull())
             pieces.push_back({});
@@ -74,17 +80,17 @@ QDate readNumbers(
     int month = 0;
     int year = 0;
     qsizetype at = 0;
-    auto skipSpaces = [&] {
-        while (at < text.size() && text.at(at).isSpace())
+    auto skipBlanks = [&] {
+        while (at < text.size() && isBlank(text.at(at)))
             ++at;
     };
     for (std::size_t p = 0; p < pieces.size(); ++p) {
         const Piece &piece = pieces[p];
-        skipSpaces();
+        skipBlanks();
         if (piece.number.isNull()) {
             const bool last = p + 1 == pieces.size();
             for (QChar c : piece.separator) {
-                skipSpaces();
+                skipBlanks();
                 if (at == text.size() && last)
                     break;
                 if (at == text.size() || text.at(at) != c)
@@ -114,7 +120,7 @@ QDate readNumbers(
             (piece.number == u'd' ? day : month) = value;
         }
     }
-    skipSpaces();
+    skipBlanks();
     if (at != text.size())
         return {};
     // Invalid where a number is missing or out of its range, 31 April included.

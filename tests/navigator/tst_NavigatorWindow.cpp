@@ -34,7 +34,6 @@ private slots:
     void listsTakeNoFreeText();
     void clearKeepsDatesAndStatement();
     void pickersCheckTheirBoxes();
-    void typedDatesCheckTheirBoxes();
     void searchBoxesSelectAllOnFocus();
     void gridSettings();
     void followsResizes();
@@ -185,26 +184,6 @@ void tst_NavigatorWindow::pickersCheckTheirBoxes()
 
     QTest::mouseClick(form->dtCallBackStart, Qt::LeftButton);
     QVERIFY(form->chkCallBack->isChecked());
-}
-
-// A date typed checks its box; a text that is no date checks nothing and changes no date.
-void tst_NavigatorWindow::typedDatesCheckTheirBoxes()
-{
-    frmNavigator *form = openFromMenu();
-    form->chkCallBack->setFocus();
-    QTest::keyClick(form->chkCallBack, Qt::Key_Tab);
-    QTRY_VERIFY(form->dtCallBackStart->hasFocus());
-    QTest::keyClicks(form->dtCallBackStart, "1Jan2026");
-    QTest::keyClick(form->dtCallBackStart, Qt::Key_Tab);
-    QVERIFY(form->dtCallBackStop->hasFocus());
-    QCOMPARE(form->dtCallBackStart->date(), QDate::currentDate());
-    QVERIFY(!form->chkCallBack->isChecked());
-
-    QTest::keyClicks(form->dtCallBackStop, "3/15/2025");
-    QTest::keyClick(form->dtCallBackStop, Qt::Key_Tab);
-    QCOMPARE(form->dtCallBackStop->date(), QDate(2025, 3, 15));
-    QVERIFY(form->chkCallBack->isChecked());
-    QVERIFY(!form->chkLeaseEnds->isChecked());
 }
 
 void tst_NavigatorWindow::searchBoxesSelectAllOnFocus()
