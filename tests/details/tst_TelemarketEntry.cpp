@@ -23,6 +23,7 @@ private slots:
     void callBackFollowsTheDate();
     void storedCallBackHoldsUntilTheDateIsLeft();
     void storedCallWithoutDates();
+    void refusedDateOfCallIsNoChange();
 
 private:
     frmTelemarketEntry *openNew() { return open<frmTelemarketEntry>("", "Acme"); }
@@ -157,6 +158,20 @@ void tst_TelemarketEntry::storedCallWithoutDates()
     QCOMPARE(form->dtDate->date(), QDate::currentDate());
     QCOMPARE(form->dtCallBack->date(), QDate::currentDate());
     QCOMPARE(form->txtTelemarketer->text(), QString("Caller"));
+    QVERIFY(form->isSaved());
+}
+
+// A date of the call typed that is no date is no change of the window: the date stays.
+void tst_TelemarketEntry::refusedDateOfCallIsNoChange()
+{
+    gCallBackMonths = 3;
+    frmTelemarketEntry *form = openNew();
+    const QDate today = QDate::currentDate();
+    QTRY_VERIFY(form->dtDate->hasFocus());
+    QTest::keyClicks(form->dtDate, "13/45/2025");
+    QTest::keyClick(form->dtDate, Qt::Key_Tab);
+    QCOMPARE(form->dtDate->date(), today);
+    QCOMPARE(form->dtCallBack->date(), addMonths(today, 3));
     QVERIFY(form->isSaved());
 }
 

@@ -1,8 +1,11 @@
 #include "DatePicker.h"
 #include "TestRegistry.h"
+#include "TypedDate.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QDir>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTableView>
@@ -26,9 +29,33 @@ private slots:
     void clickedPartIsReplaced();
     void tabLeavesThePicker_data();
     void tabLeavesThePicker();
+    void typedWhole_data();
+    void typedWhole();
+    void refusedTextOnEnter();
+    void twoDigitYears_data();
+    void twoDigitYears();
 };
 
 namespace {
+
+// A text box, the picker on 7 June 2023, and a second picker; the focus in the text box.
+struct PickerRow
+{
+    QWidget window;
+    QLineEdit *before = new QLineEdit(&window);
+    DatePicker *picker = new DatePicker(&window);
+    DatePicker *after = new DatePicker(&window);
+
+    PickerRow()
+    {
+        auto *row = new QHBoxLayout(&window);
+        for (QWidget *field : std::initializer_list<QWidget *> { before, picker, after })
+            row->addWidget(field);
+        picker->setDate(QDate(2023, 6, 7));
+        window.show();
+        before->setFocus();
+    }
+};
 
 void openCalendar(DatePicker &picker)
 {
@@ -212,6 +239,124 @@ void tst_DatePicker::tabLeavesThePicker()
         forward ? Qt::NoModifier : Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), forward ? after : before);
     QCOMPARE(picker->date(), shown);
+}
+
+void tst_DatePicker::typedWhole_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed"); // after Tab into the picker, which then Tab leaves
+    QTest::addColumn<QDate>("expected"); // invalid: refused
+    QTest::addColumn<bool>("changed"); // userChanged raised (once)
+
+    const QDate refused;
+    QTest::newRow("en_US") << "en_US"
+                           << "3/15/2025" << QDate(2025, 3, 15) << true;
+    QTest::newRow("en_US, single digits") << "en_US"
+                                          << "3/5/2025" << QDate(2025, 3, 5) << true;
+    QTest::newRow("en_US, two-digit year") << "en_US"
+                                           << "3/5/25" << QDate(2025, 3, 5) << true;
+    QTest::newRow("en_US, the date it had") << "en_US"
+                                            << "06/07/2023" << QDate(2023, 6, 7) << false;
+    QTest::newRow("de_DE") << "de_DE"
+                           << "15.03.2025" << QDate(2025, 3, 15) << true;
+    QTest::newRow("de_DE, short") << "de_DE"
+                                  << "5.3.25" << QDate(2025, 3, 5) << true;
+    QTest::newRow("en_GB, day first") << "en_GB"
+                                      << "3/5/2025" << QDate(2025, 5, 3) << true;
+    QTest::newRow("ja_JP, year first") << "ja_JP"
+                                       << "2025/3/5" << QDate(2025, 3, 5) << true;
+    QTest::newRow("ko_KR, closing dot") << "ko_KR"
+                                        << "25. 3. 5." << QDate(2025, 3, 5) << true;
+    QTest::newRow("bg_BG, closing word left off") << "bg_BG"
+                                                  << "5.03.25" << QDate(2025, 3, 5) << true;
+    QTest::newRow("ar_EG, without direction marks") << "ar_EG"
+                                                    << "5/3/2025" << QDate(2025, 3, 5) << true;
+    QTest::newRow("month name") << "en_US"
+                                << "1Jan2026" << refused << false;
+    QTest::newRow("no such day") << "en_US"
+                                 << "13/45/2025" << refused << false;
+    QTest::newRow("letters") << "en_US"
+                             << "abc" << refused << false;
+    QTest::newRow("three-digit year") << "en_US"
+                                      << "3/15/202" << refused << false;
+    QTest::newRow("before the earliest") << "en_US"
+                                         << "1/1/1700" << refused << false;
+    QTest::newRow("en_US form in en_GB") << "en_GB"
+                                         << "3/15/2025" << refused << false;
+}
+
+// The whole date typed the way a user does: Tab in, type, Tab out.
+void tst_DatePicker::typedWhole()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(QDate, expected);
+    QFETCH(bool, changed);
+    QLocale::setDefault(QLocale(locale));
+    PickerRow row;
+    const QDate start = row.picker->date();
+    QVERIFY(QTest::qWaitForWindowExposed(&row.window));
+    QSignalSpy changes(row.picker, &DatePicker::userChanged);
+
+    QTest::keyClick(row.before, Qt::Key_Tab);
+    QTest::keyClicks(row.picker, typed);
+    // The text stands as typed, marked while it is no date.
+    QCOMPARE(row.picker->text(), typed);
+    const QString mark = expected.isValid() ? QString() : QString("Not a date");
+    QCOMPARE(row.picker->accessibleDescription(), mark);
+
+    QTest::keyClick(row.picker, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), row.after);
+    const QDate shown = expected.isValid() ? expected : start;
+    QCOMPARE(row.picker->date(), shown);
+    QCOMPARE(row.picker->text(), QLocale().toString(shown, row.picker->displayFormat()));
+    QCOMPARE(row.picker->accessibleDescription(), QString());
+    QCOMPARE(changes.size(), changed ? 1 : 0);
+}
+
+// Enter keeps a refused text, marked, for mending; Escape gives it up.
+void tst_DatePicker::refusedTextOnEnter()
+{
+    PickerRow row;
+    QVERIFY(QTest::qWaitForWindowExposed(&row.window));
+    QSignalSpy changes(row.picker, &DatePicker::userChanged);
+    QTest::keyClick(row.before, Qt::Key_Tab);
+    QTest::keyClicks(row.picker, "3/15/20x");
+    QTest::keyClick(row.picker, Qt::Key_Return);
+    QCOMPARE(row.picker->text(), QString("3/15/20x"));
+    QCOMPARE(row.picker->date(), QDate(2023, 6, 7));
+    // Seen as well: the field's background, right of the text, differs from a good date's.
+    auto background = [](DatePicker *picker) {
+        return picker->grab().toImage().pixelColor(picker->width() - 30, picker->height() / 2);
+    };
+    QVERIFY(background(row.picker) != background(row.after));
+    QDir().mkpath(CORVANE_BUILD_DIR "/screenshots");
+    row.window.grab().save(CORVANE_BUILD_DIR "/screenshots/date-pickers.png");
+
+    QTest::keyClick(row.picker, Qt::Key_Backspace);
+    QTest::keyClick(row.picker, Qt::Key_Return);
+    QCOMPARE(row.picker->date(), QDate(2020, 3, 15));
+    QCOMPARE(changes.size(), 1);
+    QTest::keyClicks(row.picker, "1Jan2026");
+    QTest::keyClick(row.picker, Qt::Key_Escape);
+    QCOMPARE(row.picker->text(), QString("3/15/2020"));
+    QCOMPARE(row.picker->accessibleDescription(), QString());
+    QCOMPARE(changes.size(), 1);
+}
+
+void tst_DatePicker::twoDigitYears_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("expected");
+    // On 1 June 2025 two-digit years reach from 1945 to 2044.
+    QTest::newRow("19 years ahead") << "3/5/44" << QDate(2044, 3, 5);
+    QTest::newRow("20 years ahead is 80 back") << "3/5/45" << QDate(1945, 3, 5);
+}
+
+void tst_DatePicker::twoDigitYears()
+{
+    QFETCH(QString, typed);
+    QTEST(readTypedDate(typed, "M/d/yyyy", QDate(2025, 6, 1), true), "expected");
 }
 
 CORVANE_TEST(tst_DatePicker)
