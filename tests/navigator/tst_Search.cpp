@@ -8,6 +8,7 @@
 #include "frmNavigator.h"
 
 #include <QDateTime>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QTest>
 
@@ -23,6 +24,8 @@ private slots:
     void finds_data();
     void finds();
     void customerCells();
+    void dateEnteredSortsByDate_data();
+    void dateEnteredSortsByDate();
     void emptyResultKeepsHeader();
     void newSearchEmptiesDetailGrids();
     void failedSearchKeepsStatement();
@@ -62,8 +65,12 @@ void tst_Search::initTestCase()
     d.addMachine("Baker & Sons", { { "Brand", "Kestrel" }, { "Model", "K1" }, { "SN", "alpha" } });
     d.addMachine("Baker & Sons", { { "Brand", "Zeta" }, { "Notes", "beta" } });
 
-    d.addCustomer("Café Élan", { { "City", "Eugene" }, { "Address1", "Rue 9" } });
-    d.addCustomer("Delta", { { "City", "Eugene" }, { "Contact1", "Ann * Star" } });
+    d.addCustomer("Café Élan",
+        { { "City", "Eugene" }, { "Address1", "Rue 9" },
+            { "DateEntered", QDateTime(QDate(2024, 11, 20), QTime(0, 0)) } });
+    d.addCustomer("Delta",
+        { { "City", "Eugene" }, { "Contact1", "Ann * Star" },
+            { "DateEntered", QDateTime(QDate(2024, 3, 9), QTime(9, 30)) } });
     d.addCall("Delta", { { "Interest", "alpha" }, { "NextCallBack", QDate(2026, 12, 1) } });
     d.addMachine(
         "Delta", { { "Brand", "Zeta" }, { "Notes", "beta" }, { "LeaseEnds", QDate(2026, 12, 1) } });
@@ -182,6 +189,35 @@ void tst_Search::customerCells()
     QCOMPARE(grid.textMatrix(2, 18), QString());
     // Midnight shows the date alone.
     QCOMPARE(grid.textMatrix(5, 18), QString("1/5/2023"));
+}
+
+void tst_Search::dateEnteredSortsByDate_data()
+{
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QStringList>("expected");
+    // As text, 11/20/2024 would come before 3/9/2024, and 2:05 PM before 9:30 AM.
+    QTest::newRow("ascending, no date first")
+        << 1
+        << QStringList { "Baker & Sons", "O'Brien Dental", "Delta", "Acme Office", "Café Élan" };
+    QTest::newRow("descending") << 2
+                                << QStringList { "Café Élan", "Acme Office", "Delta",
+                                       "O'Brien Dental", "Baker & Sons" };
+}
+
+void tst_Search::dateEnteredSortsByDate()
+{
+    QFETCH(int, clicks);
+    search({});
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    DataGrid *grid = m_form->vsfgCustomers;
+    const int dateEntered = 18;
+    grid->scrollTo(grid->model()->index(0, dateEntered));
+    QHeaderView *header = grid->horizontalHeader();
+    for (int i = 0; i < clicks; ++i)
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+            QPoint(header->sectionViewportPosition(dateEntered) + 5, 5));
+    QTEST(column(*grid, 0), "expected");
 }
 
 void tst_Search::emptyResultKeepsHeader()
