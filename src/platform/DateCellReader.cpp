@@ -63,19 +63,13 @@ bool DateCellReader::readAs(QStringView cell, int blanks, qint64 &moment)
 
 qint64 DateCellReader::day(QStringView text)
 {
-    const QString key = text.toString();
-    auto known = m_days.constFind(key);
-    if (known != m_days.constEnd())
-        return *known;
-    const QLocale locale;
-    qint64 value = NoValue;
-    for (const QString &format : m_dateFormats) {
-        const QDate date = locale.toDate(key, format);
-        if (date.isValid()) {
-            value = date.toJulianDay();
-            break;
+    return m_days.get(text, [this](const QString &key) {
+        const QLocale locale;
+        for (const QString &format : m_dateFormats) {
+            const QDate date = locale.toDate(key, format);
+            if (date.isValid())
+                return date.toJulianDay();
         }
-    }
-    m_days.insert(key, value);
-    return value;
+        return qint64(NoValue);
+    });
 }

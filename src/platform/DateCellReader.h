@@ -1,8 +1,8 @@
 #pragma once
 
+#include "TextMemo.h"
 #include "TimeTextReader.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringView>
 
@@ -24,8 +24,7 @@ private:
     qint64 day(QStringView text);
 
     QString m_dateFormats[2];
-    // Grid columns repeat the same days many times over; each is parsed once.
-    QHash<QString, qint64> m_days;
+    TextMemo<qint64> m_days;
     TimeTextReader m_times;
     // The cells of a column share one form: the number of blanks the date of the last cell
     // read held is tried first.

@@ -111,10 +111,8 @@ int TimeTextReader::parse(const QString &text, bool &twelveHour) const
 
 int TimeTextReader::parseCached(QStringView text)
 {
-    const QString key = text.toString();
-    auto known = m_times.constFind(key);
-    if (known != m_times.constEnd())
-        return *known;
-    bool twelveHour = false;
-    return *m_times.insert(key, parse(key, twelveHour));
+    return m_times.get(text, [this](const QString &key) {
+        bool twelveHour = false;
+        return parse(key, twelveHour);
+    });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextMemo.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringView>
@@ -29,5 +31,5 @@ private:
     QString m_formats[2];
     bool m_twelveHour[2] = {};
     QHash<QString, Shape> m_shapes;
-    QHash<QString, int> m_times;
+    TextMemo<int> m_times;
 };
