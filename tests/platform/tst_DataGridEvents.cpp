@@ -176,9 +176,6 @@ void tst_DataGridEvents::sortOrder_data()
                "1/2/2024 1:00:00 PM", "1/2/2024" }
         << QStringList { "1/2/2024", "1/2/2024 12:30:00 AM", "1/2/2024 1:00:00 AM",
                "1/2/2024 12:15:00 PM", "1/2/2024 1:00:00 PM" };
-    QTest::newRow("dates descending, empty last")
-        << "en_US" << 2 << QStringList { "", "1/5/2023", "11/20/2024" }
-        << QStringList { "11/20/2024", "1/5/2023", "" };
     QTest::newRow("dates with blanks in them")
         << "C" << 1
         << QStringList { "2 Jan 2024 15:04:05", "31 Dec 2023", "", "20 Nov 2024",
@@ -195,9 +192,6 @@ void tst_DataGridEvents::sortOrder_data()
                "2024. 1. 2. 오전 11시 5분 0초", "2024. 1. 2. 오후 12시 15분 0초" }
         << QStringList { "2024. 1. 2. 오전 11시 5분 0초", "2024. 1. 2. 오후 12시 15분 0초",
                "2024. 1. 2. 오후 1시 0분 7초", "2024. 1. 10." };
-    QTest::newRow("day before month")
-        << "de_DE" << 1 << QStringList { "02.01.2024 15:04:05", "31.12.2023", "01.02.2024" }
-        << QStringList { "31.12.2023", "02.01.2024 15:04:05", "01.02.2024" };
     QTest::newRow("text ignoring case")
         << "en_US" << 1 << QStringList { "beta", "Alpha", "gamma", "Écru" }
         << QStringList { "Alpha", "beta", "gamma", "Écru" };
