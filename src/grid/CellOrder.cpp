@@ -1,108 +1,88 @@
 #include "CellOrder.h"
 
+#include "DateCellReader.h"
 #include "Formats.h"
 
-#include <QDate>
-#include <QLocale>
-#include <QTime>
+#include <algorithm>
+#include <limits>
+#include <numeric>
 
 namespace {
 
-enum Kind { Empty, Number, Date, Text };
+constexpr double EmptyValue = -std::numeric_limits<double>::infinity();
 
-constexpr qint64 MsecsPerDay = 86400000;
-constexpr qint64 NoValue = -1;
+template <typename Key> std::vector<int> sortedBy(const std::vector<Key> &keys, Qt::SortOrder order)
+{
+    std::vector<int> positions(keys.size());
+    std::iota(positions.begin(), positions.end(), 0);
+    if (order == Qt::AscendingOrder) {
+        std::stable_sort(positions.begin(), positions.end(),
+            [&keys](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
+    } else {
+        std::stable_sort(positions.begin(), positions.end(),
+            [&keys](int a, int b) { return keys[size_t(b)] < keys[size_t(a)]; });
+    }
+    return positions;
+}
 
 } // namespace
 
-bool CellOrder::Key::operator<(const Key &other) const
+CellOrder::CellOrder(const std::vector<QStringView> &cells)
 {
-    if (kind != other.kind)
-        return kind < other.kind;
-    switch (kind) {
-    case Number:
-        return number < other.number;
-    case Date:
-        return moment < other.moment;
-    case Text:
-        return text < other.text;
-    default:
-        return false;
-    }
+    // Each kind is tried on the whole column and given up at its first misfit, which in a
+    // text column is mostly the first cell.
+    if (readNumbers(cells))
+        m_kind = Numbers;
+    else if (readDates(cells))
+        m_kind = Dates;
+    else
+        readTexts(cells);
 }
 
-CellOrder::CellOrder()
+std::vector<int> CellOrder::sorted(Qt::SortOrder order) const
 {
-    const QLocale locale;
-    m_dateFormats[0] = fourDigitYearDateFormat();
-    m_dateFormats[1] = locale.dateFormat(QLocale::ShortFormat);
-    // The long time form may end with a time zone, which a time of day never shows.
-    m_timeFormats[0] = locale.timeFormat(QLocale::LongFormat).remove(QLatin1Char('t')).trimmed();
-    m_timeFormats[1] = locale.timeFormat(QLocale::ShortFormat);
+    return m_kind == Text ? sortedBy(m_texts, order) : sortedBy(m_values, order);
 }
 
-CellOrder::Key CellOrder::keyOf(QStringView cell)
+bool CellOrder::readNumbers(const std::vector<QStringView> &cells)
 {
-    Key key;
-    const QStringView trimmed = cell.trimmed();
-    if (trimmed.isEmpty()) {
-        key.kind = Empty;
-    } else if (isNumericText(trimmed)) {
-        key.kind = Number;
-        key.number = toNumber(trimmed);
-    } else if (dateOf(trimmed, key.moment)) {
-        key.kind = Date;
-    } else {
-        key.kind = Text;
-        key.text = cell.toString().toCaseFolded();
-    }
-    return key;
-}
-
-bool CellOrder::dateOf(QStringView cell, qint64 &moment)
-{
-    // Every short date form starts with a digit; most texts are turned away here cheaply.
-    if (!cell.front().isDigit() || cell.size() > 40)
-        return false;
-    const qsizetype blank = cell.indexOf(QLatin1Char(' '));
-    const QString dayText = (blank < 0 ? cell : cell.first(blank)).toString();
-
-    auto day = m_days.constFind(dayText);
-    if (day == m_days.constEnd()) {
-        const QLocale locale;
-        qint64 value = NoValue;
-        for (const QString &format : m_dateFormats) {
-            const QDate date = locale.toDate(dayText, format);
-            if (date.isValid()) {
-                value = date.toJulianDay();
-                break;
-            }
+    m_values.clear();
+    m_values.reserve(cells.size());
+    for (QStringView cell : cells) {
+        const QStringView trimmed = cell.trimmed();
+        if (trimmed.isEmpty()) {
+            m_values.push_back(EmptyValue);
+            continue;
         }
-        day = m_days.insert(dayText, value);
-    }
-    if (*day == NoValue)
-        return false;
-
-    int msecs = 0;
-    if (blank >= 0) {
-        const QString timeText = cell.sliced(blank + 1).trimmed().toString();
-        auto time = m_times.constFind(timeText);
-        if (time == m_times.constEnd()) {
-            const QLocale locale;
-            int value = int(NoValue);
-            for (const QString &format : m_timeFormats) {
-                const QTime t = locale.toTime(timeText, format);
-                if (t.isValid()) {
-                    value = t.msecsSinceStartOfDay();
-                    break;
-                }
-            }
-            time = m_times.insert(timeText, value);
-        }
-        if (*time == NoValue)
+        const std::optional<double> value = numericValue(trimmed);
+        if (!value)
             return false;
-        msecs = *time;
+        m_values.push_back(*value);
     }
-    moment = *day * MsecsPerDay + msecs;
     return true;
+}
+
+bool CellOrder::readDates(const std::vector<QStringView> &cells)
+{
+    DateCellReader reader;
+    m_values.clear();
+    m_values.reserve(cells.size());
+    for (QStringView cell : cells) {
+        qint64 moment = 0;
+        if (cell.trimmed().isEmpty())
+            m_values.push_back(EmptyValue);
+        else if (reader.read(cell, moment))
+            m_values.push_back(double(moment)); // exact: far below 2^53
+        else
+            return false;
+    }
+    return true;
+}
+
+void CellOrder::readTexts(const std::vector<QStringView> &cells)
+{
+    m_values = {};
+    m_texts.reserve(cells.size());
+    for (QStringView cell : cells)
+        m_texts.push_back(cell.trimmed().isEmpty() ? QString() : cell.toString().toCaseFolded());
 }

@@ -1,35 +1,33 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <QStringView>
+#include <Qt>
+#include <vector>
 
-// The generic order of grid cells when a column is sorted: two numbers compare as numbers, two
-// dates (the short date form the grids show, with or without a time of day) as dates, anything
-// else as text ignoring letter case. Comparing a number with a text by the text alone would not
-// give an order at all ("2" < "10" as numbers, "10" < "1a" and "1a" < "2" as text), so cells of
-// different kinds are ordered by kind: empty, numbers, dates, text.
+// The order of a grid column's cells when the column is sorted. A column is taken as a whole,
+// as a user reads it: when every cell that is not empty is a number ("12", "$1,234.50") it
+// sorts by value, when every one is a date (the short date form the grids show, with or without
+// a time of day) by date and time, and otherwise as text ignoring letter case. Deciding cell by
+// cell would give no order at all in a mixed column ("2" < "10" as numbers, "10" < "1a" and
+// "1a" < "2" as text). Empty cells come first.
 class CellOrder
 {
 public:
-    struct Key
-    {
-        int kind = 0;
-        double number = 0;
-        qint64 moment = 0;
-        QString text; // case-folded
-        bool operator<(const Key &other) const;
-    };
+    enum Kind { Numbers, Dates, Text };
 
-    CellOrder();
-    Key keyOf(QStringView cell);
+    explicit CellOrder(const std::vector<QStringView> &cells);
+
+    Kind kind() const { return m_kind; }
+    // The positions of the cells in sorted order; equal cells keep the order they had.
+    std::vector<int> sorted(Qt::SortOrder order) const;
 
 private:
-    bool dateOf(QStringView cell, qint64 &moment);
+    bool readNumbers(const std::vector<QStringView> &cells);
+    bool readDates(const std::vector<QStringView> &cells);
+    void readTexts(const std::vector<QStringView> &cells);
 
-    QString m_dateFormats[2];
-    QString m_timeFormats[2];
-    // Grid columns repeat the same dates and times many times over; each is parsed once.
-    QHash<QString, qint64> m_days;
-    QHash<QString, int> m_times;
+    Kind m_kind = Text;
+    std::vector<double> m_values; // numbers and dates; an empty cell is below every value
+    std::vector<QString> m_texts; // case-folded; an empty cell is the empty text
 };

@@ -98,7 +98,10 @@ void DataGrid::setRows(int count)
 {
     restructure([&] { m_model->setGridRows(count); });
     if (rows() == 0) {
-        // New content: the next header click sorts it ascending again.
+        // New content starts at its first column and top row, and the next header click
+        // sorts it ascending again.
+        horizontalScrollBar()->setValue(0);
+        verticalScrollBar()->setValue(0);
         d->sortCol = -1;
         d->typeAhead.clear();
         for (QHeaderView *header : { horizontalHeader(), d->frozen->view()->horizontalHeader() })

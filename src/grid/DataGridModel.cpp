@@ -4,7 +4,6 @@
 #include "Formats.h"
 
 #include <algorithm>
-#include <numeric>
 
 DataGridModel::DataGridModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -66,21 +65,11 @@ void DataGridModel::sort(int column, Qt::SortOrder order)
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
 
     const int count = dataRows();
-    CellOrder cellOrder;
-    std::vector<CellOrder::Key> keys;
-    keys.reserve(size_t(count));
+    std::vector<QStringView> cells;
+    cells.reserve(size_t(count));
     for (int i = 0; i < count; ++i)
-        keys.push_back(cellOrder.keyOf(m_rows[size_t(m_fixedRows + i)].cell(column)));
-
-    std::vector<int> permutation(static_cast<size_t>(count));
-    std::iota(permutation.begin(), permutation.end(), 0);
-    if (order == Qt::AscendingOrder) {
-        std::stable_sort(permutation.begin(), permutation.end(),
-            [&keys](int a, int b) { return keys[a] < keys[b]; });
-    } else {
-        std::stable_sort(permutation.begin(), permutation.end(),
-            [&keys](int a, int b) { return keys[b] < keys[a]; });
-    }
+        cells.push_back(m_rows[size_t(m_fixedRows + i)].cell(column));
+    const std::vector<int> permutation = CellOrder(cells).sorted(order);
 
     std::vector<GridRow> sorted;
     sorted.reserve(m_rows.size());

@@ -1,5 +1,7 @@
 #include "CellText.h"
 
+#include "Formats.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QHash>
@@ -7,14 +9,6 @@
 #include <vector>
 
 namespace {
-
-QString timeFormat()
-{
-    // The long form carries the seconds; the time zone it may end with is not a time of day.
-    QString format = QLocale().timeFormat(QLocale::LongFormat);
-    format.remove(QLatin1Char('t'));
-    return format.trimmed();
-}
 
 // Grids show tens of thousands of dates from a few thousand days: format each day once, and
 // each second of the day once, kept as UTF-8 for the grids that are filled from the engine's
@@ -30,7 +24,7 @@ const QByteArray &dateUtf8(const QDate &date)
         return last;
     auto it = cache.constFind(day);
     if (it == cache.constEnd()) {
-        static const QString format = shortDateFormat();
+        static const QString format = fourDigitYearDateFormat();
         const QByteArray text = QLocale().toString(date, format).toUtf8();
         if (cache.size() >= 100000)
             cache.clear();
@@ -46,21 +40,13 @@ const QByteArray &timeUtf8(const QTime &time)
     static std::vector<QByteArray> cache(24 * 60 * 60);
     QByteArray &text = cache[size_t(time.msecsSinceStartOfDay() / 1000)];
     if (text.isNull()) {
-        static const QString format = timeFormat();
+        static const QString format = timeOfDayFormat();
         text = QLocale().toString(time, format).toUtf8();
     }
     return text;
 }
 
 } // namespace
-
-QString shortDateFormat()
-{
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QLatin1String("yyyy")))
-        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    return format;
-}
 
 void appendDateTimeText(QByteArray &out, const QDate &date, const QTime &time)
 {

@@ -14,6 +14,3 @@ QString cellText(const QVariant &value);
 QString dateTimeText(const QDate &date, const QTime &time);
 // The same in UTF-8 at the end of out, for rows put together from the engine's text.
 void appendDateTimeText(QByteArray &out, const QDate &date, const QTime &time);
-
-// The short date format of the user's settings with the year always written in four digits.
-QString shortDateFormat();

@@ -226,6 +226,11 @@ double toNumber(QStringView text)
     return parseNumber(text).value_or(0.0);
 }
 
+std::optional<double> numericValue(QStringView text)
+{
+    return parseNumber(text);
+}
+
 double toCurrency(QStringView text)
 {
     const std::optional<double> value = parseNumber(text);
@@ -269,4 +274,28 @@ QString fourDigitYearDateFormat()
     if (!format.contains(QLatin1String("yyyy")))
         format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     return format;
+}
+
+QString timeOfDayFormat()
+{
+    QString format = QLocale().timeFormat(QLocale::LongFormat);
+    // The zone is the one field 't' outside quoted text; its neighbours that only set it apart
+    // go with it.
+    static const QString apart = QStringLiteral(" ,()[]");
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        if (format[i] == QLatin1Char('\'')) {
+            quoted = !quoted;
+        } else if (!quoted && format[i] == QLatin1Char('t')) {
+            qsizetype first = i;
+            qsizetype last = i + 1;
+            while (first > 0 && apart.contains(format[first - 1]))
+                --first;
+            while (last < format.size() && apart.contains(format[last]))
+                ++last;
+            format.remove(first, last - first);
+            break;
+        }
+    }
+    return format.trimmed();
 }

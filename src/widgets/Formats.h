@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <optional>
 
 // Number and date helpers shared by the grids and the entry windows.
 
@@ -21,6 +22,9 @@ QString formatText(const QString &text, const QString &format);
 bool isNumericText(QStringView text);
 // The value of such a text; 0 where isNumericText is false.
 double toNumber(QStringView text);
+// The value of such a text, or none where isNumericText is false: the test and the value in
+// one reading, for the many cells of a grid column.
+std::optional<double> numericValue(QStringView text);
 // The amount of a payment text as the database keeps it: rounded half away from zero to four
 // decimal places on its decimal digits (so "0.00005" is 0.0001, as typed, not as a double holds
 // it); 0 where isNumericText is false.
@@ -39,3 +43,6 @@ double roundHalfEven(double value);
 
 // The short date format of the user's locale with the year always written in four digits.
 QString fourDigitYearDateFormat();
+// The long time format of the user's locale without its time zone: a time of day read from the
+// database has none, and the brackets, comma or blank around the zone would show on their own.
+QString timeOfDayFormat();

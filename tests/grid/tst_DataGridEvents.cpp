@@ -1,5 +1,5 @@
-#include "GridFixture.h"
 #include "DataGrid.h"
+#include "GridFixture.h"
 #include "TestRegistry.h"
 
 #include <QHeaderView>
@@ -12,7 +12,7 @@ class tst_DataGridEvents : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void rowColChanged_data();
     void rowColChanged();
     void mouseCell_data();
@@ -153,32 +153,75 @@ void tst_DataGridEvents::mouseCell()
 
 void tst_DataGridEvents::sortOrder_data()
 {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("clicks");
     QTest::addColumn<QStringList>("cells");
-    QTest::addColumn<QStringList>("ascending");
+    QTest::addColumn<QStringList>("sorted");
 
-    QTest::newRow("numbers by value") << QStringList { "10", "9", "$1,000", "-2.5" }
+    QTest::newRow("numbers by value") << "en_US" << 1 << QStringList { "10", "9", "$1,000", "-2.5" }
                                       << QStringList { "-2.5", "9", "10", "$1,000" };
+    QTest::newRow("payments, empty first")
+        << "en_US" << 1 << QStringList { "$1,234.50", "", "$99.00", "$1,000", " " }
+        << QStringList { "", " ", "$99.00", "$1,000", "$1,234.50" };
+    QTest::newRow("payments descending, empty last")
+        << "en_US" << 2 << QStringList { "$99.00", "", "$1,234.50" }
+        << QStringList { "$1,234.50", "$99.00", "" };
     QTest::newRow("dates by date")
+        << "en_US" << 1
         << QStringList { "1/5/2023", "12/31/2022", "3/9/2024 2:05:00 PM", "3/9/2024", "2/1/2024" }
         << QStringList { "12/31/2022", "1/5/2023", "2/1/2024", "3/9/2024", "3/9/2024 2:05:00 PM" };
-    QTest::newRow("text ignoring case") << QStringList { "beta", "Alpha", "gamma", "Écru" }
-                                        << QStringList { "Alpha", "beta", "gamma", "Écru" };
+    QTest::newRow("twelve o'clock on a 12-hour clock")
+        << "en_US" << 1
+        << QStringList { "1/2/2024 12:15:00 PM", "1/2/2024 1:00:00 AM", "1/2/2024 12:30:00 AM",
+               "1/2/2024 1:00:00 PM", "1/2/2024" }
+        << QStringList { "1/2/2024", "1/2/2024 12:30:00 AM", "1/2/2024 1:00:00 AM",
+               "1/2/2024 12:15:00 PM", "1/2/2024 1:00:00 PM" };
+    QTest::newRow("dates with blanks in them")
+        << "C" << 1
+        << QStringList { "2 Jan 2024 15:04:05", "31 Dec 2023", "", "20 Nov 2024",
+               "1 Feb 2024 09:00:00", "2 Jan 2024" }
+        << QStringList { "", "31 Dec 2023", "2 Jan 2024", "2 Jan 2024 15:04:05",
+               "1 Feb 2024 09:00:00", "20 Nov 2024" };
+    QTest::newRow("dates ending in a dot")
+        << "hu_HU" << 1
+        << QStringList { "2024. 01. 02. 10:04:05", "2023. 12. 31.", "2024. 01. 02. 9:04:05" }
+        << QStringList { "2023. 12. 31.", "2024. 01. 02. 9:04:05", "2024. 01. 02. 10:04:05" };
+    QTest::newRow("afternoon before the hour")
+        << "ko_KR" << 1
+        << QStringList { "2024. 1. 10.", "2024. 1. 2. 오후 1시 0분 7초",
+               "2024. 1. 2. 오전 11시 5분 0초", "2024. 1. 2. 오후 12시 15분 0초" }
+        << QStringList { "2024. 1. 2. 오전 11시 5분 0초", "2024. 1. 2. 오후 12시 15분 0초",
+               "2024. 1. 2. 오후 1시 0분 7초", "2024. 1. 10." };
+    QTest::newRow("text ignoring case")
+        << "en_US" << 1 << QStringList { "beta", "Alpha", "gamma", "Écru" }
+        << QStringList { "Alpha", "beta", "gamma", "Écru" };
     QTest::newRow("equal keys keep their order")
-        << QStringList { "b", "A", "a", "B" } << QStringList { "A", "a", "b", "B" };
-    QTest::newRow("kinds apart: empty, numbers, dates, text") << QStringList { "1a", "10", "", "2",
-        "1/2/2020" } << QStringList { "", "2", "10", "1/2/2020", "1a" };
+        << "en_US" << 1 << QStringList { "b", "A", "a", "B" } << QStringList { "A", "a", "b", "B" };
+    QTest::newRow("mixed column as text")
+        << "en_US" << 1 << QStringList { "1a", "10", "", "2", "1/2/2020" }
+        << QStringList { "", "1/2/2020", "10", "1a", "2" };
+    QTest::newRow("numbers and one word as text")
+        << "en_US" << 1 << QStringList { "9", "10", "n/a", "100" }
+        << QStringList { "10", "100", "9", "n/a" };
+    QTest::newRow("dates and an hour past the day as text")
+        << "en_US" << 1 << QStringList { "2/1/2024", "10/1/2023 25:00:00 PM", "10/1/2023" }
+        << QStringList { "10/1/2023", "10/1/2023 25:00:00 PM", "2/1/2024" };
 }
 
 void tst_DataGridEvents::sortOrder()
 {
+    QFETCH(QString, locale);
+    QFETCH(int, clicks);
     QFETCH(QStringList, cells);
+    QLocale::setDefault(QLocale(locale));
     QStringList lines { "Value\tIndex" };
     for (int i = 0; i < cells.size(); ++i)
         lines << cells[i] + '\t' + QString::number(i);
     auto grid = filledGrid(lines, 2);
     grid->setSortOnHeaderClick(true);
-    perform(*grid, "header 0");
-    QTEST(gridColumn(*grid, 0), "ascending");
+    for (int i = 0; i < clicks; ++i)
+        perform(*grid, "header 0");
+    QTEST(gridColumn(*grid, 0), "sorted");
     QCOMPARE(grid->textMatrix(0, 0), QString("Value"));
     // The rows move whole.
     for (int row = 1; row < grid->rows(); ++row)

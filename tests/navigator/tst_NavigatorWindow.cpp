@@ -19,6 +19,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyleOptionGroupBox>
 #include <QTest>
 
@@ -36,6 +37,7 @@ private slots:
     void pickersCheckTheirBoxes();
     void searchBoxesSelectAllOnFocus();
     void gridSettings();
+    void newSearchStartsAtTheFirstColumn();
     void followsResizes();
     void enterInASearchBoxSearches_data();
     void enterInASearchBoxSearches();
@@ -214,6 +216,28 @@ void tst_NavigatorWindow::gridSettings()
     grid->setCurrentCell(1, 0);
     QTest::keyClicks(grid, "ba");
     QCOMPARE(grid->textMatrix(grid->row(), 0), QString("Baker"));
+}
+
+void tst_NavigatorWindow::newSearchStartsAtTheFirstColumn()
+{
+    for (int i = 0; i < 60; ++i)
+        m_db->addCustomer(QString("Customer %1").arg(i, 2, 10, QChar('0')));
+    frmNavigator *form = openFromMenu();
+    QTest::mouseClick(form->btnFind, Qt::LeftButton);
+    DataGrid *grid = form->vsfgCustomers;
+    QScrollBar *sideways = grid->horizontalScrollBar();
+    QScrollBar *down = grid->verticalScrollBar();
+    QTRY_VERIFY(sideways->maximum() > 0 && down->maximum() > 0);
+    sideways->setValue(sideways->maximum());
+    down->setValue(down->maximum());
+
+    QTest::mouseClick(form->btnFind, Qt::LeftButton);
+    // Once the view has laid out its new rows.
+    QCoreApplication::processEvents();
+    QCOMPARE(sideways->value(), 0);
+    QCOMPARE(down->value(), 0);
+    QCOMPARE(grid->columnAt(0), 0);
+    QCOMPARE(grid->rowAt(0), 0);
 }
 
 void tst_NavigatorWindow::followsResizes()
