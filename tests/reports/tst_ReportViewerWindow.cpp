@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPrinter>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 
 // The viewer window as the user handles it: its size, its commands, the files it writes.
 class tst_ReportViewerWindow : public QObject
@@ -35,6 +37,9 @@ private slots:
     void pagesAndZoomFromTheKeyboard();
     void csvReadsBackWhole();
     void savingCanBeCancelled();
+    void savingOffersTheReportsTitle_data();
+    void savingOffersTheReportsTitle();
+    void everyCommandShowsAtTheFirstSize();
     void printsThePagesTheDialogAsksFor();
 
 private:
@@ -246,6 +251,67 @@ void tst_ReportViewerWindow::savingCanBeCancelled()
     QFile pdf(dir.filePath("r.pdf"));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.read(5) == "%PDF-");
+}
+
+void tst_ReportViewerWindow::savingOffersTheReportsTitle_data()
+{
+    QTest::addColumn<bool>("exportList");
+    QTest::addColumn<bool>("csv");
+    QTest::addColumn<QString>("offered");
+    QTest::newRow("report as PDF") << false << false << "Customer Report.pdf";
+    QTest::newRow("list as PDF") << true << false << "Customer List.pdf";
+    QTest::newRow("list as CSV") << true << true << "Customer List.csv";
+}
+
+void tst_ReportViewerWindow::savingOffersTheReportsTitle()
+{
+    QFETCH(bool, exportList);
+    QFETCH(bool, csv);
+    QFETCH(QString, offered);
+    if (exportList)
+        QTest::mouseClick(m_f->navigator()->btnExport, Qt::LeftButton);
+    else
+        m_f->printReport();
+    ReportViewer *control = m_f->viewer()->CRViewer;
+    QString suggested;
+    ReportViewer::setFileChooser(
+        [&](QWidget *, const QString &, const QString &name, const QString &) {
+            suggested = name;
+            return QString();
+        });
+    (csv ? control->actSaveCsv : control->actSavePdf)->trigger();
+    QCOMPARE(QFileInfo(suggested).fileName(), offered);
+}
+
+void tst_ReportViewerWindow::everyCommandShowsAtTheFirstSize()
+{
+    // The main window at the size it opens with; the viewer then opens as large as it allows.
+    m_f->main().resize(MDI().size());
+    for (int i = 0; i < 400; ++i)
+        m_f->db().addCustomer(QString("More %1").arg(i));
+    m_f->search();
+    QTest::mouseClick(m_f->navigator()->btnExport, Qt::LeftButton);
+    ReportViewer *control = m_f->viewer()->CRViewer;
+    auto *bar = control->findChild<QToolBar *>();
+    auto everyCommandShows = [&] {
+        // Laid out as the window system would before the next paint; pages are not counted.
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        for (QAction *action : bar->actions()) {
+            if (!action->isVisible())
+                continue;
+            QWidget *button = bar->widgetForAction(action);
+            if (!button || !button->isVisible() || !bar->rect().contains(button->geometry())
+                || button->width() < button->minimumSizeHint().width())
+                return false;
+        }
+        return true;
+    };
+    QVERIFY(!control->pages()->complete());
+    QVERIFY(everyCommandShows());
+    QDir().mkpath(CORVANE_BUILD_DIR "/screenshots");
+    m_f->main().grab().save(CORVANE_BUILD_DIR "/screenshots/viewer-first-size-counting.png");
+    QTRY_VERIFY(control->pages()->complete());
+    QVERIFY(everyCommandShows());
 }
 
 void tst_ReportViewerWindow::printsThePagesTheDialogAsksFor()
