@@ -1,7 +1,9 @@
 #include "CustomerRecords.h"
 
 #include "Database.h"
+#include "FieldValue.h"
 #include "Recordset.h"
+#include "Schema.h"
 #include "Transaction.h"
 
 bool customerExists(Database &db, const QString &name)
@@ -24,6 +26,10 @@ void deleteCustomer(Database &db, const QString &name)
 
 void renameCustomer(Database &db, const QString &from, const QString &to)
 {
+    // A name the customer column cannot hold is refused in the words the customer window uses
+    // for it, before any table is touched; the engine's own refusal would name only a table.
+    FieldValue::toStored(
+        *Schema::table(QStringLiteral("Customer"))->column(QStringLiteral("Customer")), to);
     Transaction all(db);
     db.execute(
         QStringLiteral("UPDATE Equipment SET Customer = ? WHERE Customer = ?"), { to, from });

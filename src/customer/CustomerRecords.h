@@ -13,5 +13,6 @@ class Database;
 bool customerExists(Database &db, const QString &name);
 // Deletes the customer's machines, its calls and the customer itself.
 void deleteCustomer(Database &db, const QString &name);
-// Moves the machines, the calls and the customer itself to the new name.
+// Moves the machines, the calls and the customer itself to the new name. A new name longer
+// than the customer column holds is refused (DbError) and nothing changes.
 void renameCustomer(Database &db, const QString &from, const QString &to);

@@ -12,6 +12,7 @@
 #include "MainMod.h"
 #include "MsgBox.h"
 #include "Recordset.h"
+#include "TypedList.h"
 #include "frmNavigator.h"
 #include "frmRenameCustomer.h"
 
@@ -57,9 +58,7 @@ frmCustomerEntry::frmCustomerEntry(QWidget *parent)
     // by measuring every entry, and no completer runs through the list at every key. Typed
     // names are looked up as typed and never completed or added to the list.
     for (QComboBox *list : { cmbCustomer, cmbType }) {
-        list->setEditable(true);
-        list->setInsertPolicy(QComboBox::NoInsert);
-        list->setCompleter(nullptr);
+        makeTypedList(list);
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     }
     cmbCustomer->setModel(m_names);
@@ -77,10 +76,10 @@ void frmCustomerEntry::connectEvents()
     connect(cmbCustomer, &QComboBox::editTextChanged, this, guarded([this] { FillForm(); }));
     connect(cmbCustomer, &QComboBox::activated, this, guarded([this] { FillForm(); }));
     // Every change of another field marks the window changed, also one made from code;
-    // whoever fills the window from code marks it saved again when done.
+    // whoever fills the window from code marks it saved again when done. Picking a type is a
+    // change of its text; picking the type already shown changes nothing.
     auto changed = [this] { markSaved(false); };
     connect(cmbType, &QComboBox::editTextChanged, this, changed);
-    connect(cmbType, &QComboBox::activated, this, changed);
     const QList<QLineEdit *> boxes = addressBoxes() + contactBoxes();
     for (QLineEdit *box : boxes)
         connect(box, &QLineEdit::textChanged, this, changed);

@@ -9,6 +9,7 @@
 #include "MainMod.h"
 #include "MaskedEdit.h"
 #include "Recordset.h"
+#include "TypedList.h"
 #include "frmCustomerEntry.h"
 
 #include <QButtonGroup>
@@ -28,15 +29,9 @@ constexpr int ColumnWidth = 50;
 QComboBox *typedList(QWidget *parent, const char *name, int top, int width)
 {
     auto *list = field<QComboBox>(parent, name, top, width, ListHeight);
-    list->setEditable(true);
-    // What the user types stays as typed: no completion from the list, and a new brand joins
-    // the list only when the window is loaded again.
-    list->setCompleter(nullptr);
-    list->setInsertPolicy(QComboBox::NoInsert);
+    // A new brand joins the list only when the window is loaded again.
+    makeTypedList(list);
     list->lineEdit()->setMaxLength(ColumnWidth);
-    // Leaving the box would otherwise pick the entry that matches the text ignoring case, so
-    // that a stored "Canon" became the listed "canon" and only passing through marked a change.
-    QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
     return list;
 }
 

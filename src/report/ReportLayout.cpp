@@ -93,6 +93,7 @@ ReportLayout ReportLayout::fromJson(const QByteArray &json)
     const QJsonObject o = doc.object();
     ReportLayout layout;
     layout.name = o.value("name").toString();
+    layout.title = o.value("title").toString(layout.name);
     layout.landscape = o.value("orientation").toString() == QLatin1String("landscape");
     layout.csv = o.value("csv").toBool();
     layout.tableColumns = strings(o.value("table"));

@@ -51,6 +51,7 @@ struct SubreportLayout
 struct ReportLayout
 {
     QString name;
+    QString title; // what the user knows the report by: the name offered for its files
     bool landscape = false;
     bool csv = false; // the report is a plain list that can also be saved as CSV
     QStringList tableColumns;

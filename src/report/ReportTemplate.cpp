@@ -1,12 +1,14 @@
 #include "ReportTemplate.h"
 
+#include <QLocale>
+
 ReportTemplate::ReportTemplate(const QString &text)
 {
     int group = 0, nextGroup = 1;
     QString literal;
     auto flush = [&] {
         if (!literal.isEmpty())
-            m_parts.append({ literal, false, group });
+            m_parts.append({ literal, false, group, {}, {} });
         literal.clear();
     };
     for (qsizetype at = 0; at < text.size(); ++at) {
@@ -15,7 +17,11 @@ ReportTemplate::ReportTemplate(const QString &text)
             const qsizetype close = text.indexOf(QLatin1Char('}'), at);
             if (close > at) {
                 flush();
-                m_parts.append({ text.mid(at + 1, close - at - 1), true, group });
+                const QStringList inside = text.mid(at + 1, close - at - 1).split(u'|');
+                if (inside.size() == 3)
+                    m_parts.append({ inside[0], true, group, inside[1], inside[2] });
+                else
+                    m_parts.append({ inside.join(u'|'), true, group, {}, {} });
                 at = close;
                 continue;
             }
@@ -32,6 +38,18 @@ ReportTemplate::ReportTemplate(const QString &text)
     }
     flush();
 }
+
+namespace {
+
+// The count as the report wrote it, in the user's number form or plainly.
+bool countsOne(const QString &count)
+{
+    bool ok = false;
+    const qlonglong n = QLocale().toLongLong(count.trimmed(), &ok);
+    return ok ? n == 1 : count.trimmed() == QLatin1String("1");
+}
+
+} // namespace
 
 QStringList ReportTemplate::fields() const
 {
@@ -55,6 +73,8 @@ QString ReportTemplate::render(const std::function<QString(const QString &)> &va
             if (!text.trimmed().isEmpty()) {
                 anyValue = true;
                 groupsWithValue << part.group;
+                if (!part.many.isEmpty())
+                    text += u' ' + (countsOne(text) ? part.one : part.many);
             }
         }
         texts << text;

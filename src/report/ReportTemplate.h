@@ -9,7 +9,9 @@
 // literal text only shows around values: a line whose fields are all empty is empty, so an
 // entry leaves out a line the customer has nothing for instead of printing a lone comma.
 // Text in square brackets shows only when a field inside them has a value ("Page {Page}[ of
-// {Pages}]" while the number of pages is not known yet).
+// {Pages}]" while the number of pages is not known yet). A count can carry the noun it counts
+// in both forms, "{RecordCount|customer|customers}", and shows with the form that agrees with
+// it: "0 customers", "1 customer", "2 customers".
 class ReportTemplate
 {
 public:
@@ -29,6 +31,7 @@ private:
         QString text;
         bool field = false;
         int group = 0; // 0 outside brackets
+        QString one, many; // a count's noun, one of it and any other number of it
     };
     QList<Part> m_parts;
 };

@@ -10,11 +10,14 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -33,6 +36,30 @@ ReportViewer::PrintDialog systemPrintDialog()
         QPrintDialog box(&printer, parent);
         return box.exec() == QDialog::Accepted;
     };
+}
+
+// A page command's picture: a triangle pointing the way it turns the pages, with a bar at its
+// tip for the first or the last page.
+QIcon pageArrow(const QWidget *viewer, bool forward, bool toEnd)
+{
+    constexpr int Size = 16;
+    const qreal ratio = viewer->devicePixelRatioF();
+    QPixmap pixmap(QSize(Size, Size) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(viewer->palette().color(QPalette::ButtonText));
+    if (!forward) {
+        p.translate(Size, 0);
+        p.scale(-1, 1);
+    }
+    const qreal tip = toEnd ? 11 : 12.5;
+    p.drawPolygon(QPolygonF { { tip - 8, 3 }, { tip, 8 }, { tip - 8, 13 } });
+    if (toEnd)
+        p.drawRect(QRectF(11.5, 3, 2, 10));
+    return QIcon(pixmap);
 }
 
 ReportViewer::FileChooser &fileChooser()
@@ -65,22 +92,34 @@ ReportViewer::ReportViewer(QWidget *parent)
     setObjectName(QStringLiteral("CRViewer"));
     m_toolBar = new QToolBar(this);
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    m_toolBar->setIconSize(QSize(iconSize, iconSize));
     m_view = new ReportPageView(this);
     m_view->setAccessibleName(QStringLiteral("Report page"));
 
-    actFirst = addCommand(tr("First"), { QKeySequence(Qt::CTRL | Qt::Key_Home) });
-    actPrevious = addCommand(tr("Previous"), { QKeySequence(Qt::Key_PageUp) });
+    // Every command shows at the window's first size: the page commands are arrows, and the
+    // page count has its room from the start, so that the bar does not shift while pages are
+    // counted.
+    actFirst = addCommand(
+        tr("First"), { QKeySequence(Qt::CTRL | Qt::Key_Home) }, pageArrow(this, false, true));
+    actPrevious = addCommand(
+        tr("Previous"), { QKeySequence(Qt::Key_PageUp) }, pageArrow(this, false, false));
     txtPage = new QLineEdit(this);
     txtPage->setAccessibleName(QStringLiteral("Page"));
     txtPage->setValidator(new QIntValidator(1, 1 << 30, txtPage));
-    txtPage->setMaximumWidth(60);
+    txtPage->setMaximumWidth(
+        txtPage->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
     txtPage->setAlignment(Qt::AlignCenter);
     m_toolBar->addWidget(txtPage);
     lblPages = new QLabel(this);
-    lblPages->setContentsMargins(4, 0, 8, 0);
+    lblPages->setContentsMargins(4, 0, 4, 0);
+    lblPages->setMinimumWidth(
+        lblPages->fontMetrics().horizontalAdvance(tr("of %1+").arg(99999)) + 8);
     m_toolBar->addWidget(lblPages);
-    actNext = addCommand(tr("Next"), { QKeySequence(Qt::Key_PageDown) });
-    actLast = addCommand(tr("Last"), { QKeySequence(Qt::CTRL | Qt::Key_End) });
+    actNext
+        = addCommand(tr("Next"), { QKeySequence(Qt::Key_PageDown) }, pageArrow(this, true, false));
+    actLast = addCommand(
+        tr("Last"), { QKeySequence(Qt::CTRL | Qt::Key_End) }, pageArrow(this, true, true));
     m_toolBar->addSeparator();
     actFitWidth = addCommand(tr("Fit Width"), {});
     actFitPage = addCommand(tr("Fit Page"), {});
@@ -121,13 +160,20 @@ ReportViewer::ReportViewer(QWidget *parent)
 
 ReportViewer::~ReportViewer() = default;
 
-QAction *ReportViewer::addCommand(const QString &text, const QList<QKeySequence> &keys)
+QAction *ReportViewer::addCommand(
+    const QString &text, const QList<QKeySequence> &keys, const QIcon &icon)
 {
     auto *action = new QAction(text, this);
     action->setShortcuts(keys);
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(action);
     m_toolBar->addAction(action);
+    if (!icon.isNull()) {
+        // Shown as its picture; the caption stays its name and its tip.
+        action->setIcon(icon);
+        if (auto *button = qobject_cast<QToolButton *>(m_toolBar->widgetForAction(action)))
+            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
     return action;
 }
 
@@ -178,15 +224,16 @@ void ReportViewer::updateCommands()
     actSaveCsv->setVisible(m_pages && m_pages->report().layout().csv);
     actSaveCsv->setEnabled(m_pages && m_pages->report().layout().csv);
     txtPage->setText(m_pages ? QString::number(page + 1) : QString());
+    // The page shown is known to be there before the count has reached it.
     lblPages->setText(!m_pages ? QString()
             : complete         ? tr("of %1").arg(known)
-                               : tr("of %1+").arg(known));
+                               : tr("of %1+").arg(std::max(known, page + 1)));
 }
 
 QString ReportViewer::choose(const QString &caption, const QString &suffix, const QString &filter)
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString suggested = QDir(folder).filePath(m_pages->report().name() + suffix);
+    const QString suggested = QDir(folder).filePath(m_pages->report().layout().title + suffix);
     QString path = fileChooser()(this, caption, suggested, filter);
     if (!path.isEmpty() && !path.endsWith(suffix, Qt::CaseInsensitive))
         path += suffix;
@@ -199,7 +246,7 @@ void ReportViewer::print()
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(m_pages->pageLayout());
-    printer.setDocName(m_pages->report().name());
+    printer.setDocName(m_pages->report().layout().title);
     printer.setFromTo(1, m_pages->pageCount());
     if (printDialog()(this, printer))
         m_pages->print(printer);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -53,7 +54,8 @@ signals:
     void saveFailed(const QString &message);
 
 private:
-    QAction *addCommand(const QString &text, const QList<QKeySequence> &keys);
+    QAction *addCommand(
+        const QString &text, const QList<QKeySequence> &keys, const QIcon &icon = QIcon());
     void updateCommands();
     void print();
     void savePdf();

@@ -8,12 +8,26 @@
 #include "frmCustomerEntry.h"
 #include "frmNavigator.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
+
+namespace {
+
+// Opens the list's popup and picks an entry in it with the keyboard, as a user does.
+void pickFromPopup(QComboBox *list, const QString &entry)
+{
+    list->showPopup();
+    QAbstractItemView *view = list->view();
+    view->setCurrentIndex(view->model()->index(list->findText(entry), 0));
+    QTest::keyClick(view, Qt::Key_Return);
+}
+
+} // namespace
 
 // The customer window as a user works in it: typing, picking, saving and closing.
 class tst_CustomerEntry : public QObject
@@ -26,6 +40,8 @@ private slots:
     void typingLooksUpEveryLetter();
     void pickingFromTheListLoads();
     void editsMarkTheCaption();
+    void passingThroughIsNoChange_data();
+    void passingThroughIsNoChange();
     void saveStoresAndClears_data();
     void saveStoresAndClears();
     void resaveKeepsDateEntered();
@@ -172,6 +188,71 @@ void tst_CustomerEntry::editsMarkTheCaption()
     // Focus selects the whole text of a box, so that typing replaces it.
     QTest::mouseClick(form->txtCity, Qt::LeftButton, {}, QPoint(3, 3));
     QTRY_COMPARE(form->txtCity->selectedText(), QString("Salem"));
+}
+
+void tst_CustomerEntry::passingThroughIsNoChange_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("text"); // what the field shows afterwards
+    QTest::addColumn<bool>("saved");
+    auto row = [](const char *tag, const char *name, const char *field, const char *action,
+                   const QString &text, bool saved) {
+        QTest::newRow(tag) << QString(name) << QString(field) << QString(action) << text << saved;
+    };
+    // "Lower" has the type "retail" where the list says "Retail", and text a box might tidy.
+    row("tab through every field", "Acme", "", "tab", "", true);
+    row("tab through odd text", "Lower", "", "tab", "", true);
+    row("type: click in and out", "Acme", "cmbType", "click", "Retail", true);
+    row("type: Enter", "Acme", "cmbType", "enter", "Retail", true);
+    row("type: pick the entry shown", "Acme", "cmbType", "pick", "Retail", true);
+    row("type in other letter case", "Lower", "cmbType", "click", "retail", true);
+    row("name in other letter case", "acme", "cmbCustomer", "click", "acme", true);
+    // Real changes still count, and leaving the name box does not load the customer again
+    // over an edit.
+    row("type: pick another", "Acme", "cmbType", "pick", "Legal", false);
+    row("name: passed after an edit", "Acme", "cmbCustomer", "edit first", "Acme", false);
+}
+
+void tst_CustomerEntry::passingThroughIsNoChange()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, field);
+    QFETCH(QString, action);
+    QFETCH(QString, text);
+    QFETCH(bool, saved);
+    frmCustomerEntry *form = m_fx->openFromMenu();
+    // Stored after the lists were filled, so that its type differs from the listed one.
+    m_fx->db().addCustomer("Lower",
+        { { "Type", "retail" }, { "Address1", " 7 Elm \n Suite 2 " }, { "Zip", "\t97301 " },
+            { "Website", QString(100, 'w') }, { "Contact1", "Zoë\u00A0Ünal" } });
+    // Shown as the navigator's double-click shows a customer, the focus elsewhere.
+    CustomerFixture::clickInto(form->txtContact2Email);
+    form->cmbCustomer->setEditText(name);
+    QVERIFY(form->isSaved());
+
+    if (action == "tab") {
+        form->cmbCustomer->setFocus();
+        for (int i = 0; i < 20 && QApplication::focusWidget() != form->btnSave; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form->btnSave);
+    } else {
+        auto *list = form->findChild<QComboBox *>(field);
+        QWidget *box = list->lineEdit();
+        if (action == "edit first")
+            CustomerFixture::typeInto(form->txtFax, "9");
+        CustomerFixture::clickInto(box);
+        if (action == "enter")
+            QTest::keyClick(box, Qt::Key_Return);
+        else if (action == "pick")
+            pickFromPopup(list, text);
+        CustomerFixture::clickInto(form->txtContact2Email);
+        QCOMPARE(list->currentText(), text);
+    }
+    QCOMPARE(form->isSaved(), saved);
+    QCOMPARE(CustomerFixture::caption(form),
+        saved ? QString("Customer Entry/Edit") : QString("Customer Entry/Edit *"));
 }
 
 void tst_CustomerEntry::saveStoresAndClears_data()

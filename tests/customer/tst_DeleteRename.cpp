@@ -173,6 +173,10 @@ void tst_DeleteRename::renameRefusals_data()
     QTest::newRow("same name") << "Acme" << exists << "Customer Name Exists";
     QTest::newRow("letter case only") << "ACME" << exists << "Customer Name Exists";
     QTest::newRow("another customer") << "zeta" << exists << "Customer Name Exists";
+    // Told in the words the customer window uses for a name too long to store.
+    QTest::newRow("longer than a name can be")
+        << QString(51, 'n') << "The text for Customer is too long: at most 50 characters."
+        << "Corvane";
 }
 
 void tst_DeleteRename::renameRefusals()

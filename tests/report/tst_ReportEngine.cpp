@@ -90,14 +90,23 @@ void tst_ReportEngine::templates_data()
                                      << "Page 97301";
     QTest::newRow("no fields") << "Customer Report"
                                << "Customer Report";
+    // A count and the noun it counts agree; an empty count shows no noun either.
+    QTest::newRow("count of none") << "{None|customer|customers}"
+                                   << "0 customers";
+    QTest::newRow("count of one") << "End of report: {One|customer|customers}"
+                                  << "End of report: 1 customer";
+    QTest::newRow("count in groups") << "{Many|customer|customers}"
+                                     << "1,001 customers";
+    QTest::newRow("no count") << "[{Fax|call|calls} ]{Zip}"
+                              << "97301";
 }
 
 void tst_ReportEngine::templates()
 {
     QFETCH(QString, text);
     QFETCH(QString, expected);
-    const QHash<QString, QString> values
-        = { { "City", "Salem" }, { "State", "OR" }, { "Zip", "97301" }, { "Fax", "" } };
+    const QHash<QString, QString> values = { { "City", "Salem" }, { "State", "OR" },
+        { "Zip", "97301" }, { "Fax", "" }, { "None", "0" }, { "One", "1" }, { "Many", "1,001" } };
     QCOMPARE(
         ReportTemplate(text).render([&](const QString &f) { return values.value(f); }), expected);
 }

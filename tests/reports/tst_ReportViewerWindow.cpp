@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPrinter>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 
 // The viewer window as the user handles it: its size, its commands, the files it writes.
 class tst_ReportViewerWindow : public QObject
@@ -35,6 +37,7 @@ private slots:
     void pagesAndZoomFromTheKeyboard();
     void csvReadsBackWhole();
     void savingCanBeCancelled();
+    void everyCommandShowsAtTheFirstSize();
     void printsThePagesTheDialogAsksFor();
 
 private:
@@ -193,14 +196,16 @@ void tst_ReportViewerWindow::csvReadsBackWhole()
 
     QTemporaryDir dir;
     const QString path = dir.filePath("customers");
-    QString caption;
+    QString caption, offered;
     ReportViewer::setFileChooser(
-        [&](QWidget *, const QString &c, const QString &, const QString &) {
+        [&](QWidget *, const QString &c, const QString &suggested, const QString &) {
             caption = c;
+            offered = QFileInfo(suggested).fileName();
             return path;
         });
     m_f->viewer()->CRViewer->actSaveCsv->trigger();
     QCOMPARE(caption, QString("Save as CSV"));
+    QCOMPARE(offered, QString("Customer List.csv"));
     QFile file(path + ".csv");
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -229,13 +234,16 @@ void tst_ReportViewerWindow::savingCanBeCancelled()
     m_f->printReport();
     ReportViewer *control = m_f->viewer()->CRViewer;
     int asked = 0;
+    QString offered;
     ReportViewer::setFileChooser(
         [&](QWidget *, const QString &, const QString &suggested, const QString &) {
             ++asked;
-            return suggested.isEmpty() ? QString("x") : QString();
+            offered = QFileInfo(suggested).fileName();
+            return QString();
         });
     control->actSavePdf->trigger();
     QCOMPARE(asked, 1);
+    QCOMPARE(offered, QString("Customer Report.pdf"));
     QVERIFY(!control->actSaveCsv->isEnabled());
 
     QTemporaryDir dir;
@@ -246,6 +254,37 @@ void tst_ReportViewerWindow::savingCanBeCancelled()
     QFile pdf(dir.filePath("r.pdf"));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.read(5) == "%PDF-");
+}
+
+void tst_ReportViewerWindow::everyCommandShowsAtTheFirstSize()
+{
+    // The main window at the size it opens with; the viewer then opens as large as it allows.
+    m_f->main().resize(MDI().size());
+    for (int i = 0; i < 400; ++i)
+        m_f->db().addCustomer(QString("More %1").arg(i));
+    m_f->search();
+    QTest::mouseClick(m_f->navigator()->btnExport, Qt::LeftButton);
+    ReportViewer *control = m_f->viewer()->CRViewer;
+    auto *bar = control->findChild<QToolBar *>();
+    auto everyCommandShows = [&] {
+        // Laid out as the window system would before the next paint; pages are not counted.
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        for (QAction *action : bar->actions()) {
+            if (!action->isVisible())
+                continue;
+            QWidget *button = bar->widgetForAction(action);
+            if (!button || !button->isVisible() || !bar->rect().contains(button->geometry())
+                || button->width() < button->minimumSizeHint().width())
+                return false;
+        }
+        return true;
+    };
+    QVERIFY(!control->pages()->complete());
+    QVERIFY(everyCommandShows());
+    QDir().mkpath(CORVANE_BUILD_DIR "/screenshots");
+    m_f->main().grab().save(CORVANE_BUILD_DIR "/screenshots/viewer-first-size-counting.png");
+    QTRY_VERIFY(control->pages()->complete());
+    QVERIFY(everyCommandShows());
 }
 
 void tst_ReportViewerWindow::printsThePagesTheDialogAsksFor()
