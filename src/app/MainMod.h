@@ -1,18 +1,11 @@
 #pragma once
 
+#include "ComboTypeAhead.h"
+#include "ProgramValues.h"
+
 #include <QString>
-#include <QtGlobal>
-#include <memory>
 
-class Database;
 class MDI;
-class QComboBox;
-
-// Program-wide values, set by start-up and kept for the whole run.
-extern std::unique_ptr<Database> gDatabase;
-extern QString gDatabasePath;
-extern qint16 gCallBackMonths;
-extern bool gNavigatorOpen;
 
 // The main window once start-up has shown it.
 MDI *mainWindow();
@@ -31,9 +24,3 @@ void endRun();
 
 // Fills gDatabasePath and gCallBackMonths from config.txt; throws ConfigError.
 void ReadConfig();
-
-// Picks a list entry by the prefix typed in quick succession (shared by all lists).
-// keyAscii is set to 0 so that the list ignores the key.
-void ComboTypeAhead(QComboBox *list, quint16 &keyAscii);
-// The clock ComboTypeAhead reads: seconds since midnight. Tests replace it.
-void setTypeAheadClock(double (*clock)());

@@ -6,10 +6,10 @@
 #include "EntryLayout.h"
 #include "FormFrame.h"
 #include "Formats.h"
-#include "MainMod.h"
 #include "MaskedEdit.h"
+#include "ProgramValues.h"
 #include "Recordset.h"
-#include "frmCustomerEntry.h"
+#include "WindowNotifier.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -266,6 +266,6 @@ void frmEquipmentEntry::writeRow(Recordset &row) const
 
 void frmEquipmentEntry::refreshCustomerList()
 {
-    if (frmCustomerEntry *customer = customerWindow())
-        customer->UpdateEquipmentGrid();
+    if (WindowNotifier *news = notifier())
+        emit news->machinesChanged(txtCustomer->text());
 }
