@@ -1,5 +1,7 @@
 #pragma once
 
+// The program-wide values and the list type-ahead live below the windows, so that every window
+// reaches them without the shell; the shell's module still offers both to its own users.
 #include "ComboTypeAhead.h"
 #include "ProgramValues.h"
 
