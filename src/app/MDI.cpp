@@ -1,14 +1,13 @@
 #include "MDI.h"
 
 #include "ErrorGuard.h"
-#include "MainMod.h"
 #include "ProgramIcon.h"
 #include "Twips.h"
+#include "WindowRequests.h"
 #include "frmAbout.h"
 #include "frmCustomerEntry.h"
 #include "frmNavigator.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMdiArea>
@@ -41,23 +40,9 @@ MDI::MDI(QWidget *parent)
     m_area->setFrameShape(QFrame::NoFrame);
     setCentralWidget(m_area);
     buildMenus();
+    new WindowRequests(m_registry, this);
     resize(twipsToPixels(ClientWidthTwips),
         twipsToPixels(ClientHeightTwips) + menuBar()->sizeHint().height());
-}
-
-MDI *MDI::hostOf(const QWidget *form)
-{
-    if (form) {
-        if (auto *main = qobject_cast<MDI *>(form->window()))
-            return main;
-    }
-    if (MDI *main = mainWindow())
-        return main;
-    for (QWidget *top : QApplication::topLevelWidgets()) {
-        if (auto *main = qobject_cast<MDI *>(top))
-            return main;
-    }
-    return nullptr;
 }
 
 void MDI::setExitHandler(ExitHandler handler)

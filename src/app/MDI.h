@@ -14,10 +14,6 @@ class MDI : public QMainWindow
 public:
     explicit MDI(QWidget *parent = nullptr);
 
-    // The main window that holds a window: the form's own, else the program's, else one that a
-    // test made. Null where there is none.
-    static MDI *hostOf(const QWidget *form = nullptr);
-
     WindowRegistry &registry() { return m_registry; }
     QMdiArea *area() const { return m_area; }
 

@@ -5,12 +5,10 @@
 #include "DetailGrid.h"
 #include "ErrorGuard.h"
 #include "FormParts.h"
-#include "MDI.h"
-#include "MainMod.h"
 #include "MsgBox.h"
+#include "ProgramValues.h"
+#include "WindowNotifier.h"
 #include "frmCustomerEntry.h"
-#include "frmEquipmentEntry.h"
-#include "frmTelemarketEntry.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -42,11 +40,12 @@ const DetailList &calls()
     return list;
 }
 
-// Opens the entry window (an open one is reused) and hands it the record and the customer.
-template <typename Entry> void openEntry(QWidget *form, const QString &id, const QString &customer)
+// Asks for the entry window (an open one is reused), handed the record and the customer.
+void openEntry(QWidget *form, void (WindowNotifier::*request)(const QString &, const QString &),
+    const QString &id, const QString &customer)
 {
-    if (MDI *main = MDI::hostOf(form))
-        main->registry().open<Entry>()->FillForm(id, customer);
+    if (WindowNotifier *notifier = WindowNotifier::of(form))
+        (notifier->*request)(id, customer);
 }
 
 } // namespace
@@ -56,12 +55,12 @@ CustomerLists::CustomerLists(frmCustomerEntry &form)
     , m_form(form)
     , m_machines { form.vsfgEquipment, "Equipment", "Equipment",
         [this](const QString &id, const QString &customer) {
-            openEntry<frmEquipmentEntry>(&m_form, id, customer);
+            openEntry(&m_form, &WindowNotifier::editMachine, id, customer);
         },
         [this] { m_form.UpdateEquipmentGrid(); } }
     , m_calls { form.vsfgTelemarket, "Call", "Telemarket",
         [this](const QString &id, const QString &customer) {
-            openEntry<frmTelemarketEntry>(&m_form, id, customer);
+            openEntry(&m_form, &WindowNotifier::editCall, id, customer);
         },
         [this] { m_form.UpdateTelemarketGrid(); } }
 {

@@ -8,12 +8,12 @@
 #include "Database.h"
 #include "ErrorGuard.h"
 #include "FormParts.h"
-#include "MDI.h"
-#include "MainMod.h"
 #include "MsgBox.h"
+#include "ProgramValues.h"
 #include "Recordset.h"
 #include "TypedList.h"
-#include "frmNavigator.h"
+#include "WindowNotifier.h"
+#include "WindowRegistry.h"
 #include "frmRenameCustomer.h"
 
 #include <QComboBox>
@@ -141,6 +141,13 @@ void frmCustomerEntry::load()
 {
     fixFrame(this, true);
     placeAtTopLeft(this);
+    // A machine or a call stored in its own window shows at once in the list here.
+    if (WindowNotifier *notifier = WindowNotifier::of(this)) {
+        notifier->subscribe(
+            this, &WindowNotifier::machinesChanged, [this] { UpdateEquipmentGrid(); });
+        notifier->subscribe(
+            this, &WindowNotifier::callsChanged, [this] { UpdateTelemarketGrid(); });
+    }
     fillCustomerList();
     Recordset types = gDatabase->openRecordset(
         QStringLiteral("SELECT DISTINCT Type FROM Customer ORDER BY Type"));
@@ -284,10 +291,8 @@ bool frmCustomerEntry::queryUnload()
     }
     // The navigator's results show what was done here, also when the window stays open.
     if (gNavigatorOpen) {
-        if (MDI *main = MDI::hostOf(this)) {
-            if (frmNavigator *navigator = main->registry().find<frmNavigator>())
-                navigator->UpdateGrids();
-        }
+        if (WindowNotifier *notifier = WindowNotifier::of(this))
+            emit notifier->customerRecordsChanged(cmbCustomer->currentText());
     }
     return goOn;
 }
@@ -311,10 +316,10 @@ void frmCustomerEntry::btnRename_Click()
     const QString name = cmbCustomer->currentText();
     if (name.isEmpty())
         return;
-    MDI *main = MDI::hostOf(this);
-    if (!main)
+    WindowRegistry *registry = WindowRegistry::of(this);
+    if (!registry)
         return;
-    frmRenameCustomer *rename = main->registry().open<frmRenameCustomer>();
+    frmRenameCustomer *rename = registry->open<frmRenameCustomer>();
     rename->txtFrom->setText(name);
     rename->txtTo->setText(name);
 }

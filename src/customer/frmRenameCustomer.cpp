@@ -4,9 +4,9 @@
 #include "Database.h"
 #include "ErrorGuard.h"
 #include "FormParts.h"
-#include "MDI.h"
-#include "MainMod.h"
 #include "MsgBox.h"
+#include "ProgramValues.h"
+#include "WindowRegistry.h"
 #include "frmCustomerEntry.h"
 
 #include <QComboBox>
@@ -84,8 +84,8 @@ void frmRenameCustomer::btnOK_Click()
 
     // Opened again if it was closed meanwhile; shown under the new name, its list holding the
     // new name in its sorted place.
-    if (MDI *main = MDI::hostOf(this)) {
-        frmCustomerEntry *entry = main->registry().open<frmCustomerEntry>();
+    if (WindowRegistry *registry = WindowRegistry::of(this)) {
+        frmCustomerEntry *entry = registry->open<frmCustomerEntry>();
         entry->fillCustomerList();
         entry->cmbCustomer->setEditText(to);
     }

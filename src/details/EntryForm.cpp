@@ -4,11 +4,10 @@
 #include "EntryLayout.h"
 #include "ErrorGuard.h"
 #include "FormFrame.h"
-#include "MDI.h"
-#include "MainMod.h"
 #include "MsgBox.h"
+#include "ProgramValues.h"
 #include "Recordset.h"
-#include "frmCustomerEntry.h"
+#include "WindowNotifier.h"
 
 #include <QDateTime>
 #include <QLineEdit>
@@ -121,12 +120,11 @@ QVariant EntryForm::textValue(const QString &text)
     return text.isNull() ? QString(QLatin1String("")) : text;
 }
 
-frmCustomerEntry *EntryForm::customerWindow() const
+WindowNotifier *EntryForm::notifier() const
 {
-    // Without the customer window there is no list to refresh: the record is stored all the
-    // same, and the window shows it the next time it shows the customer.
-    MDI *main = MDI::hostOf(this);
-    return main ? main->registry().find<frmCustomerEntry>() : nullptr;
+    // Without a main window no other window can listen: the record is stored all the same, and
+    // the customer window shows it the next time it shows the customer.
+    return WindowNotifier::of(this);
 }
 
 bool EntryForm::saveIfComplete()

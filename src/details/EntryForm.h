@@ -6,7 +6,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class Recordset;
-class frmCustomerEntry;
+class WindowNotifier;
 
 // What the machine and the call window share: one record of a customer, shown in fields under
 // the labels ID and Customer, kept in mind as saved or changed (the caption follows), stored on
@@ -58,8 +58,8 @@ protected:
     void saveRecord();
     // A text column's value: an empty box is stored as empty text, never as Null.
     static QVariant textValue(const QString &text);
-    // The customer window whose lists show this window's records, when it is open.
-    frmCustomerEntry *customerWindow() const;
+    // What the window tells the others about a stored record; null without a main window.
+    WindowNotifier *notifier() const;
 
     // What each window knows of its own fields.
     virtual bool requiredFieldPresent() const = 0;
@@ -69,7 +69,7 @@ protected:
     virtual void showRow(const Recordset &row) = 0;
     // The columns of the row being stored, in the order the fields stand.
     virtual void writeRow(Recordset &row) const = 0;
-    // The list of the customer window that shows this table.
+    // Tells that a record of this table was stored, so the customer window refills its list.
     virtual void refreshCustomerList() = 0;
 
     bool Saved = true;

@@ -6,11 +6,11 @@
 #include "EntryLayout.h"
 #include "FormFrame.h"
 #include "Formats.h"
-#include "MainMod.h"
 #include "MaskedEdit.h"
+#include "ProgramValues.h"
 #include "Recordset.h"
 #include "TypedList.h"
-#include "frmCustomerEntry.h"
+#include "WindowNotifier.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -261,6 +261,6 @@ void frmEquipmentEntry::writeRow(Recordset &row) const
 
 void frmEquipmentEntry::refreshCustomerList()
 {
-    if (frmCustomerEntry *customer = customerWindow())
-        customer->UpdateEquipmentGrid();
+    if (WindowNotifier *news = notifier())
+        emit news->machinesChanged(txtCustomer->text());
 }

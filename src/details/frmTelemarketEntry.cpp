@@ -5,9 +5,9 @@
 #include "EntryLayout.h"
 #include "FormFrame.h"
 #include "Formats.h"
-#include "MainMod.h"
+#include "ProgramValues.h"
 #include "Recordset.h"
-#include "frmCustomerEntry.h"
+#include "WindowNotifier.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -157,6 +157,6 @@ void frmTelemarketEntry::writeRow(Recordset &row) const
 
 void frmTelemarketEntry::refreshCustomerList()
 {
-    if (frmCustomerEntry *customer = customerWindow())
-        customer->UpdateTelemarketGrid();
+    if (WindowNotifier *news = notifier())
+        emit news->callsChanged(txtCustomer->text());
 }

@@ -3,6 +3,7 @@
 #include "BusyCursor.h"
 #include "Captions.h"
 #include "CellText.h"
+#include "ComboTypeAhead.h"
 #include "ControlPlacement.h"
 #include "CustomerDetails.h"
 #include "CustomerSearch.h"
@@ -11,17 +12,13 @@
 #include "DatePicker.h"
 #include "ErrorGuard.h"
 #include "FormFrame.h"
-#include "FormParts.h"
 #include "GridFill.h"
-#include "MDI.h"
-#include "MainMod.h"
 #include "MsgBox.h"
+#include "ProgramValues.h"
 #include "Recordset.h"
-#include "ReportsMod.h"
 #include "SearchStatement.h"
 #include "Twips.h"
-#include "frmCustomerEntry.h"
-#include "frmNavReport.h"
+#include "WindowNotifier.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -215,6 +212,10 @@ bool frmNavigator::eventFilter(QObject *watched, QEvent *event)
 void frmNavigator::load()
 {
     gNavigatorOpen = true;
+    // The customer window, when it closes, may have changed what the last search found.
+    if (WindowNotifier *notifier = WindowNotifier::of(this))
+        notifier->subscribe(
+            this, &WindowNotifier::customerRecordsChanged, [this] { UpdateGrids(); });
     placeAtTopLeft(this);
     QWidget *frame = parentWidget() ? parentWidget() : this;
     if (QWidget *main = frame->window(); main && main != frame) {
@@ -319,8 +320,8 @@ void frmNavigator::btnPrint_Click()
             QStringLiteral("Nothing to Print"));
         return;
     }
-    if (MDI *main = MDI::hostOf(this))
-        main->registry().open<frmNavReport>()->SetSQL(mSearchSQL);
+    if (WindowNotifier *notifier = WindowNotifier::of(this))
+        emit notifier->showReportOptions(mSearchSQL);
 }
 
 void frmNavigator::btnExport_Click()
@@ -330,13 +331,14 @@ void frmNavigator::btnExport_Click()
             QStringLiteral("Nothing to Export"));
         return;
     }
-    ReportsMod::ShowExportReport(mSearchSQL);
+    if (WindowNotifier *notifier = WindowNotifier::of(this))
+        emit notifier->showExport(mSearchSQL);
 }
 
 void frmNavigator::btnAddNew_Click()
 {
-    if (MDI *main = MDI::hostOf(this))
-        main->registry().open<frmCustomerEntry>();
+    if (WindowNotifier *notifier = WindowNotifier::of(this))
+        emit notifier->openCustomerWindow();
 }
 
 void frmNavigator::vsfgCustomers_RowColChange(int newRow)
@@ -355,12 +357,8 @@ void frmNavigator::vsfgCustomers_DblClick()
     QString name;
     if (vsfgCustomers->mouseRow() > 0)
         name = vsfgCustomers->textMatrix(vsfgCustomers->row(), 0);
-    MDI *main = MDI::hostOf(this);
-    if (!main)
-        return;
-    frmCustomerEntry *entry = main->registry().open<frmCustomerEntry>();
-    entry->cmbCustomer->setEditText(name);
-    entry->FillForm();
+    if (WindowNotifier *notifier = WindowNotifier::of(this))
+        emit notifier->showCustomer(name);
 }
 
 void frmNavigator::resizeEvent(QResizeEvent *event)

@@ -2,11 +2,11 @@
 
 #include "BusyCursor.h"
 #include "Database.h"
-#include "MDI.h"
-#include "MainMod.h"
+#include "ProgramValues.h"
 #include "RecordsetSource.h"
 #include "Report.h"
 #include "ReportViewer.h"
+#include "WindowRegistry.h"
 
 #include "Viewer.h"
 #include <QMdiSubWindow>
@@ -29,21 +29,21 @@ void bind(Report &report, Recordset rs)
     report.table(1).setDataSource(std::make_unique<RecordsetSource>(std::move(rs)), RecordsetTag);
 }
 
-// The main window the viewer opens in: the program's, or the one a test made.
-MDI *host()
+// The windows of the main window the viewer opens in: the program's, or the one a test made.
+WindowRegistry &host()
 {
-    if (MDI *main = MDI::hostOf())
-        return main;
+    if (WindowRegistry *registry = WindowRegistry::of())
+        return *registry;
     throw std::logic_error("reports: no main window to show the viewer in");
 }
 
 void show(std::unique_ptr<Report> report)
 {
-    MDI *main = host();
-    Viewer *viewer = main->registry().open<Viewer>();
+    WindowRegistry &registry = host();
+    Viewer *viewer = registry.open<Viewer>();
     // A viewer that is open already comes to the front with its new report.
     if (auto *frame = qobject_cast<QMdiSubWindow *>(viewer->parentWidget()))
-        main->registry().area()->setActiveSubWindow(frame);
+        registry.area()->setActiveSubWindow(frame);
     viewer->CRViewer->setReportSource(std::move(report));
     viewer->CRViewer->ViewReport();
 }

@@ -1,5 +1,68 @@
 #include "WindowRegistry.h"
 
+#include <QApplication>
+#include <QList>
+
+namespace {
+
+// Every registry alive, in the order they were made, and the one of the program's main window.
+QList<WindowRegistry *> &liveRegistries()
+{
+    static QList<WindowRegistry *> live;
+    return live;
+}
+
+WindowRegistry *&programRegistry()
+{
+    static WindowRegistry *program = nullptr;
+    return program;
+}
+
+// The registry whose area sits in this top-level window.
+WindowRegistry *registryIn(const QWidget *top)
+{
+    for (WindowRegistry *registry : liveRegistries()) {
+        if (registry->area()->window() == top)
+            return registry;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+WindowRegistry::WindowRegistry(QMdiArea *area)
+    : m_area(area)
+{
+    liveRegistries().append(this);
+}
+
+WindowRegistry::~WindowRegistry()
+{
+    liveRegistries().removeOne(this);
+    if (programRegistry() == this)
+        programRegistry() = nullptr;
+}
+
+WindowRegistry *WindowRegistry::of(const QWidget *form)
+{
+    if (form) {
+        if (WindowRegistry *own = registryIn(form->window()))
+            return own;
+    }
+    if (programRegistry())
+        return programRegistry();
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (WindowRegistry *made = registryIn(top))
+            return made;
+    }
+    return nullptr;
+}
+
+void WindowRegistry::setProgramRegistry(WindowRegistry *registry)
+{
+    programRegistry() = registry;
+}
+
 void WindowRegistry::adopt(std::type_index kind, ChildForm *form)
 {
     // A window designed at a size keeps it: the frame grows by its border and title bar.

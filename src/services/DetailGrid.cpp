@@ -4,7 +4,7 @@
 #include "DataGrid.h"
 #include "Database.h"
 #include "GridFill.h"
-#include "MainMod.h"
+#include "ProgramValues.h"
 #include "Recordset.h"
 
 #include <QList>
