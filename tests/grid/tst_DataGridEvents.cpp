@@ -1,7 +1,10 @@
+#include "CellOrder.h"
 #include "DataGrid.h"
+#include "Formats.h"
 #include "GridFixture.h"
 #include "TestRegistry.h"
 
+#include <QDateTime>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
@@ -19,6 +22,7 @@ private slots:
     void mouseCell();
     void sortOrder_data();
     void sortOrder();
+    void shownDatesSortInEveryLocale();
     void sortClickTwiceReverses();
     void sortKeepsTheCurrentRecord();
     void typeAhead_data();
@@ -301,6 +305,52 @@ void tst_DataGridEvents::typeAhead()
         QCOMPARE(grid->row(), rows[i]);
         QCOMPARE(grid->col(), startCol);
     }
+}
+
+void tst_DataGridEvents::shownDatesSortInEveryLocale()
+{
+    // Chronological, with both halves of the day, midnight shown as the date alone, and days
+    // whose text order is not their order.
+    const QList<QDateTime> moments { { QDate(2023, 12, 31), QTime(23, 59, 59) },
+        { QDate(2024, 1, 2), QTime(0, 0) }, { QDate(2024, 1, 2), QTime(0, 30) },
+        { QDate(2024, 1, 2), QTime(9, 5) }, { QDate(2024, 1, 2), QTime(10, 5) },
+        { QDate(2024, 1, 2), QTime(12, 15) }, { QDate(2024, 1, 2), QTime(13, 0, 7) },
+        { QDate(2024, 1, 10), QTime(0, 0) }, { QDate(2024, 2, 1), QTime(9, 0) },
+        { QDate(2024, 11, 20), QTime(0, 0) } };
+    QStringList unsorted;
+    int checked = 0;
+    for (const QLocale &locale :
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        QLocale::setDefault(locale);
+        const QString dateFormat = fourDigitYearDateFormat();
+        const QString timeFormat = timeOfDayFormat();
+        QStringList shown;
+        bool readable = true;
+        for (const QDateTime &moment : moments) {
+            QString text = locale.toString(moment.date(), dateFormat);
+            readable = readable && locale.toDate(text, dateFormat) == moment.date();
+            if (moment.time() != QTime(0, 0)) {
+                const QString time = locale.toString(moment.time(), timeFormat);
+                readable = readable && locale.toTime(time, timeFormat) == moment.time();
+                text += QLatin1Char(' ') + time;
+            }
+            shown << text;
+        }
+        // A few scripts' digits or day periods the locale itself cannot read back.
+        if (!readable)
+            continue;
+        ++checked;
+        // Latest first, so that sorting has to move every cell.
+        const QStringList latestFirst(shown.rbegin(), shown.rend());
+        const std::vector<QStringView> cells(latestFirst.begin(), latestFirst.end());
+        QStringList sorted;
+        for (int i : CellOrder(cells).sorted(Qt::AscendingOrder))
+            sorted << latestFirst[i];
+        if (sorted != shown)
+            unsorted << locale.name() + QLatin1String(": ") + sorted.join(QLatin1String(" | "));
+    }
+    QVERIFY(checked > 500);
+    QCOMPARE(unsorted, QStringList());
 }
 
 CORVANE_TEST(tst_DataGridEvents)

@@ -1,4 +1,3 @@
-#include "CellOrder.h"
 #include "Formats.h"
 #include "TestRegistry.h"
 
@@ -26,7 +25,6 @@ private slots:
     void roundHalfEven();
     void shownForms_data();
     void shownForms();
-    void shownDatesSortInEveryLocale();
 };
 
 namespace {
@@ -280,52 +278,6 @@ void tst_Formats::shownForms()
     QLocale::setDefault(QLocale(locale));
     QTEST(QLocale().toString(QDate(2023, 1, 5), fourDigitYearDateFormat()), "date");
     QTEST(QLocale().toString(QTime(15, 4, 5), timeOfDayFormat()), "time");
-}
-
-void tst_Formats::shownDatesSortInEveryLocale()
-{
-    // Chronological, with both halves of the day, midnight shown as the date alone, and days
-    // whose text order is not their order.
-    const QList<QDateTime> moments { { QDate(2023, 12, 31), QTime(23, 59, 59) },
-        { QDate(2024, 1, 2), QTime(0, 0) }, { QDate(2024, 1, 2), QTime(0, 30) },
-        { QDate(2024, 1, 2), QTime(9, 5) }, { QDate(2024, 1, 2), QTime(10, 5) },
-        { QDate(2024, 1, 2), QTime(12, 15) }, { QDate(2024, 1, 2), QTime(13, 0, 7) },
-        { QDate(2024, 1, 10), QTime(0, 0) }, { QDate(2024, 2, 1), QTime(9, 0) },
-        { QDate(2024, 11, 20), QTime(0, 0) } };
-    QStringList unsorted;
-    int checked = 0;
-    for (const QLocale &locale :
-        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
-        QLocale::setDefault(locale);
-        const QString dateFormat = fourDigitYearDateFormat();
-        const QString timeFormat = timeOfDayFormat();
-        QStringList shown;
-        bool readable = true;
-        for (const QDateTime &moment : moments) {
-            QString text = locale.toString(moment.date(), dateFormat);
-            readable = readable && locale.toDate(text, dateFormat) == moment.date();
-            if (moment.time() != QTime(0, 0)) {
-                const QString time = locale.toString(moment.time(), timeFormat);
-                readable = readable && locale.toTime(time, timeFormat) == moment.time();
-                text += QLatin1Char(' ') + time;
-            }
-            shown << text;
-        }
-        // A few scripts' digits or day periods the locale itself cannot read back.
-        if (!readable)
-            continue;
-        ++checked;
-        // Latest first, so that sorting has to move every cell.
-        const QStringList latestFirst(shown.rbegin(), shown.rend());
-        const std::vector<QStringView> cells(latestFirst.begin(), latestFirst.end());
-        QStringList sorted;
-        for (int i : CellOrder(cells).sorted(Qt::AscendingOrder))
-            sorted << latestFirst[i];
-        if (sorted != shown)
-            unsorted << locale.name() + QLatin1String(": ") + sorted.join(QLatin1String(" | "));
-    }
-    QVERIFY(checked > 500);
-    QCOMPARE(unsorted, QStringList());
 }
 
 CORVANE_TEST(tst_Formats)
