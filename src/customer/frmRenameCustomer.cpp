@@ -32,8 +32,9 @@ frmRenameCustomer::frmRenameCustomer(QWidget *parent)
     btnOK->setText(QStringLiteral("OK"));
     btnCancel = placeControl<QPushButton>(this, "btnCancel", 2460, 1020, 1455, 375);
     btnCancel->setText(QStringLiteral("Cancel"));
-    for (QPushButton *button : { btnOK, btnCancel })
-        button->setAutoDefault(false);
+    // Enter anywhere else, in "To:" for one, is OK.
+    setDefaultButton(btnOK);
+    setCancelButton(btnCancel);
 
     QWidget::setTabOrder(btnOK, btnCancel);
     QWidget::setTabOrder(btnCancel, txtFrom);

@@ -165,8 +165,7 @@ void EntryForm::addButtons(int top)
     btnOK->setText(QStringLiteral("OK"));
     btnCancel = placeControl<QPushButton>(this, "btnCancel", 3480, top, ButtonWidth, ButtonHeight);
     btnCancel->setText(QStringLiteral("Cancel"));
-    for (QPushButton *button : { btnOK, btnCancel })
-        button->setAutoDefault(false);
+    setCancelButton(btnCancel);
     connect(btnOK, &QPushButton::clicked, this, guarded([this] { btnOK_Click(); }));
     connect(btnCancel, &QPushButton::clicked, this, guarded([this] { close(); }));
 }
