@@ -52,20 +52,6 @@ void frmRenameCustomer::load()
     btnOK->setFocus();
 }
 
-void frmRenameCustomer::showEvent(QShowEvent *event)
-{
-    ChildForm::showEvent(event);
-    // Where the main window puts a new child by default, but never partly out of its sight.
-    QWidget *frame = parentWidget();
-    QWidget *area = frame ? frame->parentWidget() : nullptr;
-    if (!area)
-        return;
-    QRect r = frame->geometry();
-    r.moveRight(std::min(r.right(), area->width() - 1));
-    r.moveBottom(std::min(r.bottom(), area->height() - 1));
-    frame->move(std::max(r.left(), 0), std::max(r.top(), 0));
-}
-
 void frmRenameCustomer::btnOK_Click()
 {
     const QString from = txtFrom->text();

@@ -12,8 +12,6 @@
 
 #include <QDateTime>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <optional>
 
@@ -62,8 +60,7 @@ void EntryForm::markSaved()
 void EntryForm::handOver(const QString &id, const QString &customer)
 {
     // The record asked for is the one the user is now looking at.
-    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()); frame && frame->mdiArea())
-        frame->mdiArea()->setActiveSubWindow(frame);
+    bringToFront(this);
     if (!settleChanges())
         return;
 

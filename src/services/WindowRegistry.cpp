@@ -1,5 +1,7 @@
 #include "WindowRegistry.h"
 
+#include "FormFrame.h"
+
 void WindowRegistry::adopt(std::type_index kind, ChildForm *form)
 {
     // A window designed at a size keeps it: the frame grows by its border and title bar.
@@ -31,5 +33,9 @@ void WindowRegistry::adopt(std::type_index kind, ChildForm *form)
         delete frame;
         throw;
     }
+    // Wherever the window placed itself and whatever the main window's size, the user can
+    // reach all of it.
+    keepInside(frame);
+    addCloseKey(frame);
     frame->show();
 }
