@@ -4,6 +4,7 @@
 #include "ProgramIcon.h"
 #include "Twips.h"
 #include "WindowRequests.h"
+#include "WindowKeys.h"
 #include "frmAbout.h"
 #include "frmCustomerEntry.h"
 #include "frmNavigator.h"
@@ -38,9 +39,13 @@ MDI::MDI(QWidget *parent)
     setWindowIcon(programIcon());
     // The client area is the area itself, without a frame of its own.
     m_area->setFrameShape(QFrame::NoFrame);
+    // A child that closes hands the front to the one that was active before it, the one the
+    // user came from, not to the oldest child.
+    m_area->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     setCentralWidget(m_area);
     buildMenus();
     new WindowRequests(m_registry, this);
+    new WindowKeys(this, m_area);
     resize(twipsToPixels(ClientWidthTwips),
         twipsToPixels(ClientHeightTwips) + menuBar()->sizeHint().height());
 }

@@ -1,5 +1,6 @@
 #include "WindowRequests.h"
 
+#include "FormFrame.h"
 #include "ReportsMod.h"
 #include "WindowRegistry.h"
 #include "frmCustomerEntry.h"
@@ -35,6 +36,9 @@ WindowRequests::WindowRequests(WindowRegistry &registry, QObject *parent)
 void WindowRequests::showCustomer(const QString &name)
 {
     frmCustomerEntry *entry = m_registry.open<frmCustomerEntry>();
+    // An open window behind others comes to the front: a change the user cannot see would look
+    // like nothing happened.
+    bringToFront(entry);
     entry->cmbCustomer->setEditText(name);
     entry->FillForm();
 }

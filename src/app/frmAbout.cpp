@@ -7,7 +7,6 @@
 #include "SysInfo.h"
 #include "Twips.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -30,10 +29,7 @@ QLabel *label(QWidget *parent, const char *name, int top, int height)
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, int top)
 {
-    auto *widget = placeCaptioned<QPushButton>(parent, name, caption, 4245, top, 1260, 345);
-    // A focused button takes Enter itself, as in any dialog.
-    widget->setAutoDefault(true);
-    return widget;
+    return placeCaptioned<QPushButton>(parent, name, caption, 4245, top, 1260, 345);
 }
 
 } // namespace
@@ -58,7 +54,9 @@ frmAbout::frmAbout(QWidget *parent)
     Label1->setText(QStringLiteral("Velmora"));
 
     cmdOK = button(this, "cmdOK", QStringLiteral("OK"), 2070);
-    cmdOK->setDefault(true);
+    // OK is both the default and the cancel button.
+    setDefaultButton(cmdOK);
+    setCancelButton(cmdOK);
     cmdSysInfo = button(this, "cmdSysInfo", QStringLiteral("&System Info..."), 2520);
     setFocusProxy(cmdOK);
 
@@ -109,22 +107,6 @@ void frmAbout::cmdOK_Click()
 void frmAbout::cmdSysInfo_Click()
 {
     StartSysInfo();
-}
-
-void frmAbout::keyPressEvent(QKeyEvent *event)
-{
-    // OK is the window's default and cancel button: Enter and Escape reach it from anywhere in
-    // the window that does not take the key itself.
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        cmdOK->click();
-        event->accept();
-        return;
-    default:
-        ChildForm::keyPressEvent(event);
-    }
 }
 
 int frmAbout::ruleY() const

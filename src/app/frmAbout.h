@@ -27,7 +27,6 @@ public:
     int ruleRight() const;
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

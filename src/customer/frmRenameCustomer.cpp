@@ -32,8 +32,9 @@ frmRenameCustomer::frmRenameCustomer(QWidget *parent)
     btnOK->setText(QStringLiteral("OK"));
     btnCancel = placeControl<QPushButton>(this, "btnCancel", 2460, 1020, 1455, 375);
     btnCancel->setText(QStringLiteral("Cancel"));
-    for (QPushButton *button : { btnOK, btnCancel })
-        button->setAutoDefault(false);
+    // Enter anywhere else, in "To:" for one, is OK.
+    setDefaultButton(btnOK);
+    setCancelButton(btnCancel);
 
     QWidget::setTabOrder(btnOK, btnCancel);
     QWidget::setTabOrder(btnCancel, txtFrom);
@@ -49,20 +50,6 @@ void frmRenameCustomer::load()
 {
     fixFrame(this);
     btnOK->setFocus();
-}
-
-void frmRenameCustomer::showEvent(QShowEvent *event)
-{
-    ChildForm::showEvent(event);
-    // Where the main window puts a new child by default, but never partly out of its sight.
-    QWidget *frame = parentWidget();
-    QWidget *area = frame ? frame->parentWidget() : nullptr;
-    if (!area)
-        return;
-    QRect r = frame->geometry();
-    r.moveRight(std::min(r.right(), area->width() - 1));
-    r.moveBottom(std::min(r.bottom(), area->height() - 1));
-    frame->move(std::max(r.left(), 0), std::max(r.top(), 0));
 }
 
 void frmRenameCustomer::btnOK_Click()

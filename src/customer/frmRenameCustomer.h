@@ -18,9 +18,6 @@ public:
     QLineEdit *txtFrom, *txtTo;
     QPushButton *btnOK, *btnCancel;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     void btnOK_Click();
     void closeWindow();

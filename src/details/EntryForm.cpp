@@ -11,8 +11,6 @@
 
 #include <QDateTime>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <optional>
 
@@ -61,8 +59,7 @@ void EntryForm::markSaved()
 void EntryForm::handOver(const QString &id, const QString &customer)
 {
     // The record asked for is the one the user is now looking at.
-    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()); frame && frame->mdiArea())
-        frame->mdiArea()->setActiveSubWindow(frame);
+    bringToFront(this);
     if (!settleChanges())
         return;
 
@@ -163,8 +160,7 @@ void EntryForm::addButtons(int top)
     btnOK->setText(QStringLiteral("OK"));
     btnCancel = placeControl<QPushButton>(this, "btnCancel", 3480, top, ButtonWidth, ButtonHeight);
     btnCancel->setText(QStringLiteral("Cancel"));
-    for (QPushButton *button : { btnOK, btnCancel })
-        button->setAutoDefault(false);
+    setCancelButton(btnCancel);
     connect(btnOK, &QPushButton::clicked, this, guarded([this] { btnOK_Click(); }));
     connect(btnCancel, &QPushButton::clicked, this, guarded([this] { close(); }));
 }

@@ -297,6 +297,19 @@ void DataGrid::scrollTo(const QModelIndex &index, ScrollHint hint)
         sideways->setValue(sideways->value() - covered);
 }
 
+void DataGrid::focusInEvent(QFocusEvent *event)
+{
+    // The view makes its first row current when it gets the focus without a current cell. A
+    // user tabbing into the grid moves there; the focus coming back because the window came to
+    // the front again is no move of the user's and leaves the grid as it was.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        QTableView::focusInEvent(event);
+        return;
+    }
+    QFocusEvent unmoved(event->type(), Qt::MouseFocusReason);
+    QTableView::focusInEvent(&unmoved);
+}
+
 void DataGrid::changeEvent(QEvent *event)
 {
     QTableView::changeEvent(event);

@@ -76,6 +76,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:

@@ -176,6 +176,7 @@ void frmNavigator::connectEvents()
 
     for (QComboBox *list : { cmbCustomer, cmbCity, cmbZip, cmbType })
         list->installEventFilter(this);
+    vsfgCustomers->installEventFilter(this);
     selectAllOnFocus({ txtSearch, txtSearch2 });
     for (QLineEdit *box : { txtSearch, txtSearch2 }) {
         // Enter after a search word runs the search, as the Search button does.
@@ -198,6 +199,13 @@ bool frmNavigator::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         auto *list = qobject_cast<QComboBox *>(watched);
         auto *key = static_cast<QKeyEvent *>(event);
+        // Enter on a customer row opens that customer, as a double-click does.
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (watched == vsfgCustomers && enter && vsfgCustomers->row() > 0) {
+            runGuarded(
+                [this] { showCustomer(vsfgCustomers->textMatrix(vsfgCustomers->row(), 0)); });
+            return true;
+        }
         // Only keys that type a character; the arrows, Tab and F4 keep their usual work.
         if (list && !key->text().isEmpty() && key->key() != Qt::Key_Tab
             && key->key() != Qt::Key_Backtab) {
@@ -357,6 +365,11 @@ void frmNavigator::vsfgCustomers_DblClick()
     QString name;
     if (vsfgCustomers->mouseRow() > 0)
         name = vsfgCustomers->textMatrix(vsfgCustomers->row(), 0);
+    showCustomer(name);
+}
+
+void frmNavigator::showCustomer(const QString &name)
+{
     if (WindowNotifier *notifier = WindowNotifier::of(this))
         emit notifier->showCustomer(name);
 }

@@ -57,6 +57,8 @@ private:
     void btnAddNew_Click();
     void vsfgCustomers_RowColChange(int newRow);
     void vsfgCustomers_DblClick();
+    // Opens the customer window on the name, in front of the other windows.
+    void showCustomer(const QString &name);
     void btnPrint_Click();
     void btnExport_Click();
     void Form_Resize();

@@ -25,6 +25,8 @@ frmNavReport::frmNavReport(QWidget *parent)
     setTabOrder(chkEquipment, chkTelemarket);
     setTabOrder(chkTelemarket, btnPrint);
     setTabOrder(btnPrint, btnCancel);
+    setDefaultButton(btnPrint);
+    setCancelButton(btnCancel);
     resize(twipsToPixels(3750), twipsToPixels(1515));
 
     connect(btnPrint, &QPushButton::clicked, this, guarded([this] { btnPrint_Click(); }));

@@ -85,3 +85,12 @@ void DialogStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
             box->state & State_Enabled, box->text, QPalette::WindowText);
     }
 }
+
+int DialogStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+    QStyleHintReturn *returnData) const
+{
+    // The menus have no access keys, so the keyboard reaches them through the bar alone.
+    if (hint == SH_MenuBar_AltKeyNavigation)
+        return 1;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}

@@ -6,7 +6,8 @@
 // inside the frame's border near its left end, the top border runs through the caption's
 // middle, and the frame's contents begin below the caption. Positions designed in twips put
 // the first row of controls just below the caption, clear of the border. Checkable frames
-// keep the look of the underlying style.
+// keep the look of the underlying style. Alt pressed alone moves to the menu bar, whatever the
+// underlying style would do.
 class DialogStyle : public QProxyStyle
 {
 public:
@@ -16,4 +17,6 @@ public:
         const QWidget *widget) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
         QPainter *painter, const QWidget *widget) const override;
+    int styleHint(StyleHint hint, const QStyleOption *option = nullptr,
+        const QWidget *widget = nullptr, QStyleHintReturn *returnData = nullptr) const override;
 };

@@ -1,5 +1,7 @@
 #include "WindowRegistry.h"
 
+#include "FormFrame.h"
+
 #include <QApplication>
 #include <QList>
 
@@ -94,5 +96,9 @@ void WindowRegistry::adopt(std::type_index kind, ChildForm *form)
         delete frame;
         throw;
     }
+    // Wherever the window placed itself and whatever the main window's size, the user can
+    // reach all of it.
+    keepInside(frame);
+    addCloseKey(frame);
     frame->show();
 }

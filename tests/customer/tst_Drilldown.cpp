@@ -133,6 +133,8 @@ void tst_Drilldown::doubleClickOpensTheCustomer_data()
                                         << "";
     QTest::newRow("window open on another customer") << "reuse"
                                                      << "Baker's";
+    QTest::newRow("Enter on a customer row") << "enter"
+                                             << "Baker's";
 }
 
 void tst_Drilldown::doubleClickOpensTheCustomer()
@@ -141,13 +143,15 @@ void tst_Drilldown::doubleClickOpensTheCustomer()
     QFETCH(QString, name);
     DataGrid &grid = *m_nav->vsfgCustomers;
     frmCustomerEntry *open = nullptr;
-    if (where == "reuse") {
+    if (where == "reuse" || where == "enter") {
         open = m_fx->openOn("Acme");
         CustomerFixture::typeInto(open->txtFax, "dropped");
     }
     CustomerFixture::clickCell(grid, 2, 0);
     if (where == "row" || where == "reuse") {
         CustomerFixture::clickCell(grid, 2, 0, true);
+    } else if (where == "enter") {
+        QTest::keyClick(&grid, Qt::Key_Return);
     } else if (where == "header") {
         const QPoint at(grid.horizontalHeader()->sectionViewportPosition(0) + 5, 5);
         QTest::mouseDClick(grid.horizontalHeader()->viewport(), Qt::LeftButton, {}, at);
@@ -163,6 +167,8 @@ void tst_Drilldown::doubleClickOpensTheCustomer()
     QVERIFY(form);
     if (open)
         QCOMPARE(form, open);
+    // In front, also where it was open behind the navigator.
+    QCOMPARE(m_fx->main().area()->activeSubWindow()->widget(), form);
     QCOMPARE(form->cmbCustomer->currentText(), name);
     QCOMPARE(CustomerFixture::caption(form), QString("Customer Entry/Edit"));
     if (name.isEmpty()) {

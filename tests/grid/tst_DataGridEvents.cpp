@@ -52,6 +52,8 @@ void perform(DataGrid &grid, const QString &step)
         grid.setFixedRows(w[1].toInt());
     else if (w[0] == "tab")
         grid.setFocus(Qt::TabFocusReason);
+    else if (w[0] == "refocus") // the focus back as its window comes to the front
+        grid.setFocus(Qt::OtherFocusReason);
     else if (w[0] == "header")
         QTest::mouseClick(grid.horizontalHeader()->viewport(), Qt::LeftButton, {},
             QPoint(grid.columnViewportPosition(w[1].toInt()) + 5, 5));
@@ -78,6 +80,7 @@ void tst_DataGridEvents::rowColChanged_data()
 
     QTest::newRow("tabbing in takes the first cell")
         << QStringList { "tab" } << QStringList { "-1,-1>1,0" };
+    QTest::newRow("focus coming back takes none") << QStringList { "refocus" } << QStringList();
     QTest::newRow("click a cell") << QStringList { "click 2 1" } << QStringList { "-1,-1>2,1" };
     QTest::newRow("keys move on") << QStringList { "click 2 0", "key Down", "key Right" }
                                   << QStringList { "-1,-1>2,0", "2,0>3,0", "3,0>3,1" };
