@@ -125,8 +125,17 @@ bool DatePicker::event(QEvent *event)
         }
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             // The box announces its date again on Enter, changed or not; the typed date has
-            // been taken already, so this is no change of the user's.
-            const bool handled = QDateEdit::event(event);
+            // been taken already, so an Enter that leaves the date as it was is no change at
+            // all, and windows that count changes must not hear one.
+            const QDate before = date();
+            bool handled = false;
+            {
+                const QSignalBlocker quiet(this);
+                handled = QDateEdit::event(event);
+            }
+            if (date() != before)
+                emit dateChanged(date());
+            emit editingFinished();
             // The date confirmed, a date typed next replaces it whole, as on entering the box.
             selectWholeText();
             return handled;

@@ -23,7 +23,8 @@ private slots:
     void callBackFollowsTheDate();
     void storedCallBackHoldsUntilTheDateIsLeft();
     void storedCallWithoutDates();
-    void refusedDateOfCallIsNoChange();
+    void dateOfCallLeftAsItWasIsNoChange_data();
+    void dateOfCallLeftAsItWasIsNoChange();
 
 private:
     frmTelemarketEntry *openNew() { return open<frmTelemarketEntry>("", "Acme"); }
@@ -162,14 +163,25 @@ void tst_TelemarketEntry::storedCallWithoutDates()
 }
 
 // A date of the call typed that is no date is no change of the window: the date stays.
-void tst_TelemarketEntry::refusedDateOfCallIsNoChange()
+void tst_TelemarketEntry::dateOfCallLeftAsItWasIsNoChange_data()
 {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("leaveBy");
+    QTest::newRow("refused text") << "13/45/2025" << int(Qt::Key_Tab);
+    // The box announces its date again on Enter, changed or not.
+    QTest::newRow("Enter on the date as it stands") << "" << int(Qt::Key_Return);
+}
+
+void tst_TelemarketEntry::dateOfCallLeftAsItWasIsNoChange()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, leaveBy);
     gCallBackMonths = 3;
     frmTelemarketEntry *form = openNew();
     const QDate today = QDate::currentDate();
     QTRY_VERIFY(form->dtDate->hasFocus());
-    QTest::keyClicks(form->dtDate, "13/45/2025");
-    QTest::keyClick(form->dtDate, Qt::Key_Tab);
+    QTest::keyClicks(form->dtDate, typed);
+    QTest::keyClick(form->dtDate, Qt::Key(leaveBy));
     QCOMPARE(form->dtDate->date(), today);
     QCOMPARE(form->dtCallBack->date(), addMonths(today, 3));
     QVERIFY(form->isSaved());
