@@ -2,6 +2,7 @@
 #include "ReportCsv.h"
 #include "ReportPages.h"
 #include "ReportRowSource.h"
+#include "ReportStyle.h"
 #include "ReportTemplate.h"
 #include "TestRegistry.h"
 
@@ -69,6 +70,8 @@ private slots:
     void templates();
     void csvCells_data();
     void csvCells();
+    void textWrapsWhole_data();
+    void textWrapsWhole();
     void subreportRowsMatchTheirEntry();
     void pagesAreLaidOutAsAskedFor();
     void unknownNamesAreRefused();
@@ -131,6 +134,48 @@ void tst_ReportEngine::csvCells()
     QFETCH(QString, value);
     QFETCH(QString, cell);
     QCOMPARE(ReportCsv::cell(value), cell);
+}
+
+void tst_ReportEngine::textWrapsWhole_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("box"); // a text exactly as wide as the box
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("fits") << "Acme Office"
+                          << "Acme Office" << QStringList { "Acme Office" };
+    QTest::newRow("breaks at a space")
+        << "alpha beta gamma delta"
+        << "alpha beta gamma" << QStringList { "alpha beta gamma", "delta" };
+    QTest::newRow("a word wider than the box breaks inside")
+        << "abcdabcdabcd"
+        << "abcdabcd" << QStringList { "abcdabcd", "abcd" };
+    QTest::newRow("a word that fits is not broken")
+        << "ab abcdabcdabcd"
+        << "abcdabcd" << QStringList { "ab", "abcdabcd", "abcd" };
+    QTest::newRow("line breaks") << "first\nsecond"
+                                 << "first second" << QStringList { "first", "second" };
+    QTest::newRow("carriage returns")
+        << "first\r\nsecond\rthird"
+        << "first second third" << QStringList { "first", "second", "third" };
+    QTest::newRow("a blank line between paragraphs")
+        << "first\n\nsecond\n"
+        << "first second" << QStringList { "first", "", "second" };
+    QTest::newRow("empty") << ""
+                           << "x" << QStringList {};
+}
+
+void tst_ReportEngine::textWrapsWhole()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, box);
+    QFETCH(QStringList, lines);
+    const ReportStyle &style = ReportStyle::instance();
+    const double width = style.advance(ReportStyle::Cell, box) + 0.5;
+    const QStringList wrapped = style.lines(ReportStyle::Cell, text, width);
+    QCOMPARE(wrapped, lines);
+    for (const QString &line : wrapped)
+        QVERIFY2(style.advance(ReportStyle::Cell, line) <= width, qPrintable(line));
+    QCOMPARE(style.lineCount(ReportStyle::Cell, text, width), std::max<int>(1, lines.size()));
 }
 
 void tst_ReportEngine::subreportRowsMatchTheirEntry()

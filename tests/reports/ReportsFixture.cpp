@@ -9,11 +9,14 @@
 #include "frmNavigator.h"
 
 #include <QCheckBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMdiArea>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -69,16 +72,21 @@ void ReportsFixture::printReport(bool suppressEquipment, bool suppressTelemarket
     QTest::mouseClick(options->btnPrint, Qt::LeftButton);
 }
 
-QStringList ReportsFixture::pageTexts(const QString &pdfPath) const
+QString ReportsFixture::pdfText(const QStringList &options, const QString &pdfPath) const
 {
     QTemporaryDir dir;
     const QString pdf = pdfPath.isEmpty() ? dir.filePath("report.pdf") : pdfPath;
     if (!viewer() || !viewer()->CRViewer->pages()->writePdf(pdf))
         return {};
     QProcess text;
-    text.start("pdftotext", { "-layout", pdf, "-" });
+    text.start("pdftotext", options + QStringList { pdf, "-" });
     text.waitForFinished(60000);
-    QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(QChar('\f'));
+    return QString::fromUtf8(text.readAllStandardOutput());
+}
+
+QStringList ReportsFixture::pageTexts(const QString &pdfPath) const
+{
+    QStringList pages = pdfText({ "-layout" }, pdfPath).split(QChar('\f'));
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
         pages.removeLast();
     return pages;
@@ -87,4 +95,42 @@ QStringList ReportsFixture::pageTexts(const QString &pdfPath) const
 QString ReportsFixture::reportText() const
 {
     return pageTexts().join(QChar('\n'));
+}
+
+QString ReportsFixture::drawnText() const
+{
+    return pdfText({ "-raw" });
+}
+
+QList<QList<ReportsFixture::Word>> ReportsFixture::pageWords() const
+{
+    static const QRegularExpression word("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
+                                         "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>");
+    QList<QList<Word>> pages;
+    for (const QString &page : pdfText({ "-bbox" }).split("<page ").mid(1)) {
+        QList<Word> words;
+        for (auto m = word.globalMatch(page); m.hasNext();) {
+            const auto w = m.next();
+            words << Word { QRectF(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
+                                QPointF(w.captured(3).toDouble(), w.captured(4).toDouble())),
+                w.captured(5) };
+        }
+        pages << words;
+    }
+    return pages;
+}
+
+void ReportsFixture::savePage(int index, const QString &path) const
+{
+    ReportPages *pages = viewer()->CRViewer->pages();
+    pages->pageCount(); // "Page N of M" as the printed page shows it
+    // Report units are tenths of a point: 0.2 pixels each is 144 pixels to the inch.
+    const double scale = 0.2;
+    QImage image((pages->paperSize() * scale).toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    pages->paintPage(painter, index);
+    painter.end();
+    image.save(path);
 }

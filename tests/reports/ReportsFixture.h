@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -34,8 +36,23 @@ public:
     QStringList pageTexts(const QString &pdfPath = QString()) const;
     // The report as one text, pages joined.
     QString reportText() const;
+    // The report's text in the order it was drawn, pages joined: the lines a value wraps onto
+    // follow one another.
+    QString drawnText() const;
+    // Every word of every page with its box, in points from the page's top left corner.
+    struct Word
+    {
+        QRectF box;
+        QString text;
+    };
+    QList<QList<Word>> pageWords() const;
+    // A page of the viewer's report as a picture, at 144 pixels to the inch.
+    void savePage(int index, const QString &path) const;
 
 private:
+    // The viewer's report written as PDF and read back by pdftotext with the options given.
+    QString pdfText(const QStringList &options, const QString &pdfPath = QString()) const;
+
     std::unique_ptr<TempDatabase> m_db;
     std::unique_ptr<MDI> m_main;
 };

@@ -11,10 +11,69 @@
 #include "frmNavigator.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+
+namespace {
+
+// Text cut or repeated to exactly width characters: a value as wide as its column in the
+// database.
+QString fit(const QString &text, int width)
+{
+    QString out = text;
+    while (out.size() < width)
+        out += ' ' + text;
+    return out.left(width);
+}
+
+// A long free text of numbered words, each found once.
+QString numberedWords(const QString &stem, int words)
+{
+    QStringList out;
+    for (int i = 0; i < words; ++i)
+        out << QString("%1%2").arg(stem).arg(i, 4, 10, QChar('0'));
+    return out.join(' ');
+}
+
+// Every column of a customer, a machine and a call at its database width.
+QHash<QString, QVariantMap> longRows(const QString &name)
+{
+    QVariantMap customer;
+    const QStringList texts { "Address1", "Address2", "City", "State", "Zip", "Phone", "Fax",
+        "Type", "Contact1", "Contact1Title", "Contact1Phone", "Contact1Fax", "Contact2",
+        "Contact2Title", "Contact2Phone", "Contact2Fax" };
+    for (const QString &column : texts)
+        customer[column] = fit(column + " of the customer", 50);
+    customer["Contact1Email"] = fit("first.contact.of.the.customer@example.com", 50);
+    customer["Contact2Email"] = fit("second.contact.of.the.customer@example.com", 50);
+    customer["Website"] = fit("www.customer-with-a-very-long-address.example.com/", 100);
+    customer["DateEntered"] = "2023-04-05 10:20:30";
+    QVariantMap machine { { "SN", fit("SN7Q4K9X2M8P3L6", 50) },
+        { "Provider", fit("Provider of the machine", 50) }, { "DateLeased", "2024-01-05" },
+        { "LeaseTerm", fit("Lease term", 50) }, { "LeaseEnds", "2027-01-05" },
+        { "MonthlyVolume", fit("Volume", 50) }, { "MonthlyPayment", 99999999.99 },
+        { "Satisfied", fit("Satisfied", 50) }, { "Notes", numberedWords("note", 120) } };
+    for (const char *column : { "Brand", "Model" })
+        machine[column] = fit(QString(column) + " of the machine", 50);
+    const QVariantMap call { { "Telemarketer", fit("Telemarketer of the call", 50) },
+        { "DateofCall", "2024-02-03" }, { "NextCallBack", "2024-08-03" },
+        { "Interest", numberedWords("interest", 60) } };
+    customer["Customer"] = name;
+    return { { "Customer", customer }, { "Equipment", machine }, { "Telemarket", call } };
+}
+
+void addLong(TempDatabase &db, const QHash<QString, QVariantMap> &rows)
+{
+    const QString name = rows["Customer"]["Customer"].toString();
+    db.addCustomer(name, rows["Customer"]);
+    db.addMachine(name, rows["Equipment"]);
+    db.addCall(name, rows["Telemarket"]);
+}
+
+} // namespace
 
 // What the navigator's Print and Export put in the viewer, read back from the rendered pages.
 class tst_NavigatorReport : public QObject
@@ -31,8 +90,14 @@ private slots:
     void dialogPrintsTheTextItWasGiven();
     void pdfHoldsEveryCustomerInOrder();
     void entryLongerThanAPageGoesOn();
+    void longValuesKeptWhole_data();
+    void longValuesKeptWhole();
+    void longValuesNeverOverlap_data();
+    void longValuesNeverOverlap();
 
 private:
+    void show(const QString &layout);
+
     // The text of one customer's entry: from its heading to the next customer's.
     QString entryOf(const QString &report, const QString &customer, const QString &next);
 
@@ -248,6 +313,123 @@ void tst_NavigatorReport::entryLongerThanAPageGoesOn()
         at = found;
     }
     QVERIFY(pages.last().contains("Uma"));
+}
+
+void tst_NavigatorReport::show(const QString &layout)
+{
+    m_f->search();
+    if (layout == "export")
+        QTest::mouseClick(m_f->navigator()->btnExport, Qt::LeftButton);
+    else
+        m_f->printReport();
+}
+
+void tst_NavigatorReport::longValuesKeptWhole_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("value");
+    const QString name = fit("Northwestern Regional Office Equipment Leasing Co", 50);
+    const QString mail = fit("accounts.payable.department@northwestern-region.example", 50);
+    for (const char *layout : { "report", "export" }) {
+        auto row
+            = [&](const char *what, const char *table, const char *column, const QString &value) {
+                  QTest::addRow("%s: %s", layout, what) << layout << table << column << value;
+              };
+        row("customer name", "Customer", "Customer", name);
+        row("address", "Customer", "Address1",
+            fit("Suite 1200, Harbor Tower, 1 Waterfront Plaza", 50));
+        row("zip after a long city", "Customer", "Zip",
+            fit("98101-4402 WA USA delivery point", 50));
+        row("type", "Customer", "Type", fit("Government agency, county purchasing", 50));
+        row("contact's title", "Customer", "Contact1Title", fit("Director of Facilities", 50));
+        row("e-mail without spaces", "Customer", "Contact1Email", mail);
+        row("phone", "Customer", "Phone", fit("+1 (206) 555-0142 extension 4410 ask for", 50));
+    }
+    auto report
+        = [&](const char *what, const char *table, const char *column, const QString &value) {
+              QTest::addRow("report: %s", what) << "report" << table << column << value;
+          };
+    report("website", "Customer", "Website",
+        fit("https://www.northwestern-regional-office-equipment.example.com/", 100));
+    report("second contact's e-mail", "Customer", "Contact2Email", mail);
+    report("serial number", "Equipment", "SN", fit("QX7Q4K9X2M8P3L6R5T1", 50));
+    report("provider", "Equipment", "Provider", fit("Pacific Business Machines Leasing", 50));
+    report("lease term", "Equipment", "LeaseTerm", fit("sixty months with a buyout", 50));
+    report("volume", "Equipment", "MonthlyVolume", fit("12,500 black and 3,000 color", 50));
+    report("brand", "Equipment", "Brand", fit("Brightwell Imaging", 50));
+    report("notes", "Equipment", "Notes", numberedWords("remark", 400));
+    report(
+        "telemarketer", "Telemarket", "Telemarketer", fit("Alexandra Montgomery-Fitzgerald", 50));
+    // Longer than a page: the row goes on over pages.
+    report("interest longer than a page", "Telemarket", "Interest", numberedWords("want", 1500));
+}
+
+void tst_NavigatorReport::longValuesKeptWhole()
+{
+    QFETCH(QString, layout);
+    QFETCH(QString, table);
+    QFETCH(QString, column);
+    QFETCH(QString, value);
+    QHash<QString, QVariantMap> rows = longRows(fit("Customer with every column full", 50));
+    rows[table][column] = value;
+    addLong(m_f->db(), rows);
+    show(layout);
+
+    // The value's words in order, each whole: the lines a value wraps onto follow one another
+    // in the order they are drawn, so with the white space taken out they join up again.
+    QString drawn = m_f->drawnText();
+    QVERIFY(!drawn.isEmpty());
+    const QString ellipsis(QChar(0x2026));
+    drawn.remove(QRegularExpression("\\s"));
+    qsizetype at = 0;
+    for (const QString &word : value.split(' ', Qt::SkipEmptyParts)) {
+        at = drawn.indexOf(word, at);
+        QVERIFY2(at >= 0, qPrintable(word + " is missing or out of order"));
+        at += word.size();
+    }
+    QVERIFY2(!drawn.contains(ellipsis), "a value was cut short");
+}
+
+void tst_NavigatorReport::longValuesNeverOverlap_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::newRow("report") << "report";
+    QTest::newRow("export") << "export";
+}
+
+void tst_NavigatorReport::longValuesNeverOverlap()
+{
+    QFETCH(QString, layout);
+    for (int i = 0; i < 25; ++i) {
+        QHash<QString, QVariantMap> rows
+            = longRows(fit(QString("Customer %1 with every column full").arg(i), 50));
+        if (i == 5)
+            rows["Telemarket"]["Interest"] = numberedWords("want", 1500);
+        addLong(m_f->db(), rows);
+    }
+    show(layout);
+    QDir().mkpath(CORVANE_BUILD_DIR "/screenshots");
+    m_f->savePage(1, CORVANE_BUILD_DIR "/screenshots/" + layout + "-long-values.png");
+
+    // Every text in a place of its own: a row drawn taller than it was counted, or a line
+    // wider than its column, would run into the next row or column.
+    const auto pages = m_f->pageWords();
+    QVERIFY(pages.size() > 2);
+    for (int p = 0; p < pages.size(); ++p)
+        for (int i = 0; i < pages[p].size(); ++i)
+            for (int j = i + 1; j < pages[p].size(); ++j) {
+                const auto &a = pages[p][i], &b = pages[p][j];
+                QVERIFY2(!a.box.adjusted(0.2, 0.2, -0.2, -0.2).intersects(b.box),
+                    qPrintable(
+                        QString("page %1: '%2' runs into '%3'").arg(p + 1).arg(a.text, b.text)));
+            }
+    // Counted and drawn alike: every page knows the last.
+    const QStringList texts = m_f->pageTexts();
+    QCOMPARE(texts.size(), pages.size());
+    for (int p = 0; p < texts.size(); ++p)
+        QVERIFY(texts[p].contains(QString("Page %1 of %2").arg(p + 1).arg(texts.size())));
 }
 
 CORVANE_TEST(tst_NavigatorReport)
