@@ -32,6 +32,7 @@ ReportBands::ReportBands(Report &report, double width)
         m_subWidths << columnWidths(columns, width - ReportStyle::Indent);
         m_subHeaders << headerHeight(columns, m_subWidths.last());
     }
+    m_rowLines.resize(report.subreports().size() + 1);
 }
 
 QString ReportBands::value(const ReportTable &table, int row, const QString &field) const
@@ -71,6 +72,44 @@ int ReportBands::cellLines(const QList<ReportColumnLayout> &columns, const QList
         lines = std::max(lines, m_style.lineCount(ReportStyle::Cell, text, widths[c] - 2 * Pad));
     }
     return lines;
+}
+
+ReportBands::RowLines ReportBands::rowLines(int sub, int row)
+{
+    std::vector<RowLines> &known = m_rowLines[size_t(sub + 1)];
+    if (size_t(row) < known.size() && known[size_t(row)].cells > 0)
+        return known[size_t(row)];
+    RowLines lines;
+    if (sub < 0) {
+        lines.cells = cellLines(m_report.layout().sections[m_tableSection].columns, m_tableWidths,
+            m_report.table(1), row);
+    } else {
+        Report &subreport = *m_report.subreports()[size_t(sub)];
+        lines.cells = cellLines(
+            subreport.subreportLayout()->columns, m_subWidths[sub], subreport.table(1), row);
+        const QString note = noteOf(sub, row);
+        lines.notes = note.isEmpty() ? 0 : m_style.lineCount(ReportStyle::Note, note, noteWidth());
+    }
+    if (known.size() <= size_t(row))
+        known.resize(size_t(row) + 1);
+    known[size_t(row)] = lines;
+    return lines;
+}
+
+double ReportBands::entryHeight(int section, int row)
+{
+    std::vector<double> &known = m_entryHeights;
+    if (size_t(row) < known.size() && known[size_t(row)] > 0)
+        return known[size_t(row)];
+    const ReportTable &table = m_report.table(1);
+    const double height = ReportEntryBlock(
+        m_report.layout().sections[section], [&](const QString &f) { return value(table, row, f); },
+        m_width, false)
+                              .height();
+    if (known.size() <= size_t(row))
+        known.resize(size_t(row) + 1);
+    known[size_t(row)] = height;
+    return height;
 }
 
 QString ReportBands::noteOf(int sub, int row) const
@@ -144,24 +183,24 @@ std::vector<ReportBand> ReportBands::bandsOf(int row)
             continue;
         switch (s.kind) {
         case ReportSectionLayout::Entry:
-            bands.push_back({ ReportBand::Entry,
-                ReportEntryBlock(s, field, m_width, false).height(), i, -1, row });
+            bands.push_back({ ReportBand::Entry, entryHeight(i, row), i, -1, row });
             break;
         case ReportSectionLayout::Rule:
             bands.push_back({ ReportBand::Rule, ReportStyle::EntryGap, i, -1, row });
             break;
-        case ReportSectionLayout::Table:
-            addRow(bands, { ReportBand::TableRow, 0, i, -1, row },
-                cellLines(s.columns, m_tableWidths, table, row), 0);
+        case ReportSectionLayout::Table: {
+            const RowLines lines = rowLines(-1, row);
+            addRow(bands, { ReportBand::TableRow, 0, i, -1, row }, lines.cells, lines.notes);
             break;
+        }
         case ReportSectionLayout::Subreport: {
             int sub = 0;
             while (m_report.subreports()[size_t(sub)]->name() != s.subreport)
                 ++sub;
             Report &subreport = *m_report.subreports()[size_t(sub)];
             const SubreportLayout &layout = *subreport.subreportLayout();
-            ReportTable &subTable = subreport.table(1);
-            const std::vector<int> rows = subTable.rowsMatching(field(layout.parentField));
+            const std::vector<int> rows
+                = subreport.table(1).rowsMatching(field(layout.parentField));
             if (rows.empty()) {
                 bands.push_back({ ReportBand::SubEmpty,
                     60 + m_style.lineHeight(ReportStyle::Note) + Pad, i, sub, row });
@@ -171,10 +210,8 @@ std::vector<ReportBand> ReportBands::bandsOf(int row)
             head.section = i;
             bands.push_back(head);
             for (int r : rows) {
-                const QString note = noteOf(sub, r);
-                addRow(bands, { ReportBand::SubRow, 0, i, sub, r },
-                    cellLines(layout.columns, m_subWidths[sub], subTable, r),
-                    note.isEmpty() ? 0 : m_style.lineCount(ReportStyle::Note, note, noteWidth()));
+                const RowLines lines = rowLines(sub, r);
+                addRow(bands, { ReportBand::SubRow, 0, i, sub, r }, lines.cells, lines.notes);
             }
             break;
         }

@@ -61,6 +61,15 @@ public:
     int rowsRead() const;
 
 private:
+    struct RowLines
+    {
+        int cells = 0; // 0: not measured yet
+        int notes = 0;
+    };
+    // A row's lines, of the main table's (sub -1) or a subreport's; measured once, as the pages
+    // are counted before they are drawn.
+    RowLines rowLines(int sub, int row);
+    double entryHeight(int section, int row);
     QString value(const ReportTable &table, int row, const QString &field) const;
     QString noteOf(int sub, int row) const;
     double noteWidth() const;
@@ -89,4 +98,6 @@ private:
     double m_tableHeader = 0;
     QList<QList<double>> m_subWidths;
     QList<double> m_subHeaders;
+    std::vector<std::vector<RowLines>> m_rowLines; // the main table's, then each subreport's
+    std::vector<double> m_entryHeights; // a layout has one entry section
 };

@@ -47,6 +47,12 @@ struct ReportStyle
     // without being laid out: a PDF of thousands of pages draws hundreds of thousands of cells.
     void drawText(QPainter &p, Role role, const QString &text, const QRectF &box,
         bool alignRight = false, int from = 0, int count = 1 << 30) const;
+    // Draws one line known to fit its box, at a point.
+    void drawLine(QPainter &p, Role role, const QString &line, const QRectF &box,
+        bool alignRight = false) const
+    {
+        drawAt(p, role, line, box, box.top(), alignRight);
+    }
     // Draws lines already broken, the first at the box's top.
     void drawLines(QPainter &p, Role role, const QStringList &lines, const QRectF &box,
         bool alignRight = false) const;
