@@ -29,6 +29,15 @@ public:
 
     // The navigator's search with the first search word, "" for none.
     void search(const QString &word = QString());
+    // A customer with a machine and a call, every text column as long as the database lets it
+    // be (e-mail addresses, the serial number and the website without a space to break at),
+    // the one column given holding the value given.
+    void addLongCustomer(
+        const QString &name, const QString &column = QString(), const QString &value = QString());
+    // Text cut or repeated to exactly width characters.
+    static QString fit(const QString &text, int width);
+    // A long free text of numbered words, each found once.
+    static QString numberedWords(const QString &stem, int words);
     // Print in the navigator, then Print in its dialog with the check boxes as given.
     void printReport(bool suppressEquipment = false, bool suppressTelemarket = false);
 
@@ -45,9 +54,7 @@ public:
         QRectF box;
         QString text;
     };
-    QList<QList<Word>> pageWords() const;
-    // A page of the viewer's report as a picture, at 144 pixels to the inch.
-    void savePage(int index, const QString &path) const;
+    QList<QList<Word>> pageWords(const QString &pdfPath = QString()) const;
 
 private:
     // The viewer's report written as PDF and read back by pdftotext with the options given.
