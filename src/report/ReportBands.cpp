@@ -1,9 +1,11 @@
 #include "ReportBands.h"
 
 #include "Report.h"
+#include "ReportEntryBlock.h"
 
 #include <QLocale>
 #include <QPainter>
+#include <limits>
 
 namespace {
 
@@ -16,15 +18,21 @@ ReportBands::ReportBands(Report &report, double width)
     : m_report(report)
     , m_style(ReportStyle::instance())
     , m_width(width)
+    , m_tallestBand(std::numeric_limits<double>::infinity())
 {
     const auto &sections = report.layout().sections;
     for (int i = 0; i < sections.size(); ++i)
         if (sections[i].kind == ReportSectionLayout::Table && m_tableSection < 0) {
             m_tableSection = i;
             m_tableWidths = columnWidths(sections[i].columns, width);
+            m_tableHeader = headerHeight(sections[i].columns, m_tableWidths);
         }
-    for (const auto &sub : report.subreports())
-        m_subWidths << columnWidths(sub->subreportLayout()->columns, width - ReportStyle::Indent);
+    for (const auto &sub : report.subreports()) {
+        const QList<ReportColumnLayout> &columns = sub->subreportLayout()->columns;
+        m_subWidths << columnWidths(columns, width - ReportStyle::Indent);
+        m_subHeaders << headerHeight(columns, m_subWidths.last());
+    }
+    m_rowLines.resize(report.subreports().size() + 1);
 }
 
 QString ReportBands::value(const ReportTable &table, int row, const QString &field) const
@@ -44,59 +52,123 @@ QList<double> ReportBands::columnWidths(
     return widths;
 }
 
-double ReportBands::rowHeight(const QList<ReportColumnLayout> &columns, const QList<double> &widths,
-    const ReportTable &table, int row) const
+double ReportBands::headerHeight(
+    const QList<ReportColumnLayout> &columns, const QList<double> &widths) const
 {
-    double height = m_style.lineHeight(ReportStyle::Cell);
-    for (int c = 0; c < columns.size(); ++c) {
-        if (!columns[c].wrap)
-            continue;
-        const QString text = columns[c].text.render(
-            [&](const QString &field) { return value(table, row, field); });
-        height
-            = std::max(height, m_style.wrappedHeight(ReportStyle::Cell, text, widths[c] - 2 * Pad));
-    }
-    return height + 2 * Pad;
+    int lines = 1;
+    for (int c = 0; c < columns.size(); ++c)
+        lines = std::max(lines,
+            m_style.lineCount(ReportStyle::TableHeader, columns[c].header, widths[c] - 2 * Pad));
+    return lines * m_style.lineHeight(ReportStyle::TableHeader) + 2 * Pad;
 }
 
-double ReportBands::noteHeight(int sub, int row) const
+int ReportBands::cellLines(const QList<ReportColumnLayout> &columns, const QList<double> &widths,
+    const ReportTable &table, int row) const
+{
+    int lines = 1;
+    for (int c = 0; c < columns.size(); ++c) {
+        const QString text = columns[c].text.render(
+            [&](const QString &field) { return value(table, row, field); });
+        lines = std::max(lines, m_style.lineCount(ReportStyle::Cell, text, widths[c] - 2 * Pad));
+    }
+    return lines;
+}
+
+ReportBands::RowLines ReportBands::rowLines(int sub, int row)
+{
+    std::vector<RowLines> &known = m_rowLines[size_t(sub + 1)];
+    if (size_t(row) < known.size() && known[size_t(row)].cells > 0)
+        return known[size_t(row)];
+    RowLines lines;
+    if (sub < 0) {
+        lines.cells = cellLines(m_report.layout().sections[m_tableSection].columns, m_tableWidths,
+            m_report.table(1), row);
+    } else {
+        Report &subreport = *m_report.subreports()[size_t(sub)];
+        lines.cells = cellLines(
+            subreport.subreportLayout()->columns, m_subWidths[sub], subreport.table(1), row);
+        const QString note = noteOf(sub, row);
+        lines.notes = note.isEmpty() ? 0 : m_style.lineCount(ReportStyle::Note, note, noteWidth());
+    }
+    if (known.size() <= size_t(row))
+        known.resize(size_t(row) + 1);
+    known[size_t(row)] = lines;
+    return lines;
+}
+
+double ReportBands::entryHeight(int section, int row)
+{
+    std::vector<double> &known = m_entryHeights;
+    if (size_t(row) < known.size() && known[size_t(row)] > 0)
+        return known[size_t(row)];
+    const ReportTable &table = m_report.table(1);
+    const double height = ReportEntryBlock(
+        m_report.layout().sections[section], [&](const QString &f) { return value(table, row, f); },
+        m_width, false)
+                              .height();
+    if (known.size() <= size_t(row))
+        known.resize(size_t(row) + 1);
+    known[size_t(row)] = height;
+    return height;
+}
+
+QString ReportBands::noteOf(int sub, int row) const
 {
     const Report &subreport = *m_report.subreports()[size_t(sub)];
     const ReportTemplate &note = subreport.subreportLayout()->note;
     if (note.isEmpty())
-        return 0;
+        return QString();
     const ReportTable &table = const_cast<Report &>(subreport).table(1);
-    const QString text = note.render([&](const QString &f) { return value(table, row, f); });
-    if (text.isEmpty())
-        return 0;
-    return m_style.wrappedHeight(ReportStyle::Note, text, m_width - ReportStyle::Indent - 4 * Pad)
-        + Pad;
+    return note.render([&](const QString &f) { return value(table, row, f); });
 }
 
-double ReportBands::entryHeight(const ReportSectionLayout &section, int row) const
+double ReportBands::noteWidth() const
 {
-    const ReportTable &table = m_report.table(1);
-    const double bar = m_style.lineHeight(ReportStyle::Heading) + 2 * BarPad;
-    qsizetype lines = 0;
-    for (const ReportGroupLayout &group : section.groups) {
-        qsizetype shown = 0;
-        for (const ReportTemplate &line : group.lines)
-            if (!line.render([&](const QString &f) { return value(table, row, f); }).isEmpty())
-                ++shown;
-        lines = std::max(lines, shown);
+    return m_width - ReportStyle::Indent - 4 * Pad;
+}
+
+double ReportBands::sliceHeight(int cells, int from, int to) const
+{
+    // The cells' lines between two paddings; the note's under them, with a padding of its own.
+    const int cellsIn = std::max(0, std::min(to, cells) - from);
+    const int notesIn = std::max(0, to - std::max(from, cells));
+    double height = 2 * Pad + cellsIn * m_style.lineHeight(ReportStyle::Cell);
+    if (notesIn > 0)
+        height += notesIn * m_style.lineHeight(ReportStyle::Note) + Pad;
+    return height;
+}
+
+void ReportBands::addRow(
+    std::vector<ReportBand> &bands, ReportBand band, int cells, int notes) const
+{
+    band.cellLines = cells;
+    const int total = cells + notes;
+    for (int from = 0; from < total;) {
+        int to = total;
+        while (to > from + 1 && sliceHeight(cells, from, to) > m_tallestBand)
+            --to;
+        band.firstLine = from;
+        band.lastLine = to;
+        band.height = sliceHeight(cells, from, to);
+        bands.push_back(band);
+        from = to;
     }
-    if (section.groups.isEmpty())
-        return bar;
-    return bar + BarPad + m_style.lineHeight(ReportStyle::GroupTitle)
-        + double(std::max<qsizetype>(lines, 1)) * m_style.lineHeight(ReportStyle::Body) + BarPad;
 }
 
 ReportBand ReportBands::subHead(int sub, int row) const
 {
     ReportBand band { ReportBand::SubHead, 0, -1, sub, row };
-    band.height = 60 + m_style.lineHeight(ReportStyle::GroupTitle) + 30
-        + m_style.lineHeight(ReportStyle::TableHeader) + 2 * Pad;
+    band.height
+        = 60 + m_style.lineHeight(ReportStyle::GroupTitle) + 30 + m_subHeaders[qsizetype(sub)];
     return band;
+}
+
+const ReportSectionLayout *ReportBands::entrySection() const
+{
+    for (const ReportSectionLayout &s : m_report.layout().sections)
+        if (s.kind == ReportSectionLayout::Entry)
+            return &s;
+    return nullptr;
 }
 
 std::vector<ReportBand> ReportBands::bandsOf(int row)
@@ -104,30 +176,31 @@ std::vector<ReportBand> ReportBands::bandsOf(int row)
     std::vector<ReportBand> bands;
     const auto &sections = m_report.layout().sections;
     ReportTable &table = m_report.table(1);
+    auto field = [&](const QString &f) { return value(table, row, f); };
     for (int i = 0; i < sections.size(); ++i) {
         const ReportSectionLayout &s = sections[i];
         if (m_report.section(s.name)->suppressed())
             continue;
         switch (s.kind) {
         case ReportSectionLayout::Entry:
-            bands.push_back({ ReportBand::Entry, entryHeight(s, row), i, -1, row });
+            bands.push_back({ ReportBand::Entry, entryHeight(i, row), i, -1, row });
             break;
         case ReportSectionLayout::Rule:
             bands.push_back({ ReportBand::Rule, ReportStyle::EntryGap, i, -1, row });
             break;
-        case ReportSectionLayout::Table:
-            bands.push_back({ ReportBand::TableRow, rowHeight(s.columns, m_tableWidths, table, row),
-                i, -1, row });
+        case ReportSectionLayout::Table: {
+            const RowLines lines = rowLines(-1, row);
+            addRow(bands, { ReportBand::TableRow, 0, i, -1, row }, lines.cells, lines.notes);
             break;
+        }
         case ReportSectionLayout::Subreport: {
             int sub = 0;
             while (m_report.subreports()[size_t(sub)]->name() != s.subreport)
                 ++sub;
             Report &subreport = *m_report.subreports()[size_t(sub)];
             const SubreportLayout &layout = *subreport.subreportLayout();
-            ReportTable &subTable = subreport.table(1);
             const std::vector<int> rows
-                = subTable.rowsMatching(value(table, row, layout.parentField));
+                = subreport.table(1).rowsMatching(field(layout.parentField));
             if (rows.empty()) {
                 bands.push_back({ ReportBand::SubEmpty,
                     60 + m_style.lineHeight(ReportStyle::Note) + Pad, i, sub, row });
@@ -136,10 +209,10 @@ std::vector<ReportBand> ReportBands::bandsOf(int row)
             ReportBand head = subHead(sub, row);
             head.section = i;
             bands.push_back(head);
-            for (int r : rows)
-                bands.push_back({ ReportBand::SubRow,
-                    rowHeight(layout.columns, m_subWidths[sub], subTable, r) + noteHeight(sub, r),
-                    i, sub, r });
+            for (int r : rows) {
+                const RowLines lines = rowLines(sub, r);
+                addRow(bands, { ReportBand::SubRow, 0, i, sub, r }, lines.cells, lines.notes);
+            }
             break;
         }
         default:
@@ -167,13 +240,14 @@ std::vector<ReportBand> ReportBands::closingBands(int rows)
 
 ReportBand ReportBands::continuedHeading(int row) const
 {
-    return { ReportBand::Entry, m_style.lineHeight(ReportStyle::Heading) + 2 * BarPad + 60, -1, -1,
-        row };
-}
-
-double ReportBands::tableHeaderHeight() const
-{
-    return m_tableSection < 0 ? 0 : m_style.lineHeight(ReportStyle::TableHeader) + 2 * Pad;
+    // A plain list has no entries: the column headers at the top of the page are its heading.
+    const ReportSectionLayout *section = entrySection();
+    if (!section)
+        return { ReportBand::Entry, 0, -1, -1, row };
+    const ReportTable &table = m_report.table(1);
+    const ReportEntryBlock block(
+        *section, [&](const QString &f) { return value(table, row, f); }, m_width, true);
+    return { ReportBand::Entry, block.height(), -1, -1, row };
 }
 
 int ReportBands::rowsRead() const
@@ -196,118 +270,92 @@ QString ReportBands::pageText(const QString &field, int page, int pages) const
 }
 
 void ReportBands::drawHeaderRow(QPainter &p, const QList<ReportColumnLayout> &columns,
-    const QList<double> &widths, double x, double y) const
+    const QList<double> &widths, double x, double y, double height) const
 {
-    const double h = m_style.lineHeight(ReportStyle::TableHeader) + 2 * Pad;
     double total = 0;
     for (double w : widths)
         total += w;
-    p.fillRect(QRectF(x, y, total, h), m_style.header);
+    p.fillRect(QRectF(x, y, total, height), m_style.header);
     p.setPen(QPen(m_style.rule, 4));
-    p.drawLine(QPointF(x, y + h), QPointF(x + total, y + h));
+    p.drawLine(QPointF(x, y + height), QPointF(x + total, y + height));
     p.setFont(m_style.font(ReportStyle::TableHeader));
     p.setPen(m_style.muted);
     for (int c = 0; c < columns.size(); ++c) {
-        const QRectF cell(x + Pad, y + Pad, widths[c] - 2 * Pad, h - 2 * Pad);
-        m_style.drawLine(p, ReportStyle::TableHeader, columns[c].header, cell, columns[c].right);
+        const QRectF cell(x + Pad, y + Pad, widths[c] - 2 * Pad, height - 2 * Pad);
+        m_style.drawText(p, ReportStyle::TableHeader, columns[c].header, cell, columns[c].right);
         x += widths[c];
     }
 }
 
 void ReportBands::drawRow(QPainter &p, const QList<ReportColumnLayout> &columns,
-    const QList<double> &widths, const ReportTable &table, int row, double x, double y,
-    double height) const
+    const QList<double> &widths, const ReportTable &table, const ReportBand &band, double x,
+    double y) const
 {
+    const int lines = std::min(band.lastLine, band.cellLines) - band.firstLine;
+    if (lines <= 0)
+        return;
+    const double height = lines * m_style.lineHeight(ReportStyle::Cell);
     p.setFont(m_style.font(ReportStyle::Cell));
     p.setPen(m_style.ink);
     for (int c = 0; c < columns.size(); ++c) {
         const QString text
-            = columns[c].text.render([&](const QString &f) { return value(table, row, f); });
-        const QRectF cell(x + Pad, y + Pad, widths[c] - 2 * Pad, height - 2 * Pad);
-        // Wrapped text is laid out in its box only when it needs more than one line.
-        if (columns[c].wrap && m_style.advance(ReportStyle::Cell, text) > cell.width())
-            p.drawText(cell, Qt::AlignTop | Qt::AlignLeft | Qt::TextWordWrap, text);
-        else
-            m_style.drawLine(p, ReportStyle::Cell, text, cell, columns[c].right);
+            = columns[c].text.render([&](const QString &f) { return value(table, band.row, f); });
+        const QRectF cell(x + Pad, y + Pad, widths[c] - 2 * Pad, height);
+        m_style.drawText(p, ReportStyle::Cell, text, cell, columns[c].right, band.firstLine, lines);
         x += widths[c];
     }
 }
 
-void ReportBands::drawEntry(
-    QPainter &p, const ReportSectionLayout &section, int row, double y, bool continued) const
+void ReportBands::drawRowBand(QPainter &p, const ReportBand &band, double y) const
 {
-    const ReportTable &table = m_report.table(1);
-    auto field = [&](const QString &f) { return value(table, row, f); };
-    const double bar = m_style.lineHeight(ReportStyle::Heading) + 2 * BarPad;
-    p.fillRect(QRectF(0, y, m_width, bar), m_style.band);
-    p.fillRect(QRectF(0, y, 30, bar), m_style.accent);
-    const QString aside = continued ? QString() : section.aside.render(field);
-    p.setFont(m_style.font(ReportStyle::Small));
-    p.setPen(m_style.muted);
-    const double asideWidth = m_style.metrics(ReportStyle::Small).horizontalAdvance(aside);
-    p.drawText(QRectF(m_width / 2, y, m_width / 2 - BarPad * 2, bar),
-        Qt::AlignRight | Qt::AlignVCenter, aside);
-    QString name = section.text.render(field);
-    if (continued)
-        name += QStringLiteral(" (continued)");
-    p.setFont(m_style.font(ReportStyle::Heading));
-    p.setPen(m_style.accent);
-    const double nameWidth = m_width - asideWidth - 6 * BarPad;
-    p.drawText(QRectF(BarPad * 3, y, nameWidth, bar), Qt::AlignLeft | Qt::AlignVCenter,
-        m_style.metrics(ReportStyle::Heading).elidedText(name, Qt::ElideRight, nameWidth));
-    if (continued || section.groups.isEmpty())
+    const bool sub = band.kind == ReportBand::SubRow;
+    const double x = sub ? ReportStyle::Indent : 0;
+    if (band.row % 2)
+        p.fillRect(QRectF(x, y, m_width - x, band.height), m_style.stripe);
+    if (!sub) {
+        drawRow(p, m_report.layout().sections[band.section].columns, m_tableWidths,
+            m_report.table(1), band, x, y);
         return;
-
-    const double columnWidth = (m_width - 3 * BarPad) / double(section.groups.size());
-    const double lineHeight = m_style.lineHeight(ReportStyle::Body);
-    double x = BarPad * 3;
-    for (const ReportGroupLayout &group : section.groups) {
-        double top = y + bar + BarPad;
-        QStringList shown;
-        for (const ReportTemplate &line : group.lines)
-            if (const QString text = line.render(field); !text.isEmpty())
-                shown << text;
-        if (shown.isEmpty()) { // a heading over nothing would only puzzle the reader
-            x += columnWidth;
-            continue;
-        }
-        p.setFont(m_style.font(ReportStyle::GroupTitle));
-        p.setPen(m_style.muted);
-        p.drawText(QPointF(x, top + m_style.metrics(ReportStyle::GroupTitle).ascent()),
-            group.title.toUpper());
-        top += m_style.lineHeight(ReportStyle::GroupTitle);
-        p.setFont(m_style.font(ReportStyle::Body));
-        p.setPen(m_style.ink);
-        for (const QString &text : shown) {
-            m_style.drawLine(
-                p, ReportStyle::Body, text, QRectF(x, top, columnWidth - 2 * BarPad, lineHeight));
-            top += lineHeight;
-        }
-        x += columnWidth;
     }
+    Report &subreport = *m_report.subreports()[size_t(band.sub)];
+    drawRow(p, subreport.subreportLayout()->columns, m_subWidths[band.sub], subreport.table(1),
+        band, x, y);
+    const int from = std::max(band.firstLine, band.cellLines) - band.cellLines;
+    const int notes = band.lastLine - band.cellLines - from;
+    if (notes <= 0)
+        return;
+    const int cellsIn = std::max(0, band.cellLines - band.firstLine);
+    p.setFont(m_style.font(ReportStyle::Note));
+    p.setPen(m_style.muted);
+    m_style.drawText(p, ReportStyle::Note, noteOf(band.sub, band.row),
+        QRectF(x + 3 * Pad, y + 2 * Pad + cellsIn * m_style.lineHeight(ReportStyle::Cell),
+            noteWidth(), notes * m_style.lineHeight(ReportStyle::Note)),
+        false, from, notes);
 }
 
 void ReportBands::drawTableHeader(QPainter &p, double y) const
 {
     if (m_tableSection >= 0)
-        drawHeaderRow(p, m_report.layout().sections[m_tableSection].columns, m_tableWidths, 0, y);
+        drawHeaderRow(p, m_report.layout().sections[m_tableSection].columns, m_tableWidths, 0, y,
+            m_tableHeader);
 }
 
-void ReportBands::draw(QPainter &p, const ReportBand &band, double y, bool continued) const
+void ReportBands::draw(QPainter &p, const ReportBand &band, double y) const
 {
     const auto &sections = m_report.layout().sections;
     const ReportSectionLayout *section = band.section >= 0 ? &sections[band.section] : nullptr;
     switch (band.kind) {
-    case ReportBand::Entry:
-        if (section)
-            drawEntry(p, *section, band.row, y, continued);
-        else
-            for (const ReportSectionLayout &s : sections)
-                if (s.kind == ReportSectionLayout::Entry) {
-                    drawEntry(p, s, band.row, y, true);
-                    break;
-                }
+    case ReportBand::Entry: {
+        // Without a section of its own the band names an entry that goes on from a page before.
+        const ReportSectionLayout *entry = section ? section : entrySection();
+        if (!entry)
+            break;
+        const ReportTable &table = m_report.table(1);
+        ReportEntryBlock(
+            *entry, [&](const QString &f) { return value(table, band.row, f); }, m_width, !section)
+            .draw(p, y);
         break;
+    }
     case ReportBand::SubHead: {
         const SubreportLayout &layout = *m_report.subreports()[size_t(band.sub)]->subreportLayout();
         p.setFont(m_style.font(ReportStyle::GroupTitle));
@@ -316,29 +364,13 @@ void ReportBands::draw(QPainter &p, const ReportBand &band, double y, bool conti
                        y + 60 + m_style.metrics(ReportStyle::GroupTitle).ascent()),
             layout.title.toUpper());
         drawHeaderRow(p, layout.columns, m_subWidths[band.sub], ReportStyle::Indent,
-            y + 90 + m_style.lineHeight(ReportStyle::GroupTitle));
+            y + 90 + m_style.lineHeight(ReportStyle::GroupTitle), m_subHeaders[band.sub]);
         break;
     }
-    case ReportBand::SubRow: {
-        Report &sub = *m_report.subreports()[size_t(band.sub)];
-        const SubreportLayout &layout = *sub.subreportLayout();
-        const double note = noteHeight(band.sub, band.row);
-        if (band.row % 2)
-            p.fillRect(QRectF(ReportStyle::Indent, y, m_width - ReportStyle::Indent, band.height),
-                m_style.stripe);
-        drawRow(p, layout.columns, m_subWidths[band.sub], sub.table(1), band.row,
-            ReportStyle::Indent, y, band.height - note);
-        if (note > 0) {
-            p.setFont(m_style.font(ReportStyle::Note));
-            p.setPen(m_style.muted);
-            p.drawText(QRectF(ReportStyle::Indent + 3 * Pad, y + band.height - note,
-                           m_width - ReportStyle::Indent - 4 * Pad, note - Pad),
-                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                layout.note.render(
-                    [&](const QString &f) { return value(sub.table(1), band.row, f); }));
-        }
+    case ReportBand::SubRow:
+    case ReportBand::TableRow:
+        drawRowBand(p, band, y);
         break;
-    }
     case ReportBand::SubEmpty: {
         const SubreportLayout &layout = *m_report.subreports()[size_t(band.sub)]->subreportLayout();
         p.setFont(m_style.font(ReportStyle::Note));
@@ -351,11 +383,6 @@ void ReportBands::draw(QPainter &p, const ReportBand &band, double y, bool conti
     case ReportBand::Rule:
         p.setPen(QPen(m_style.rule, 4));
         p.drawLine(QPointF(0, y + band.height / 2), QPointF(m_width, y + band.height / 2));
-        break;
-    case ReportBand::TableRow:
-        if (band.row % 2)
-            p.fillRect(QRectF(0, y, m_width, band.height), m_style.stripe);
-        drawRow(p, section->columns, m_tableWidths, m_report.table(1), band.row, 0, y, band.height);
         break;
     case ReportBand::Footer:
     case ReportBand::NoRows: {

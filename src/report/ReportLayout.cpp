@@ -30,7 +30,6 @@ QList<ReportColumnLayout> columns(const QJsonValue &value)
         c.header = o.value("header").toString();
         c.text = ReportTemplate(o.value("text").toString());
         c.weight = o.value("weight").toDouble(1);
-        c.wrap = o.value("wrap").toBool();
         c.right = o.value("align").toString() == QLatin1String("right");
         out << c;
     }

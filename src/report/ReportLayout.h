@@ -9,12 +9,13 @@
 // A report layout as it is stored with the program: JSON naming the report's table columns,
 // its sections in the order they print, and its subreports. The engine draws what the layout
 // declares; nothing about a particular report lives in code.
+// A column of a table. A value wider than its column wraps onto more lines and its row grows:
+// a report never cuts a value short.
 struct ReportColumnLayout
 {
     QString header;
     ReportTemplate text;
     double weight = 1; // share of the table's width
-    bool wrap = false; // long text runs on over several lines instead of being cut short
     bool right = false;
 };
 

@@ -51,7 +51,11 @@ ReportPaginator::ReportPaginator(Report &report)
     , m_bands(report, paperIn(pageLayoutFor(report.layout())).width() - 2 * ReportStyle::Margin)
     , m_pageLayout(pageLayoutFor(report.layout()))
     , m_paper(paperIn(m_pageLayout))
-{ }
+{
+    // A row taller than this goes on over pages; what is left of a page under a continued
+    // entry's name and its table's headers always holds it.
+    m_bands.setTallestBand(0.75 * (bodyBottom() - bodyTop()));
+}
 
 double ReportPaginator::bodyTop() const
 {
@@ -144,17 +148,17 @@ ReportPaginator::Start ReportPaginator::layoutPage(Start start, QPainter *p, int
     int record = start.record;
     std::size_t b = std::size_t(start.band);
     std::vector<ReportBand> bands;
-    auto draw = [&](const ReportBand &band, bool continued = false) {
+    auto draw = [&](const ReportBand &band) {
         if (p)
-            m_bands.draw(*p, band, y, continued);
+            m_bands.draw(*p, band, y);
         y += band.height;
     };
 
     if (b > 0) {
         // An entry that goes on from the page before: its name again, and the headers of the
-        // table whose rows go on.
+        // table whose rows go on (a plain list repeats its headers at the top of every page).
         bands = m_bands.bandsOf(record);
-        draw(m_bands.continuedHeading(record), true);
+        draw(m_bands.continuedHeading(record));
         if (bands[b].kind == ReportBand::SubRow)
             draw(m_bands.subHead(bands[b].sub, record));
     }

@@ -1,6 +1,7 @@
 #include "ReportStyle.h"
 
 #include <QPainter>
+#include <QTextLayout>
 #include <cmath>
 
 namespace {
@@ -57,26 +58,92 @@ double ReportStyle::advance(Role role, const QString &text) const
     return width;
 }
 
-void ReportStyle::drawLine(
-    QPainter &p, Role role, const QString &text, const QRectF &box, bool alignRight) const
+bool ReportStyle::fits(Role role, const QString &text, double width) const
 {
-    if (text.isEmpty())
-        return;
-    double width = advance(role, text);
-    QString shown = text;
-    if (width > box.width()) {
-        shown = m_metrics[role]->elidedText(text, Qt::ElideRight, box.width());
-        width = m_metrics[role]->horizontalAdvance(shown);
-    }
-    const double x = alignRight ? box.right() - width : box.left();
-    p.drawText(QPointF(x, box.top() + m_metrics[role]->ascent()), shown);
+    return !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'))
+        && advance(role, text) <= width;
 }
 
-double ReportStyle::wrappedHeight(Role role, const QString &text, double width) const
+QStringList ReportStyle::lines(Role role, const QString &text, double width) const
 {
-    const QFontMetricsF &m = metrics(role);
-    if (text.isEmpty() || (!text.contains(QLatin1Char('\n')) && advance(role, text) <= width))
-        return m.lineSpacing();
-    const QRectF box = m.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, text);
-    return std::max(m.lineSpacing(), std::ceil(box.height()));
+    if (text.isEmpty())
+        return {};
+    if (fits(role, text, width))
+        return { text };
+    QHash<std::pair<QString, double>, QStringList> &cache = m_lines[role];
+    const std::pair<QString, double> key(text, width);
+    if (const auto it = cache.constFind(key); it != cache.constEnd())
+        return *it;
+    if (cache.size() > 20000) // bounded, as the widths are
+        cache.clear();
+
+    QString paragraphs = text;
+    paragraphs.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    paragraphs.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QStringList out;
+    for (const QString &paragraph : paragraphs.split(QLatin1Char('\n'))) {
+        if (paragraph.isEmpty()) { // an empty line the user typed between two paragraphs
+            out << QString();
+            continue;
+        }
+        QTextLayout layout(paragraph, m_fonts[role]);
+        layout.setTextOption(option);
+        layout.setCacheEnabled(false);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            // The spaces a line breaks at are not drawn, nor counted for right alignment.
+            qsizetype length = line.textLength();
+            while (length > 0 && paragraph[line.textStart() + length - 1].isSpace())
+                --length;
+            out << paragraph.mid(line.textStart(), length);
+        }
+        layout.endLayout();
+    }
+    while (!out.isEmpty() && out.last().isEmpty())
+        out.removeLast();
+    cache.insert(key, out);
+    return out;
+}
+
+int ReportStyle::lineCount(Role role, const QString &text, double width) const
+{
+    if (text.isEmpty() || fits(role, text, width))
+        return 1;
+    return int(std::max<qsizetype>(1, lines(role, text, width).size()));
+}
+
+void ReportStyle::drawAt(QPainter &p, Role role, const QString &line, const QRectF &box, double top,
+    bool alignRight) const
+{
+    if (line.isEmpty())
+        return;
+    const double x = alignRight ? box.right() - advance(role, line) : box.left();
+    p.drawText(QPointF(x, top + m_metrics[role]->ascent()), line);
+}
+
+void ReportStyle::drawText(QPainter &p, Role role, const QString &text, const QRectF &box,
+    bool alignRight, int from, int count) const
+{
+    if (text.isEmpty() || count <= 0)
+        return;
+    if (from == 0 && fits(role, text, box.width())) {
+        drawAt(p, role, text, box, box.top(), alignRight);
+        return;
+    }
+    const QStringList all = lines(role, text, box.width());
+    if (from < all.size())
+        drawLines(p, role, all.mid(from, count), box, alignRight);
+}
+
+void ReportStyle::drawLines(
+    QPainter &p, Role role, const QStringList &lines, const QRectF &box, bool alignRight) const
+{
+    double top = box.top();
+    for (const QString &line : lines) {
+        drawAt(p, role, line, box, top, alignRight);
+        top += lineHeight(role);
+    }
 }

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QStringList>
 
 class QPainter;
 
@@ -30,13 +31,31 @@ struct ReportStyle
     // The width of one line of text; widths of texts seen before come from a cache, as a
     // report repeats the same brands, names and dates on thousands of pages.
     double advance(Role role, const QString &text) const;
-    // One line of text in the box, cut short with an ellipsis where it is too long, drawn at
-    // a point rather than laid out in a rectangle: a PDF of thousands of pages draws hundreds
-    // of thousands of cells.
-    void drawLine(QPainter &p, Role role, const QString &text, const QRectF &box,
+    // The lines a text takes in a box of the given width. Paper keeps every character: a text
+    // wider than its box breaks at spaces where it can, inside a word where the word alone is
+    // wider than the box (an e-mail address, a serial number), and at the line breaks it holds.
+    // Empty text has no lines.
+    QStringList lines(Role role, const QString &text, double width) const;
+    // How many lines the text takes in the box, one at least: a row is never lower than a line.
+    int lineCount(Role role, const QString &text, double width) const;
+    double height(Role role, const QString &text, double width) const
+    {
+        return lineCount(role, text, width) * lineHeight(role);
+    }
+    // Draws count of the text's lines from line from, the first at the box's top. A text that
+    // fits on its one line, by far the most common, is drawn at a point from its cached width
+    // without being laid out: a PDF of thousands of pages draws hundreds of thousands of cells.
+    void drawText(QPainter &p, Role role, const QString &text, const QRectF &box,
+        bool alignRight = false, int from = 0, int count = 1 << 30) const;
+    // Draws one line known to fit its box, at a point.
+    void drawLine(QPainter &p, Role role, const QString &line, const QRectF &box,
+        bool alignRight = false) const
+    {
+        drawAt(p, role, line, box, box.top(), alignRight);
+    }
+    // Draws lines already broken, the first at the box's top.
+    void drawLines(QPainter &p, Role role, const QStringList &lines, const QRectF &box,
         bool alignRight = false) const;
-    // Height of text set in a box of the given width, wrapped at word boundaries.
-    double wrappedHeight(Role role, const QString &text, double width) const;
 
     QColor ink { 0x20, 0x20, 0x20 };
     QColor muted { 0x5f, 0x66, 0x70 };
@@ -49,7 +68,14 @@ struct ReportStyle
 private:
     ReportStyle();
     ~ReportStyle();
+    bool fits(Role role, const QString &text, double width) const;
+    void drawAt(QPainter &p, Role role, const QString &line, const QRectF &box, double top,
+        bool alignRight) const;
+
     QFont m_fonts[RoleCount];
     QFontMetricsF *m_metrics[RoleCount];
     mutable QHash<QString, double> m_advances[RoleCount];
+    // The lines of texts too wide for their box, by text and width: a row is measured when its
+    // page is counted and again when it is drawn.
+    mutable QHash<std::pair<QString, double>, QStringList> m_lines[RoleCount];
 };

@@ -2,6 +2,7 @@
 #include "ReportCsv.h"
 #include "ReportPages.h"
 #include "ReportRowSource.h"
+#include "ReportStyle.h"
 #include "ReportTemplate.h"
 #include "TestRegistry.h"
 
@@ -69,6 +70,8 @@ private slots:
     void templates();
     void csvCells_data();
     void csvCells();
+    void textWrapsWhole_data();
+    void textWrapsWhole();
     void subreportRowsMatchTheirEntry();
     void pagesAreLaidOutAsAskedFor();
     void unknownNamesAreRefused();
@@ -140,6 +143,38 @@ void tst_ReportEngine::csvCells()
     QFETCH(QString, value);
     QFETCH(QString, cell);
     QCOMPARE(ReportCsv::cell(value), cell);
+}
+
+void tst_ReportEngine::textWrapsWhole_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("box"); // a text exactly as wide as the box
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("at a space") << "alpha beta gamma delta"
+                                << "alpha beta gamma"
+                                << QStringList { "alpha beta gamma", "delta" };
+    QTest::newRow("inside a word wider than the box")
+        << "ab abcdabcdabcd"
+        << "abcdabcd" << QStringList { "ab", "abcdabcd", "abcd" };
+    QTest::newRow("at line breaks")
+        << "first\r\nsecond\rthird\n\nfourth\n"
+        << "first second" << QStringList { "first", "second", "third", "", "fourth" };
+    QTest::newRow("empty") << ""
+                           << "x" << QStringList {};
+}
+
+void tst_ReportEngine::textWrapsWhole()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, box);
+    QFETCH(QStringList, lines);
+    const ReportStyle &style = ReportStyle::instance();
+    const double width = style.advance(ReportStyle::Cell, box) + 0.5;
+    const QStringList wrapped = style.lines(ReportStyle::Cell, text, width);
+    QCOMPARE(wrapped, lines);
+    for (const QString &line : wrapped)
+        QVERIFY2(style.advance(ReportStyle::Cell, line) <= width, qPrintable(line));
+    QCOMPARE(style.lineCount(ReportStyle::Cell, text, width), std::max<int>(1, lines.size()));
 }
 
 void tst_ReportEngine::subreportRowsMatchTheirEntry()
