@@ -1,6 +1,6 @@
 #include "FormParts.h"
 
-#include "Captions.h"
+#include "ControlPlacement.h"
 
 namespace FormParts {
 

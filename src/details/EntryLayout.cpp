@@ -1,6 +1,6 @@
 #include "EntryLayout.h"
 
-#include "Captions.h"
+#include "ControlPlacement.h"
 
 #include <algorithm>
 
