@@ -20,11 +20,10 @@ constexpr int ClientHeightTwips = 3000;
 constexpr int RuleTopTwips = 1920;
 constexpr int RuleMarginTwips = 90;
 
-QLabel *label(QWidget *parent, const char *name, int top, int height)
+// The texts stand one below the other in one column, each as tall as designed.
+QLabel *label(QWidget *parent, const char *name, const QString &text, int top, int height)
 {
-    auto *widget = placeControl<QLabel>(parent, name, 1050, top, 3885, height);
-    widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return widget;
+    return placeCaption(parent, name, text, 1050, top, 3885, height);
 }
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, int top)
@@ -43,15 +42,17 @@ frmAbout::frmAbout(QWidget *parent)
     picIcon->setPixmap(programIcon().pixmap(32, 32));
     picIcon->setAccessibleName(QStringLiteral("Corvane icon"));
 
-    lblTitle = label(this, "lblTitle", 240, 480);
-    lblVersion = label(this, "lblVersion", 780, 225);
-    lblDescription = label(this, "lblDescription", 1125, 255);
-    lblDescription->setText(QStringLiteral("Designed and Written By:"));
-    Label1 = label(this, "Label1", 1380, 375);
+    // The title and the version are filled in when the window loads.
+    lblTitle = label(this, "lblTitle", QString(), 240, 480);
+    lblVersion = label(this, "lblVersion", QString(), 780, 225);
+    lblDescription
+        = label(this, "lblDescription", QStringLiteral("Designed and Written By:"), 1125, 255);
+    Label1 = label(this, "Label1", QString(), 1380, 375);
     QFont makerFont(QStringLiteral("Times New Roman"), 12, QFont::Bold);
     makerFont.setStyleHint(QFont::Serif);
     Label1->setFont(makerFont);
     Label1->setText(QStringLiteral("Velmora"));
+    fitCaption(Label1, false);
 
     cmdOK = button(this, "cmdOK", QStringLiteral("OK"), 2070);
     // OK is both the default and the cancel button.

@@ -4,7 +4,6 @@
 #include "Database.h"
 #include "DetailGrid.h"
 #include "ErrorGuard.h"
-#include "FormParts.h"
 #include "MsgBox.h"
 #include "ProgramValues.h"
 #include "WindowNotifier.h"

@@ -1,13 +1,13 @@
 #include "frmCustomerEntry.h"
 
-#include "CustomerEntryLayout.h"
+#include "ControlPlacement.h"
 #include "CustomerLists.h"
 #include "CustomerNameList.h"
 #include "CustomerRecords.h"
 #include "DataGrid.h"
 #include "Database.h"
 #include "ErrorGuard.h"
-#include "FormParts.h"
+#include "FormFrame.h"
 #include "MsgBox.h"
 #include "ProgramValues.h"
 #include "Recordset.h"
@@ -24,8 +24,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-using namespace FormParts;
-
 namespace {
 
 const QString Caption = QStringLiteral("Customer Entry/Edit");
@@ -37,6 +35,16 @@ const QStringList AddressColumns
 const QString TypeColumn = QStringLiteral("Type");
 const QStringList ContactColumns = { "Contact1", "Contact1Title", "Contact1Phone", "Contact1Fax",
     "Contact1Email", "Contact2", "Contact2Title", "Contact2Phone", "Contact2Fax", "Contact2Email" };
+
+// The rows of the customer fields, in twips inside their frame.
+constexpr int RowTop = 300;
+constexpr int RowPitch = 360;
+constexpr int BoxHeight = 285;
+constexpr int ListHeight = 315;
+constexpr int rowTop(int row)
+{
+    return RowTop + row * RowPitch;
+}
 
 void showRequired()
 {
@@ -52,7 +60,13 @@ frmCustomerEntry::frmCustomerEntry(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmCustomerEntry"));
     setWindowTitle(Caption);
-    CustomerEntryLayout::build(*this);
+    buildCustomerFrame();
+    Frame2 = buildListFrame("Frame2", "Equipment Information", 3990, "Equipment", vsfgEquipment,
+        btnAddEquipment, btnEditEquipment, btnDeleteEquipment);
+    Frame3 = buildListFrame("Frame3", "Telemarketing Information", 5880, "Telemarket",
+        vsfgTelemarket, btnAddTelemarket, btnEditTelemarket, btnDeleteTelemarket);
+    setTabOrder();
+    resize(twipsToPixels(8970), twipsToPixels(7755));
     // Any text may be typed as well as picked. The name list may hold every customer of a
     // large base: it is one model filled at once, the box is sized by its design rather than
     // by measuring every entry, and no completer runs through the list at every key. Typed
@@ -69,6 +83,115 @@ frmCustomerEntry::frmCustomerEntry(QWidget *parent)
 }
 
 frmCustomerEntry::~frmCustomerEntry() = default;
+
+void frmCustomerEntry::buildCustomerFrame()
+{
+    Frame1 = placeControl<QGroupBox>(this, "Frame1", 60, 0, 8850, 3960);
+    Frame1->setTitle(QStringLiteral("Customer Information"));
+    QWidget *f = Frame1;
+
+    // The left column: the customer and its address. A caption stands level with the text of
+    // its field, a little lower before a list than before a box.
+    constexpr int captionLeft = 120, captionWidth = 960, left = 1140, width = 3060;
+    auto caption = [f](const char *name, const char *text, int row, int drop, QWidget *field) {
+        placeFieldCaption(f, name, QLatin1String(text), captionLeft, rowTop(row) + drop,
+            captionWidth, 255, field);
+    };
+    cmbCustomer = placeControl<QComboBox>(f, "cmbCustomer", left, rowTop(0), width, ListHeight);
+    txtAddress1 = placeControl<QLineEdit>(f, "txtAddress1", left, rowTop(1), width, BoxHeight);
+    txtAddress2 = placeControl<QLineEdit>(f, "txtAddress2", left, rowTop(2), width, BoxHeight);
+    txtCity = placeControl<QLineEdit>(f, "txtCity", left, rowTop(3), 1560, BoxHeight);
+    txtState = placeControl<QLineEdit>(f, "txtState", 2760, rowTop(3), 450, BoxHeight);
+    txtZip = placeControl<QLineEdit>(f, "txtZip", 3270, rowTop(3), 930, BoxHeight);
+    txtPhone = placeControl<QLineEdit>(f, "txtPhone", left, rowTop(4), width, BoxHeight);
+    txtFax = placeControl<QLineEdit>(f, "txtFax", left, rowTop(5), width, BoxHeight);
+    txtWebsite = placeControl<QLineEdit>(f, "txtWebsite", left, rowTop(6), width, BoxHeight);
+    cmbType = placeControl<QComboBox>(f, "cmbType", left, rowTop(7), width, ListHeight);
+    caption("Label1", "Customer:", 0, 30, cmbCustomer);
+    caption("Label2", "Address 1:", 1, 15, txtAddress1);
+    caption("Label3", "Address 2:", 2, 15, txtAddress2);
+    caption("Label4", "City/St/Zip:", 3, 15, txtCity);
+    txtState->setAccessibleName(QStringLiteral("State"));
+    txtZip->setAccessibleName(QStringLiteral("Zip"));
+    caption("Label5", "Phone:", 4, 15, txtPhone);
+    caption("Label6", "Fax:", 5, 15, txtFax);
+    caption("Label7", "WebSite:", 6, 15, txtWebsite);
+    caption("Label8", "Type:", 7, 30, cmbType);
+
+    // The right column: the two contacts, their repeated captions told apart by name.
+    txtContact1 = placeContact(0, "txtContact1", "Label9", "Contact 1:");
+    txtContact1Title = placeContact(1, "txtContact1Title", "Label10", "Title:", "Contact 1 Title");
+    txtContact1Phone = placeContact(2, "txtContact1Phone", "Label11", "Phone:", "Contact 1 Phone");
+    txtContact1Fax = placeContact(3, "txtContact1Fax", "Label12", "Fax:", "Contact 1 Fax");
+    txtContact1Email = placeContact(4, "txtContact1Email", "Label13", "Email:", "Contact 1 Email");
+    txtContact2 = placeContact(5, "txtContact2", "Label14", "Contact 2:");
+    txtContact2Title = placeContact(6, "txtContact2Title", "Label15", "Title:", "Contact 2 Title");
+    txtContact2Phone = placeContact(7, "txtContact2Phone", "Label16", "Phone:", "Contact 2 Phone");
+    txtContact2Fax = placeContact(8, "txtContact2Fax", "Label17", "Fax:", "Contact 2 Fax");
+    txtContact2Email = placeContact(9, "txtContact2Email", "Label18", "Email:", "Contact 2 Email");
+
+    // Four equal buttons below the left column.
+    auto button = [f](const char *name, const char *text, int index) {
+        auto *widget = placeCaptioned<QPushButton>(
+            f, name, QLatin1String(text), 120 + index * 1035, 3300, 975, 375);
+        widget->setAutoDefault(false);
+        return widget;
+    };
+    btnSave = button("btnSave", "Save", 0);
+    btnExit = button("btnExit", "Exit", 1);
+    btnDelete = button("btnDelete", "Delete", 2);
+    btnRename = button("btnRename", "Rename", 3);
+}
+
+QLineEdit *frmCustomerEntry::placeContact(
+    int row, const char *name, const char *captionName, const char *caption, const QString &spoken)
+{
+    auto *box = placeControl<QLineEdit>(Frame1, name, 5460, rowTop(row), 3300, BoxHeight);
+    placeFieldCaption(Frame1, captionName, QLatin1String(caption), 4320, rowTop(row) + 15, 1080,
+        255, box, spoken);
+    return box;
+}
+
+// A list of the customer's records with Add, Edit and Delete beside it; the list and the buttons
+// are named by the kind of record.
+QGroupBox *frmCustomerEntry::buildListFrame(const char *name, const char *caption, int top,
+    const char *kind, DataGrid *&grid, QPushButton *&add, QPushButton *&edit, QPushButton *&remove)
+{
+    auto *frame = placeControl<QGroupBox>(this, name, 60, top, 8850, 1860);
+    frame->setTitle(QLatin1String(caption));
+    const QByteArray gridName = "vsfg" + QByteArray(kind);
+    grid = placeControl<DataGrid>(frame, gridName.constData(), 120, 300, 7440, 1440);
+    grid->setAccessibleName(QLatin1String(caption));
+    grid->setSortOnHeaderClick(false);
+    grid->setTypeAhead(false);
+    grid->setUserResize(false, false);
+    auto button = [frame, kind](const char *text, int index) {
+        const QByteArray buttonName = "btn" + QByteArray(text) + kind;
+        auto *widget = placeCaptioned<QPushButton>(
+            frame, buttonName.constData(), QLatin1String(text), 7680, 300 + index * 480, 1050, 375);
+        widget->setAutoDefault(false);
+        return widget;
+    };
+    add = button("Add", 0);
+    edit = button("Edit", 1);
+    remove = button("Delete", 2);
+    return frame;
+}
+
+void frmCustomerEntry::setTabOrder()
+{
+    QList<QWidget *> order = { cmbCustomer };
+    for (QLineEdit *box : addressBoxes())
+        order << box;
+    order << cmbType;
+    for (QLineEdit *box : contactBoxes())
+        order << box;
+    order << btnSave << btnExit << btnDelete << btnRename << vsfgEquipment << btnAddEquipment
+          << btnEditEquipment << btnDeleteEquipment << vsfgTelemarket << btnAddTelemarket
+          << btnEditTelemarket << btnDeleteTelemarket;
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
 
 void frmCustomerEntry::connectEvents()
 {

@@ -53,7 +53,12 @@ public:
     QPushButton *btnAddTelemarket, *btnEditTelemarket, *btnDeleteTelemarket;
 
 private:
-    friend class CustomerEntryLayout;
+    void buildCustomerFrame();
+    QLineEdit *placeContact(int row, const char *name, const char *captionName, const char *caption,
+        const QString &spoken = QString());
+    QGroupBox *buildListFrame(const char *name, const char *caption, int top, const char *kind,
+        DataGrid *&grid, QPushButton *&add, QPushButton *&edit, QPushButton *&remove);
+    void setTabOrder();
     void connectEvents();
 
     // The 8 address boxes and the 10 contact boxes, in the order the table's columns stand.

@@ -1,9 +1,10 @@
 #include "frmRenameCustomer.h"
 
+#include "ControlPlacement.h"
 #include "CustomerRecords.h"
 #include "Database.h"
 #include "ErrorGuard.h"
-#include "FormParts.h"
+#include "FormFrame.h"
 #include "MsgBox.h"
 #include "ProgramValues.h"
 #include "WindowRegistry.h"
@@ -13,8 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-using namespace FormParts;
-
 frmRenameCustomer::frmRenameCustomer(QWidget *parent)
     : ChildForm(parent)
 {
@@ -23,15 +22,14 @@ frmRenameCustomer::frmRenameCustomer(QWidget *parent)
 
     txtFrom = placeControl<QLineEdit>(this, "txtFrom", 720, 120, 3195, 285);
     txtTo = placeControl<QLineEdit>(this, "txtTo", 720, 540, 3195, 285);
-    caption(this, "Label1", "From:", 120, 135, 540, txtFrom);
-    caption(this, "Label2", "To:", 120, 555, 540, txtTo);
+    placeFieldCaption(this, "Label1", QStringLiteral("From:"), 120, 135, 540, 255, txtFrom);
+    placeFieldCaption(this, "Label2", QStringLiteral("To:"), 120, 555, 540, 255, txtTo);
     // Shown for reference only; the focus passes it by.
     txtFrom->setEnabled(false);
 
-    btnOK = placeControl<QPushButton>(this, "btnOK", 720, 1020, 1455, 375);
-    btnOK->setText(QStringLiteral("OK"));
-    btnCancel = placeControl<QPushButton>(this, "btnCancel", 2460, 1020, 1455, 375);
-    btnCancel->setText(QStringLiteral("Cancel"));
+    btnOK = placeCaptioned<QPushButton>(this, "btnOK", QStringLiteral("OK"), 720, 1020, 1455, 375);
+    btnCancel = placeCaptioned<QPushButton>(
+        this, "btnCancel", QStringLiteral("Cancel"), 2460, 1020, 1455, 375);
     // Enter anywhere else, in "To:" for one, is OK.
     setDefaultButton(btnOK);
     setCancelButton(btnCancel);

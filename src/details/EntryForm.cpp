@@ -1,7 +1,6 @@
 #include "EntryForm.h"
 
 #include "Database.h"
-#include "EntryLayout.h"
 #include "ErrorGuard.h"
 #include "FormFrame.h"
 #include "MsgBox.h"
@@ -10,16 +9,18 @@
 #include "WindowNotifier.h"
 
 #include <QDateTime>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <optional>
-
-using namespace EntryLayout;
 
 namespace {
 
 const QString NotSavedTitle = QStringLiteral("Information Not Saved");
 const QString MissingTitle = QStringLiteral("Not Enough Information");
+constexpr int ButtonWidth = 1215;
+constexpr int ButtonHeight = 375;
 
 } // namespace
 
@@ -28,12 +29,20 @@ EntryForm::EntryForm(const Texts &texts, QWidget *parent)
     , m_texts(texts)
 {
     setWindowTitle(m_texts.caption);
-    txtID = field<QLabel>(this, "txtID", 120, ShortField, TextHeight);
-    txtCustomer = field<QLabel>(this, "txtCustomer", 420, WideField, TextHeight);
-    lblID = caption(this, "lblID", "ID:", txtID);
-    lblCustomer = caption(this, "lblCustomer", "Customer:", txtCustomer);
+    txtID = placeControl<QLabel>(this, "txtID", FieldLeft, 120, ShortField, TextHeight);
+    lblID = placeCaptionOf(txtID, "lblID", QStringLiteral("ID:"), 120, TextHeight);
+    txtCustomer = placeControl<QLabel>(this, "txtCustomer", FieldLeft, 420, WideField, TextHeight);
+    lblCustomer
+        = placeCaptionOf(txtCustomer, "lblCustomer", QStringLiteral("Customer:"), 420, TextHeight);
     for (QLabel *value : { txtID, txtCustomer })
         value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+QLabel *EntryForm::placeCaptionOf(
+    QWidget *field, const char *name, const QString &caption, int top, int height)
+{
+    return placeFieldCaption(
+        this, name, caption, CaptionLeft, top, CaptionWidth, std::min(height, ListHeight), field);
 }
 
 void EntryForm::load()
@@ -156,10 +165,10 @@ bool EntryForm::queryUnload()
 
 void EntryForm::addButtons(int top)
 {
-    btnOK = placeControl<QPushButton>(this, "btnOK", 2040, top, ButtonWidth, ButtonHeight);
-    btnOK->setText(QStringLiteral("OK"));
-    btnCancel = placeControl<QPushButton>(this, "btnCancel", 3480, top, ButtonWidth, ButtonHeight);
-    btnCancel->setText(QStringLiteral("Cancel"));
+    btnOK = placeCaptioned<QPushButton>(
+        this, "btnOK", QStringLiteral("OK"), 2040, top, ButtonWidth, ButtonHeight);
+    btnCancel = placeCaptioned<QPushButton>(
+        this, "btnCancel", QStringLiteral("Cancel"), 3480, top, ButtonWidth, ButtonHeight);
     setCancelButton(btnCancel);
     connect(btnOK, &QPushButton::clicked, this, guarded([this] { btnOK_Click(); }));
     connect(btnCancel, &QPushButton::clicked, this, guarded([this] { close(); }));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChildForm.h"
+#include "ControlPlacement.h"
 
 class QLabel;
 class QLineEdit;
@@ -33,6 +34,28 @@ protected:
         QString notFound; // the message when the record asked for is no longer stored
     };
     EntryForm(const Texts &texts, QWidget *parent);
+
+    // The fields stand in a column, each with its caption right-aligned before it. In twips.
+    static constexpr int CaptionLeft = 120;
+    static constexpr int CaptionWidth = 1575;
+    static constexpr int FieldLeft = 1800;
+    static constexpr int WideField = 3495;
+    static constexpr int ShortField = 1695;
+    static constexpr int TextHeight = 285;
+    static constexpr int ListHeight = 315;
+
+    // A field at this top in the field column, and its caption level with it.
+    template <typename T>
+    T *placeField(const char *name, int top, int width, int height, const char *captionName,
+        const char *caption)
+    {
+        auto *field = placeControl<T>(this, name, FieldLeft, top, width, height);
+        placeCaptionOf(field, captionName, QLatin1String(caption), top, height);
+        return field;
+    }
+    // The caption of a field in the caption column, level with the field's first line.
+    QLabel *placeCaptionOf(
+        QWidget *field, const char *name, const QString &caption, int top, int height);
 
     void load() override;
     bool queryUnload() override;

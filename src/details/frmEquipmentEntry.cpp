@@ -3,7 +3,6 @@
 #include "CellText.h"
 #include "Database.h"
 #include "DatePicker.h"
-#include "EntryLayout.h"
 #include "FormFrame.h"
 #include "Formats.h"
 #include "MaskedEdit.h"
@@ -19,25 +18,22 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-using namespace EntryLayout;
-
 namespace {
 
 // The width of the text columns a machine is stored in.
 constexpr int ColumnWidth = 50;
 
-QComboBox *typedList(QWidget *parent, const char *name, int top, int width)
+// A list of the values stored so far, in which a new value may be typed.
+QComboBox *typedList(QComboBox *list)
 {
-    auto *list = field<QComboBox>(parent, name, top, width, ListHeight);
     // A new brand joins the list only when the window is loaded again.
     makeTypedList(list);
     list->lineEdit()->setMaxLength(ColumnWidth);
     return list;
 }
 
-QLineEdit *textBox(QWidget *parent, const char *name, int top, int width)
+QLineEdit *textBox(QLineEdit *box)
 {
-    auto *box = field<QLineEdit>(parent, name, top, width, TextHeight);
     box->setMaxLength(ColumnWidth);
     return box;
 }
@@ -70,43 +66,41 @@ frmEquipmentEntry::frmEquipmentEntry(QWidget *parent)
 
 void frmEquipmentEntry::buildFields()
 {
-    cmbBrand = typedList(this, "cmbBrand", 780, WideField);
-    txtModel = textBox(this, "txtModel", 1170, WideField);
-    txtSN = textBox(this, "txtSN", 1530, WideField);
-    cmbProvider = typedList(this, "cmbProvider", 1890, WideField);
+    cmbBrand = typedList(
+        placeField<QComboBox>("cmbBrand", 780, WideField, ListHeight, "lblBrand", "Brand:"));
+    txtModel = textBox(
+        placeField<QLineEdit>("txtModel", 1170, WideField, TextHeight, "lblModel", "Model:"));
+    txtSN = textBox(
+        placeField<QLineEdit>("txtSN", 1530, WideField, TextHeight, "lblSN", "Serial Number:"));
+    cmbProvider = typedList(placeField<QComboBox>(
+        "cmbProvider", 1890, WideField, ListHeight, "lblProvider", "Provider"));
 
-    optPurchased = placeControl<QRadioButton>(this, "optPurchased", FieldLeft, 2280, 1215, 255);
-    optPurchased->setText(QStringLiteral("Purchased"));
-    optLeased = placeControl<QRadioButton>(this, "optLeased", FieldLeft + 1320, 2280, 1215, 255);
-    optLeased->setText(QStringLiteral("Leased"));
+    optPurchased = placeCaptioned<QRadioButton>(
+        this, "optPurchased", QStringLiteral("Purchased"), FieldLeft, 2280, 1215, 255);
+    optLeased = placeCaptioned<QRadioButton>(
+        this, "optLeased", QStringLiteral("Leased"), FieldLeft + 1320, 2280, 1215, 255);
     m_purchase = new QButtonGroup(this);
     m_purchase->addButton(optPurchased);
     m_purchase->addButton(optLeased);
 
-    dtDate = field<DatePicker>(this, "dtDate", 2640, ShortField, ListHeight);
-    txtLeaseTerm = textBox(this, "txtLeaseTerm", 3030, ShortField);
-    dtLeaseEnds = field<DatePicker>(this, "dtLeaseEnds", 3390, ShortField, ListHeight);
-    txtMonthlyPayment = field<MaskedEdit>(this, "txtMonthlyPayment", 3780, ShortField, TextHeight);
+    dtDate = placeField<DatePicker>(
+        "dtDate", 2640, ShortField, ListHeight, "lblDate", "Date Purch./Leased:");
+    txtLeaseTerm = textBox(placeField<QLineEdit>(
+        "txtLeaseTerm", 3030, ShortField, TextHeight, "lblLeaseTerm", "Lease Term:"));
+    dtLeaseEnds = placeField<DatePicker>(
+        "dtLeaseEnds", 3390, ShortField, ListHeight, "lblLeaseEnds", "Lease Ends:");
+    txtMonthlyPayment = placeField<MaskedEdit>(
+        "txtMonthlyPayment", 3780, ShortField, TextHeight, "lblMonthlyPayment", "Monthly Payment:");
     txtMonthlyPayment->setFormat(QStringLiteral("$#,##0.00;($#,##0.00)"));
     txtMonthlyPayment->setPromptChar(QLatin1Char('_'));
-    txtMonthlyVolume = textBox(this, "txtMonthlyVolume", 4140, ShortField);
-    cmbSatisfied = typedList(this, "cmbSatisfied", 4500, ShortField);
-    txtNotes = field<QPlainTextEdit>(this, "txtNotes", 4890, WideField, 1095);
+    txtMonthlyVolume = textBox(placeField<QLineEdit>(
+        "txtMonthlyVolume", 4140, ShortField, TextHeight, "lblMonthlyVolume", "Monthly Volume:"));
+    cmbSatisfied = typedList(placeField<QComboBox>(
+        "cmbSatisfied", 4500, ShortField, ListHeight, "lblSatisfied", "Satisfied:"));
+    txtNotes = placeField<QPlainTextEdit>("txtNotes", 4890, WideField, 1095, "lblNotes", "Notes:");
     txtNotes->setTabChangesFocus(true);
 
     addButtons(6165);
-
-    caption(this, "lblBrand", "Brand:", cmbBrand);
-    caption(this, "lblModel", "Model:", txtModel);
-    caption(this, "lblSN", "Serial Number:", txtSN);
-    caption(this, "lblProvider", "Provider", cmbProvider);
-    caption(this, "lblDate", "Date Purch./Leased:", dtDate);
-    caption(this, "lblLeaseTerm", "Lease Term:", txtLeaseTerm);
-    caption(this, "lblLeaseEnds", "Lease Ends:", dtLeaseEnds);
-    caption(this, "lblMonthlyPayment", "Monthly Payment:", txtMonthlyPayment);
-    caption(this, "lblMonthlyVolume", "Monthly Volume:", txtMonthlyVolume);
-    caption(this, "lblSatisfied", "Satisfied:", cmbSatisfied);
-    caption(this, "lblNotes", "Notes:", txtNotes);
 }
 
 void frmEquipmentEntry::connectEvents()

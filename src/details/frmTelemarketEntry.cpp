@@ -2,7 +2,6 @@
 
 #include "CellText.h"
 #include "DatePicker.h"
-#include "EntryLayout.h"
 #include "FormFrame.h"
 #include "Formats.h"
 #include "ProgramValues.h"
@@ -13,8 +12,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-using namespace EntryLayout;
 
 namespace {
 
@@ -45,18 +42,17 @@ frmTelemarketEntry::frmTelemarketEntry(QWidget *parent)
 
 void frmTelemarketEntry::buildFields()
 {
-    dtDate = field<DatePicker>(this, "dtDate", 780, ShortField, ListHeight);
-    txtTelemarketer = field<QLineEdit>(this, "txtTelemarketer", 1170, WideField, TextHeight);
+    dtDate
+        = placeField<DatePicker>("dtDate", 780, ShortField, ListHeight, "lblDate", "Date of Call:");
+    txtTelemarketer = placeField<QLineEdit>(
+        "txtTelemarketer", 1170, WideField, TextHeight, "lblTelemarketer", "Telemarketer:");
     txtTelemarketer->setMaxLength(50);
-    dtCallBack = field<DatePicker>(this, "dtCallBack", 1530, ShortField, ListHeight);
-    txtInterest = field<QPlainTextEdit>(this, "txtInterest", 1920, WideField, 1455);
+    dtCallBack = placeField<DatePicker>(
+        "dtCallBack", 1530, ShortField, ListHeight, "lblCallBack", "Next Call Back:");
+    txtInterest = placeField<QPlainTextEdit>(
+        "txtInterest", 1920, WideField, 1455, "lblInterest", "Interest:");
     txtInterest->setTabChangesFocus(true);
     addButtons(3555);
-
-    caption(this, "lblDate", "Date of Call:", dtDate);
-    caption(this, "lblTelemarketer", "Telemarketer:", txtTelemarketer);
-    caption(this, "lblCallBack", "Next Call Back:", dtCallBack);
-    caption(this, "lblInterest", "Interest:", txtInterest);
 
     chainTabOrder({ dtDate, txtTelemarketer, dtCallBack, txtInterest, btnOK, btnCancel });
 }

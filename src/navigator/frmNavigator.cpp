@@ -1,7 +1,6 @@
 #include "frmNavigator.h"
 
 #include "BusyCursor.h"
-#include "Captions.h"
 #include "CellText.h"
 #include "ComboTypeAhead.h"
 #include "ControlPlacement.h"
@@ -38,15 +37,6 @@ const QStringList CustomerHeaders = { "Customer", "Address1", "Address2", "City,
     "Contact1 Fax", "Contact1 Email", "Contact2", "Contact2 Title", "Contact2 Phone",
     "Contact2 Fax", "Contact2 Email", "Date Entered" };
 
-QLabel *label(QWidget *parent, const char *name, const char *text, int left, int top, int width,
-    int height, Qt::Alignment alignment = Qt::AlignLeft)
-{
-    auto *widget = placeControl<QLabel>(parent, name, left, top, width, height);
-    widget->setText(QLatin1String(text));
-    widget->setAlignment(alignment | Qt::AlignTop);
-    return widget;
-}
-
 QPushButton *button(QWidget *parent, const char *name, const char *text, int left)
 {
     auto *widget
@@ -74,48 +64,45 @@ void frmNavigator::buildCriteriaFrame()
     Frame1 = placeControl<QGroupBox>(this, "Frame1", 120, 0, 11175, 2295);
     Frame1->setTitle(QStringLiteral("Search Criteria"));
     QWidget *f = Frame1;
-    const Qt::Alignment right = Qt::AlignRight;
+    // The captions before the lists and the search word stand right-aligned against them, a
+    // "to" or "and" between two fields at its left.
+    const Qt::Alignment before = Qt::AlignRight | Qt::AlignTop;
+    const Qt::Alignment between = Qt::AlignLeft | Qt::AlignTop;
 
-    Label3 = label(f, "Label3", "Customer:", 120, 240, 735, 255, right);
+    Label3 = placeCaption(f, "Label3", QStringLiteral("Customer:"), 120, 240, 735, 255, before);
     cmbCustomer = placeControl<QComboBox>(f, "cmbCustomer", 960, 240, 3375, 315);
-    Label4 = label(f, "Label4", "City:", 360, 600, 495, 255, right);
+    Label4 = placeCaption(f, "Label4", QStringLiteral("City:"), 360, 600, 495, 255, before);
     cmbCity = placeControl<QComboBox>(f, "cmbCity", 960, 600, 3375, 315);
-    Label1 = label(f, "Label1", "Zip:", 360, 960, 495, 255, right);
+    Label1 = placeCaption(f, "Label1", QStringLiteral("Zip:"), 360, 960, 495, 255, before);
     cmbZip = placeControl<QComboBox>(f, "cmbZip", 960, 960, 3375, 315);
-    Label7 = label(f, "Label7", "Type:", 360, 1320, 495, 255, right);
+    Label7 = placeCaption(f, "Label7", QStringLiteral("Type:"), 360, 1320, 495, 255, before);
     cmbType = placeControl<QComboBox>(f, "cmbType", 960, 1320, 3375, 315);
     pairCaption(Label3, cmbCustomer);
     pairCaption(Label4, cmbCity);
     pairCaption(Label1, cmbZip);
     pairCaption(Label7, cmbType);
 
-    chkLeaseEnds = placeControl<QCheckBox>(f, "chkLeaseEnds", 4680, 240, 1215, 255);
-    chkLeaseEnds->setText(QStringLiteral("Lease Ends:"));
+    chkLeaseEnds = placeCaptioned<QCheckBox>(
+        f, "chkLeaseEnds", QStringLiteral("Lease Ends:"), 4680, 240, 1215, 255);
     dtLeaseEndsStart = placeControl<DatePicker>(f, "dtLeaseEndsStart", 6000, 240, 1455, 375);
-    Label2 = label(f, "Label2", "to", 7560, 240, 255, 255);
+    Label2 = placeCaption(f, "Label2", QStringLiteral("to"), 7560, 240, 255, 255, between);
     dtLeaseEndsStop = placeControl<DatePicker>(f, "dtLeaseEndsStop", 7800, 240, 1455, 375);
-    chkCallBack = placeControl<QCheckBox>(f, "chkCallBack", 4680, 720, 1215, 255);
-    chkCallBack->setText(QStringLiteral("Call Back:"));
+    chkCallBack = placeCaptioned<QCheckBox>(
+        f, "chkCallBack", QStringLiteral("Call Back:"), 4680, 720, 1215, 255);
     dtCallBackStart = placeControl<DatePicker>(f, "dtCallBackStart", 6000, 720, 1455, 375);
-    Label6 = label(f, "Label6", "to", 7560, 720, 255, 255);
+    Label6 = placeCaption(f, "Label6", QStringLiteral("to"), 7560, 720, 255, 255, between);
     dtCallBackStop = placeControl<DatePicker>(f, "dtCallBackStop", 7800, 720, 1455, 375);
     dtLeaseEndsStart->setAccessibleName(QStringLiteral("Lease Ends: from"));
     dtLeaseEndsStop->setAccessibleName(QStringLiteral("Lease Ends: to"));
     dtCallBackStart->setAccessibleName(QStringLiteral("Call Back: from"));
     dtCallBackStop->setAccessibleName(QStringLiteral("Call Back: to"));
 
-    Label5 = label(f, "Label5", "Search:", 4440, 1200, 615, 255, right);
+    Label5 = placeCaption(f, "Label5", QStringLiteral("Search:"), 4440, 1200, 615, 255, before);
     txtSearch = placeControl<QLineEdit>(f, "txtSearch", 5160, 1200, 1815, 285);
-    Label8 = label(f, "Label8", "and", 7080, 1200, 375, 255);
+    Label8 = placeCaption(f, "Label8", QStringLiteral("and"), 7080, 1200, 375, 255, between);
     txtSearch2 = placeControl<QLineEdit>(f, "txtSearch2", 7440, 1200, 1815, 285);
     pairCaption(Label5, txtSearch);
     txtSearch2->setAccessibleName(QStringLiteral("Search: and"));
-
-    for (QLabel *caption : { Label3, Label4, Label1, Label7, Label5 })
-        fitCaption(caption, true);
-    for (QWidget *caption :
-        std::initializer_list<QWidget *> { chkLeaseEnds, chkCallBack, Label2, Label6, Label8 })
-        fitCaption(caption, false);
 
     btnFind = button(f, "btnFind", "Search", 120);
     btnClear = button(f, "btnClear", "Clear", 1440);
@@ -127,12 +114,12 @@ void frmNavigator::buildCriteriaFrame()
 
 void frmNavigator::buildResultFrames()
 {
+    // Placed where the window's layout puts them, which follows the window's size.
     auto frame
         = [this](const char *name, const char *caption, DataGrid *&grid, const char *gridName) {
-              auto *box = new QGroupBox(QLatin1String(caption), this);
-              box->setObjectName(QLatin1String(name));
-              grid = new DataGrid(box);
-              grid->setObjectName(QLatin1String(gridName));
+              auto *box = placeControl<QGroupBox>(this, name, 0, 0, 0, 0);
+              box->setTitle(QLatin1String(caption));
+              grid = placeControl<DataGrid>(box, gridName, 0, 0, 0, 0);
               grid->setAccessibleName(QLatin1String(caption));
               return box;
           };
@@ -399,14 +386,10 @@ void frmNavigator::Form_Resize()
 
 void frmNavigator::applyLayout(const NavigatorLayout &layout)
 {
-    auto px = [](const QRectF &r) {
-        return QRect(twipsToPixels(r.left()), twipsToPixels(r.top()), twipsToPixels(r.width()),
-            twipsToPixels(r.height()));
-    };
-    Frame2->setGeometry(px(layout.customersFrame));
-    vsfgCustomers->setGeometry(px(layout.customersGrid));
-    Frame3->setGeometry(px(layout.equipmentFrame));
-    vsfgEquipment->setGeometry(px(layout.equipmentGrid));
-    Frame4->setGeometry(px(layout.telemarketFrame));
-    vsfgTelemarket->setGeometry(px(layout.telemarketGrid));
+    Frame2->setGeometry(twipsRect(layout.customersFrame));
+    vsfgCustomers->setGeometry(twipsRect(layout.customersGrid));
+    Frame3->setGeometry(twipsRect(layout.equipmentFrame));
+    vsfgEquipment->setGeometry(twipsRect(layout.equipmentGrid));
+    Frame4->setGeometry(twipsRect(layout.telemarketFrame));
+    vsfgTelemarket->setGeometry(twipsRect(layout.telemarketGrid));
 }

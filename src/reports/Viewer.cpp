@@ -1,5 +1,6 @@
 #include "Viewer.h"
 
+#include "ControlPlacement.h"
 #include "MsgBox.h"
 #include "ReportViewer.h"
 
@@ -11,7 +12,8 @@ Viewer::Viewer(QWidget *parent)
 {
     setObjectName(QStringLiteral("Viewer"));
     setWindowTitle(QStringLiteral("Report Viewer"));
-    CRViewer = new ReportViewer(this);
+    // The viewer control fills the window; see Form_Resize.
+    CRViewer = placeControl<ReportViewer>(this, "CRViewer", 0, 0, 0, 0);
     CRViewer->setAccessibleName(QStringLiteral("Report"));
     connect(CRViewer, &ReportViewer::saveFailed, this,
         [](const QString &message) { MsgBox::show(message, QStringLiteral("Report Viewer")); });
