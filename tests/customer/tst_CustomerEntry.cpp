@@ -202,9 +202,7 @@ void tst_CustomerEntry::passingThroughIsNoChange_data()
         QTest::newRow(tag) << QString(name) << QString(field) << QString(action) << text << saved;
     };
     // "Lower" has the type "retail" where the list says "Retail", and text a box might tidy.
-    row("tab through every field", "Acme", "", "tab", "", true);
     row("tab through odd text", "Lower", "", "tab", "", true);
-    row("type: click in and out", "Acme", "cmbType", "click", "Retail", true);
     row("type: Enter", "Acme", "cmbType", "enter", "Retail", true);
     row("type: pick the entry shown", "Acme", "cmbType", "pick", "Retail", true);
     row("type in other letter case", "Lower", "cmbType", "click", "retail", true);

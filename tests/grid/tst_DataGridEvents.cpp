@@ -177,28 +177,12 @@ void tst_DataGridEvents::sortOrder_data()
         << "en_US" << 1
         << QStringList { "1/5/2023", "12/31/2022", "3/9/2024 2:05:00 PM", "3/9/2024", "2/1/2024" }
         << QStringList { "12/31/2022", "1/5/2023", "2/1/2024", "3/9/2024", "3/9/2024 2:05:00 PM" };
-    QTest::newRow("twelve o'clock on a 12-hour clock")
-        << "en_US" << 1
-        << QStringList { "1/2/2024 12:15:00 PM", "1/2/2024 1:00:00 AM", "1/2/2024 12:30:00 AM",
-               "1/2/2024 1:00:00 PM", "1/2/2024" }
-        << QStringList { "1/2/2024", "1/2/2024 12:30:00 AM", "1/2/2024 1:00:00 AM",
-               "1/2/2024 12:15:00 PM", "1/2/2024 1:00:00 PM" };
     QTest::newRow("dates with blanks in them")
         << "C" << 1
         << QStringList { "2 Jan 2024 15:04:05", "31 Dec 2023", "", "20 Nov 2024",
                "1 Feb 2024 09:00:00", "2 Jan 2024" }
         << QStringList { "", "31 Dec 2023", "2 Jan 2024", "2 Jan 2024 15:04:05",
                "1 Feb 2024 09:00:00", "20 Nov 2024" };
-    QTest::newRow("dates ending in a dot")
-        << "hu_HU" << 1
-        << QStringList { "2024. 01. 02. 10:04:05", "2023. 12. 31.", "2024. 01. 02. 9:04:05" }
-        << QStringList { "2023. 12. 31.", "2024. 01. 02. 9:04:05", "2024. 01. 02. 10:04:05" };
-    QTest::newRow("afternoon before the hour")
-        << "ko_KR" << 1
-        << QStringList { "2024. 1. 10.", "2024. 1. 2. 오후 1시 0분 7초",
-               "2024. 1. 2. 오전 11시 5분 0초", "2024. 1. 2. 오후 12시 15분 0초" }
-        << QStringList { "2024. 1. 2. 오전 11시 5분 0초", "2024. 1. 2. 오후 12시 15분 0초",
-               "2024. 1. 2. 오후 1시 0분 7초", "2024. 1. 10." };
     QTest::newRow("text ignoring case")
         << "en_US" << 1 << QStringList { "beta", "Alpha", "gamma", "Écru" }
         << QStringList { "Alpha", "beta", "gamma", "Écru" };
