@@ -2,12 +2,12 @@
 #include "MDI.h"
 #include "ScriptedMsgBox.h"
 #include "TestRegistry.h"
+#include "WindowTestBase.h"
 #include "frmAbout.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -121,8 +121,7 @@ void TestAboutWindow::looksAsDesigned()
         QVERIFY(button->y() > y + 1 && form->rect().contains(button->geometry()));
     }
 
-    QDir().mkpath(CORVANE_BUILD_DIR "/screenshots");
-    QVERIFY(frame->grab().save(CORVANE_BUILD_DIR "/screenshots/about.png"));
+    QVERIFY(WindowTestBase::saveScreenshot(frame, "about.png"));
 }
 
 void TestAboutWindow::keysAndButtons_data()

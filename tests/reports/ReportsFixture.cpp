@@ -3,14 +3,12 @@
 #include "MDI.h"
 #include "ReportPages.h"
 #include "ReportViewer.h"
-#include "TempDatabase.h"
 #include "Viewer.h"
 #include "frmNavReport.h"
 #include "frmNavigator.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMdiArea>
 #include <QProcess>
 #include <QPushButton>
@@ -19,38 +17,28 @@
 
 ReportsFixture::ReportsFixture()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    m_db = std::make_unique<TempDatabase>();
-    m_main = std::make_unique<MDI>();
-    m_main->resize(1100, 800);
-    m_main->show();
-    m_main->registry().open<frmNavigator>();
-}
-
-ReportsFixture::~ReportsFixture()
-{
-    m_main.reset();
-    m_db.reset();
+    setUp(QSize(1100, 800));
+    main().registry().open<frmNavigator>();
 }
 
 frmNavigator *ReportsFixture::navigator() const
 {
-    return m_main->registry().find<frmNavigator>();
+    return main().registry().find<frmNavigator>();
 }
 
 frmNavReport *ReportsFixture::dialog() const
 {
-    return m_main->registry().find<frmNavReport>();
+    return main().registry().find<frmNavReport>();
 }
 
 Viewer *ReportsFixture::viewer() const
 {
-    return m_main->registry().find<Viewer>();
+    return main().registry().find<Viewer>();
 }
 
 int ReportsFixture::subWindows() const
 {
-    return int(m_main->area()->subWindowList().size());
+    return int(main().area()->subWindowList().size());
 }
 
 void ReportsFixture::search(const QString &word)

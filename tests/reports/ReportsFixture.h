@@ -1,25 +1,21 @@
 #pragma once
 
+#include "WindowTestBase.h"
+
 #include <QString>
 #include <QStringList>
-#include <memory>
 
-class MDI;
-class TempDatabase;
 class Viewer;
 class frmNavigator;
 class frmNavReport;
 
 // The main window over a small customer base, the navigator open in it, and ways to read back
 // what the report viewer shows.
-class ReportsFixture
+class ReportsFixture : public WindowTestBase
 {
 public:
     ReportsFixture();
-    ~ReportsFixture();
 
-    TempDatabase &db() { return *m_db; }
-    MDI &main() { return *m_main; }
     frmNavigator *navigator() const;
     frmNavReport *dialog() const;
     Viewer *viewer() const;
@@ -34,8 +30,4 @@ public:
     QStringList pageTexts(const QString &pdfPath = QString()) const;
     // The report as one text, pages joined.
     QString reportText() const;
-
-private:
-    std::unique_ptr<TempDatabase> m_db;
-    std::unique_ptr<MDI> m_main;
 };
