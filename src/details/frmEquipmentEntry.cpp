@@ -214,11 +214,6 @@ void frmEquipmentEntry::opt_Click()
         lease->setEnabled(leased);
 }
 
-void frmEquipmentEntry::SaveEquipment()
-{
-    saveRecord();
-}
-
 bool frmEquipmentEntry::requiredFieldPresent() const
 {
     // Only the empty text is refused; a brand of blanks is a brand as typed.

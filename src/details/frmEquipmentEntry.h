@@ -23,7 +23,6 @@ public:
     // Shows the stored row with this ID (decimal text), or a new record when the ID is empty,
     // for the named customer.
     void FillForm(const QString &id, const QString &customer);
-    void SaveEquipment();
 
     QComboBox *cmbBrand, *cmbProvider, *cmbSatisfied;
     QLineEdit *txtModel, *txtSN, *txtLeaseTerm, *txtMonthlyVolume;

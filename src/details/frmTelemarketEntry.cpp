@@ -131,11 +131,6 @@ void frmTelemarketEntry::showRow(const Recordset &row)
     txtInterest->setPlainText(cellText(row.field(QStringLiteral("Interest"))));
 }
 
-void frmTelemarketEntry::SaveTelemarket()
-{
-    saveRecord();
-}
-
 bool frmTelemarketEntry::requiredFieldPresent() const
 {
     // Only the empty text is refused; a telemarketer of blanks is stored as typed.

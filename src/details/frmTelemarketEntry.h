@@ -19,7 +19,6 @@ public:
     // Shows the stored row with this ID (decimal text), or a new record when the ID is empty,
     // for the named customer.
     void FillForm(const QString &id, const QString &customer);
-    void SaveTelemarket();
 
     DatePicker *dtDate, *dtCallBack;
     QLineEdit *txtTelemarketer;

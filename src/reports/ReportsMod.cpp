@@ -55,8 +55,9 @@ void ReportsMod::ShowNavigatorReport(
 {
     BusyCursor busy;
     Recordset customers = gDatabase->openRecordset(sql);
-    Recordset equipment = gDatabase->openRecordset(QLatin1String(EquipmentSQL));
-    Recordset calls = gDatabase->openRecordset(QLatin1String(CallSQL));
+    Recordset equipment
+        = gDatabase->openRecordset(subreportStatement(QStringLiteral("Subreport1")));
+    Recordset calls = gDatabase->openRecordset(subreportStatement(QStringLiteral("Subreport2")));
     std::unique_ptr<Report> report
         = Report::fromLayout(QStringLiteral(":/reports/crptNavReport.json"));
     bind(*report->OpenSubreport(QStringLiteral("Subreport1")), std::move(equipment));
@@ -72,6 +73,15 @@ void ReportsMod::ShowNavigatorReport(
     // need them and closes each after its last row, so the first page of a large search shows
     // without every customer being read first.
     show(std::move(report));
+}
+
+QString ReportsMod::subreportStatement(const QString &subreport)
+{
+    if (subreport == QLatin1String("Subreport1"))
+        return QLatin1String(EquipmentSQL);
+    if (subreport == QLatin1String("Subreport2"))
+        return QLatin1String(CallSQL);
+    throw std::invalid_argument("reports: no statement for subreport " + subreport.toStdString());
 }
 
 void ReportsMod::ShowExportReport(const QString &sql)

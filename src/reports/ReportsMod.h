@@ -11,4 +11,8 @@ void ShowNavigatorReport(const QString &sql, bool suppressEquipment, bool suppre
 // The customers of sql as a plain list.
 void ShowExportReport(const QString &sql);
 
+// The statement the customer report's subreport of that name reads its rows with: every
+// machine (call) at once, which the report matches to its customers by name.
+QString subreportStatement(const QString &subreport);
+
 } // namespace ReportsMod

@@ -13,9 +13,7 @@ public:
     explicit MaskedEdit(QWidget *parent = nullptr);
 
     void setFormat(const QString &format);
-    QString format() const { return m_format; }
     void setPromptChar(QChar prompt) { m_prompt = prompt; }
-    QChar promptChar() const { return m_prompt; }
 
     // What the box holds, as typed or set; not how it shows it without the focus.
     QString content() const { return m_content; }

@@ -2,12 +2,12 @@
 #include "MDI.h"
 #include "ScriptedMsgBox.h"
 #include "TestRegistry.h"
+#include "WindowTestBase.h"
 #include "frmAbout.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -16,7 +16,7 @@
 
 // The About box as the user meets it: opened from Help, About in the main window, on a machine
 // that names no system information tool.
-class TestAboutWindow : public QObject
+class tst_AboutWindow : public QObject
 {
     Q_OBJECT
 private slots:
@@ -43,7 +43,7 @@ QString accessibleName(QWidget *widget)
 
 } // namespace
 
-void TestAboutWindow::init()
+void tst_AboutWindow::init()
 {
     cleanup();
     m_store = std::make_unique<FakeRegistry>();
@@ -53,7 +53,7 @@ void TestAboutWindow::init()
     QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
 }
 
-void TestAboutWindow::cleanup()
+void tst_AboutWindow::cleanup()
 {
     // Everything goes before anything is checked, so that a failure leaves nothing behind.
     m_main.reset();
@@ -63,13 +63,13 @@ void TestAboutWindow::cleanup()
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 
-frmAbout *TestAboutWindow::openFromMenu()
+frmAbout *tst_AboutWindow::openFromMenu()
 {
     m_main->findChild<QAction *>(QStringLiteral("About"))->trigger();
     return m_main->registry().find<frmAbout>();
 }
 
-void TestAboutWindow::looksAsDesigned()
+void tst_AboutWindow::looksAsDesigned()
 {
     frmAbout *form = openFromMenu();
     QVERIFY(form);
@@ -121,11 +121,10 @@ void TestAboutWindow::looksAsDesigned()
         QVERIFY(button->y() > y + 1 && form->rect().contains(button->geometry()));
     }
 
-    QDir().mkpath(CORVANE_BUILD_DIR "/screenshots");
-    QVERIFY(frame->grab().save(CORVANE_BUILD_DIR "/screenshots/about.png"));
+    QVERIFY(WindowTestBase::saveScreenshot(frame, "about.png"));
 }
 
-void TestAboutWindow::keysAndButtons_data()
+void tst_AboutWindow::keysAndButtons_data()
 {
     QTest::addColumn<QString>("focus"); // the control the key goes to
     QTest::addColumn<int>("key"); // 0: a mouse click
@@ -144,7 +143,7 @@ void TestAboutWindow::keysAndButtons_data()
     QTest::newRow("Alt+S on OK") << "cmdOK" << int(Qt::Key_S) << int(Qt::AltModifier) << false;
 }
 
-void TestAboutWindow::keysAndButtons()
+void tst_AboutWindow::keysAndButtons()
 {
     QFETCH(QString, focus);
     QFETCH(int, key);
@@ -173,5 +172,5 @@ void TestAboutWindow::keysAndButtons()
     }
 }
 
-CORVANE_TEST(TestAboutWindow)
+CORVANE_TEST(tst_AboutWindow)
 #include "tst_AboutWindow.moc"

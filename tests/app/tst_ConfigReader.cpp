@@ -17,7 +17,7 @@ QString stopped(const QString &cause)
 
 } // namespace
 
-void TestConfigReader::items_data()
+void tst_ConfigReader::items_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("items");
@@ -88,14 +88,14 @@ void TestConfigReader::items_data()
                "6" };
 }
 
-void TestConfigReader::items()
+void tst_ConfigReader::items()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, items);
     QCOMPARE(readConfigItems(bytes, FileName), items);
 }
 
-void TestConfigReader::tooFewItems_data()
+void tst_ConfigReader::tooFewItems_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("found");
@@ -109,7 +109,7 @@ void TestConfigReader::tooFewItems_data()
         << QByteArray("Corvane\n\"Database,/srv/a.db,x,6\"\n") << 2;
 }
 
-void TestConfigReader::tooFewItems()
+void tst_ConfigReader::tooFewItems()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, found);
@@ -123,7 +123,7 @@ void TestConfigReader::tooFewItems()
     }
 }
 
-void TestConfigReader::number_data()
+void tst_ConfigReader::number_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<int>("months");
@@ -163,14 +163,14 @@ void TestConfigReader::number_data()
     QTest::newRow("a half below the bottom goes to the even -32768") << "-32768.5" << -32768;
 }
 
-void TestConfigReader::number()
+void tst_ConfigReader::number()
 {
     QFETCH(QString, item);
     QFETCH(int, months);
     QCOMPARE(int(configNumber(item, FileName)), months);
 }
 
-void TestConfigReader::numberOutOfRange_data()
+void tst_ConfigReader::numberOutOfRange_data()
 {
     QTest::addColumn<QString>("item");
 
@@ -183,7 +183,7 @@ void TestConfigReader::numberOutOfRange_data()
     QTest::newRow("far below") << "-70000 months";
 }
 
-void TestConfigReader::numberOutOfRange()
+void tst_ConfigReader::numberOutOfRange()
 {
     QFETCH(QString, item);
     try {
@@ -195,4 +195,4 @@ void TestConfigReader::numberOutOfRange()
     }
 }
 
-CORVANE_TEST(TestConfigReader)
+CORVANE_TEST(tst_ConfigReader)

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class TestConfigReader : public QObject
+class tst_ConfigReader : public QObject
 {
     Q_OBJECT
 private slots:

@@ -48,23 +48,23 @@ protected:
 
 } // namespace
 
-TestErrorGuard::TestErrorGuard() = default;
-TestErrorGuard::~TestErrorGuard() = default;
+tst_ErrorGuard::tst_ErrorGuard() = default;
+tst_ErrorGuard::~tst_ErrorGuard() = default;
 
-void TestErrorGuard::init()
+void tst_ErrorGuard::init()
 {
     m_messages = std::make_unique<ScriptedMsgBox>();
     ProbeForm::script = {};
 }
 
-void TestErrorGuard::cleanup()
+void tst_ErrorGuard::cleanup()
 {
     QVERIFY2(m_messages->problems().isEmpty(), qPrintable(m_messages->problems().join('\n')));
     m_messages.reset();
     QVERIFY(!QApplication::overrideCursor());
 }
 
-void TestErrorGuard::stopsAtTheFailingStep_data()
+void tst_ErrorGuard::stopsAtTheFailingStep_data()
 {
     QTest::addColumn<int>("failingStep");
     QTest::addColumn<QStringList>("ran");
@@ -74,7 +74,7 @@ void TestErrorGuard::stopsAtTheFailingStep_data()
     QTest::newRow("last step fails") << 3 << QStringList { "1", "2", "3" };
 }
 
-void TestErrorGuard::stopsAtTheFailingStep()
+void tst_ErrorGuard::stopsAtTheFailingStep()
 {
     QFETCH(int, failingStep);
     QFETCH(QStringList, ran);
@@ -92,14 +92,14 @@ void TestErrorGuard::stopsAtTheFailingStep()
     QVERIFY(!QApplication::overrideCursor());
 }
 
-void TestErrorGuard::otherExceptionsAreNotSwallowed()
+void tst_ErrorGuard::otherExceptionsAreNotSwallowed()
 {
     // Only the engine's refusals are the user's business; anything else is a fault to surface.
     QVERIFY_THROWS_EXCEPTION(
         std::logic_error, runGuarded([] { throw std::logic_error("not an engine error"); }));
 }
 
-void TestErrorGuard::nestedActionStopsTheOuterOne()
+void tst_ErrorGuard::nestedActionStopsTheOuterOne()
 {
     // A change handler raised by the action's own programmatic change fails: the action that
     // made the change stops there too, and the user hears of it once.
@@ -124,7 +124,7 @@ void TestErrorGuard::nestedActionStopsTheOuterOne()
     QCOMPARE(box.text(), QStringLiteral("Acme Office"));
 }
 
-void TestErrorGuard::guardedPassesSignalArguments()
+void tst_ErrorGuard::guardedPassesSignalArguments()
 {
     QLineEdit box;
     QStringList seen;
@@ -137,7 +137,7 @@ void TestErrorGuard::guardedPassesSignalArguments()
     QCOMPARE(plain, 1);
 }
 
-void TestErrorGuard::eventHandlerErrorIsCaughtByTheApplication()
+void tst_ErrorGuard::eventHandlerErrorIsCaughtByTheApplication()
 {
     FailingWidget widget;
     m_messages->expect(Locked, Title);
@@ -151,7 +151,7 @@ void TestErrorGuard::eventHandlerErrorIsCaughtByTheApplication()
     QVERIFY(m_messages->allShown());
 }
 
-void TestErrorGuard::failedClosingLogicKeepsTheWindow()
+void tst_ErrorGuard::failedClosingLogicKeepsTheWindow()
 {
     MDI main;
     main.show();
@@ -169,4 +169,4 @@ void TestErrorGuard::failedClosingLogicKeepsTheWindow()
     QVERIFY(main.close());
 }
 
-CORVANE_TEST(TestErrorGuard)
+CORVANE_TEST(tst_ErrorGuard)

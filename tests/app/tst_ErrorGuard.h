@@ -5,12 +5,12 @@
 
 class ScriptedMsgBox;
 
-class TestErrorGuard : public QObject
+class tst_ErrorGuard : public QObject
 {
     Q_OBJECT
 public:
-    TestErrorGuard();
-    ~TestErrorGuard() override;
+    tst_ErrorGuard();
+    ~tst_ErrorGuard() override;
 
 private slots:
     void init();

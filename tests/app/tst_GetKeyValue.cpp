@@ -7,7 +7,7 @@
 
 // Reading one value of the machine's settings store. The store refuses to be opened for writing,
 // so every value read here also shows that reading asks for no more than reading.
-class TestGetKeyValue : public QObject
+class tst_GetKeyValue : public QObject
 {
     Q_OBJECT
 private slots:
@@ -27,7 +27,7 @@ QByteArray dword(quint32 value)
 
 } // namespace
 
-void TestGetKeyValue::readsValue_data()
+void tst_GetKeyValue::readsValue_data()
 {
     QTest::addColumn<quint32>("type");
     QTest::addColumn<QByteArray>("stored"); // as the value PATH of Key
@@ -59,7 +59,7 @@ void TestGetKeyValue::readsValue_data()
     QTest::newRow("missing value") << S << QByteArray("/bin/x") << Key << "FOLDER" << false << "";
 }
 
-void TestGetKeyValue::readsValue()
+void tst_GetKeyValue::readsValue()
 {
     QFETCH(quint32, type);
     QFETCH(QByteArray, stored);
@@ -76,5 +76,5 @@ void TestGetKeyValue::readsValue()
     QCOMPARE(store.openKeys(), 0); // whatever happened, no key is left open
 }
 
-CORVANE_TEST(TestGetKeyValue)
+CORVANE_TEST(tst_GetKeyValue)
 #include "tst_GetKeyValue.moc"

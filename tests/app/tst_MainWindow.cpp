@@ -35,10 +35,10 @@ QList<QMdiSubWindow *> frames(MDI &main)
 
 } // namespace
 
-TestMainWindow::TestMainWindow() = default;
-TestMainWindow::~TestMainWindow() = default;
+tst_MainWindow::tst_MainWindow() = default;
+tst_MainWindow::~tst_MainWindow() = default;
 
-void TestMainWindow::init()
+void tst_MainWindow::init()
 {
     m_database = std::make_unique<TempDatabase>();
     m_database->addCustomer(QStringLiteral("Acme Office"), { { "City", "Salem" } });
@@ -51,7 +51,7 @@ void TestMainWindow::init()
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
 }
 
-void TestMainWindow::cleanup()
+void tst_MainWindow::cleanup()
 {
     // Tearing down is no closing: no window's closing logic runs here.
     m_main.reset();
@@ -62,14 +62,14 @@ void TestMainWindow::cleanup()
     gNavigatorOpen = false;
 }
 
-void TestMainWindow::trigger(const char *action)
+void tst_MainWindow::trigger(const char *action)
 {
     auto *found = m_main->findChild<QAction *>(QLatin1String(action));
     QVERIFY2(found, action);
     found->trigger();
 }
 
-void TestMainWindow::captionAndClientArea()
+void tst_MainWindow::captionAndClientArea()
 {
     QCOMPARE(m_main->objectName(), QStringLiteral("MDI"));
     QCOMPARE(m_main->windowTitle(), QStringLiteral("Corvane"));
@@ -79,7 +79,7 @@ void TestMainWindow::captionAndClientArea()
     QVERIFY(frames(*m_main).isEmpty());
 }
 
-void TestMainWindow::menuBar_data()
+void tst_MainWindow::menuBar_data()
 {
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("name");
@@ -96,7 +96,7 @@ void TestMainWindow::menuBar_data()
                           << "Help" << QStringList { "About" };
 }
 
-void TestMainWindow::menuBar()
+void tst_MainWindow::menuBar()
 {
     QFETCH(int, position);
     QFETCH(QString, name);
@@ -115,7 +115,7 @@ void TestMainWindow::menuBar()
     QCOMPARE(under, items);
 }
 
-void TestMainWindow::noAccessOrShortcutKeys()
+void tst_MainWindow::noAccessOrShortcutKeys()
 {
     const QList<QAction *> actions = m_main->findChildren<QAction *>();
     QCOMPARE(captions(actions).filter(QStringLiteral("&")), QStringList());
@@ -123,7 +123,7 @@ void TestMainWindow::noAccessOrShortcutKeys()
         QVERIFY2(action->shortcuts().isEmpty(), qPrintable(action->text()));
 }
 
-void TestMainWindow::navigatorOpenedTwiceIsOneWindow()
+void tst_MainWindow::navigatorOpenedTwiceIsOneWindow()
 {
     trigger("CustomerNavigator");
     auto *navigator = m_main->registry().find<frmNavigator>();
@@ -142,14 +142,14 @@ void TestMainWindow::navigatorOpenedTwiceIsOneWindow()
     QCOMPARE(m_main->area()->activeSubWindow()->widget(), probe);
 }
 
-void TestMainWindow::reopenedAfterCloseIsFresh_data()
+void tst_MainWindow::reopenedAfterCloseIsFresh_data()
 {
     QTest::addColumn<bool>("closedByFrame"); // else the window closes itself
     QTest::newRow("closed with the frame's close box") << true;
     QTest::newRow("the window closes itself") << false;
 }
 
-void TestMainWindow::reopenedAfterCloseIsFresh()
+void tst_MainWindow::reopenedAfterCloseIsFresh()
 {
     QFETCH(bool, closedByFrame);
 
@@ -174,7 +174,7 @@ void TestMainWindow::reopenedAfterCloseIsFresh()
     QCOMPARE(m_main->registry().find<ProbeForm>(), second);
 }
 
-void TestMainWindow::captionFollowsTheWindow()
+void tst_MainWindow::captionFollowsTheWindow()
 {
     auto *probe = m_main->registry().open<ProbeForm>();
     auto *frame = qobject_cast<QMdiSubWindow *>(probe->parentWidget());
@@ -187,7 +187,7 @@ void TestMainWindow::captionFollowsTheWindow()
     QCOMPARE(probe->size(), QSize(300, 200));
 }
 
-void TestMainWindow::failedLoadLeavesNoWindow()
+void tst_MainWindow::failedLoadLeavesNoWindow()
 {
     ProbeForm::script.failLoad = true;
     m_messages->expect(QStringLiteral("no such table: Probe"), QStringLiteral("Corvane"));
@@ -201,7 +201,7 @@ void TestMainWindow::failedLoadLeavesNoWindow()
     QCOMPARE(ProbeForm::script.loads, 2);
 }
 
-void TestMainWindow::exitRunsNoClosingLogic()
+void tst_MainWindow::exitRunsNoClosingLogic()
 {
     ProbeForm::script.refuseClose = true;
     m_main->registry().open<ProbeForm>();
@@ -215,14 +215,14 @@ void TestMainWindow::exitRunsNoClosingLogic()
     QCOMPARE(frames(*m_main).size(), 2);
 }
 
-void TestMainWindow::closeBoxStopsAtRefusingChild_data()
+void tst_MainWindow::closeBoxStopsAtRefusingChild_data()
 {
     QTest::addColumn<bool>("refuserFirst");
     QTest::newRow("the refusing window opened first") << true;
     QTest::newRow("the refusing window opened last") << false;
 }
 
-void TestMainWindow::closeBoxStopsAtRefusingChild()
+void tst_MainWindow::closeBoxStopsAtRefusingChild()
 {
     QFETCH(bool, refuserFirst);
 
@@ -244,7 +244,7 @@ void TestMainWindow::closeBoxStopsAtRefusingChild()
     QCOMPARE(bool(m_main->registry().find<frmNavigator>()), refuserFirst);
 }
 
-void TestMainWindow::closeBoxClosesEveryChild()
+void tst_MainWindow::closeBoxClosesEveryChild()
 {
     m_main->registry().open<ProbeForm>();
     trigger("CustomerNavigator");
@@ -257,4 +257,4 @@ void TestMainWindow::closeBoxClosesEveryChild()
     QVERIFY(!m_main->registry().find<frmNavigator>());
 }
 
-CORVANE_TEST(TestMainWindow)
+CORVANE_TEST(tst_MainWindow)

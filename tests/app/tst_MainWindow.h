@@ -7,12 +7,12 @@ class MDI;
 class ScriptedMsgBox;
 class TempDatabase;
 
-class TestMainWindow : public QObject
+class tst_MainWindow : public QObject
 {
     Q_OBJECT
 public:
-    TestMainWindow();
-    ~TestMainWindow() override;
+    tst_MainWindow();
+    ~tst_MainWindow() override;
 
 private slots:
     void init();

@@ -9,7 +9,7 @@
 #include <QTest>
 
 // The machine's store on this desktop: the system-wide settings file an installation writes.
-class TestRegistrySettings : public QObject
+class tst_RegistrySettings : public QObject
 {
     Q_OBJECT
 private slots:
@@ -17,7 +17,7 @@ private slots:
     void readsTheInstalledFile();
 };
 
-void TestRegistrySettings::readsTheInstalledFile_data()
+void tst_RegistrySettings::readsTheInstalledFile_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("tool"); // the tool's value as read; "-": not read
@@ -42,7 +42,7 @@ void TestRegistrySettings::readsTheInstalledFile_data()
                              << "-";
 }
 
-void TestRegistrySettings::readsTheInstalledFile()
+void tst_RegistrySettings::readsTheInstalledFile()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, tool);
@@ -68,5 +68,5 @@ void TestRegistrySettings::readsTheInstalledFile()
     QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("/etc/xdg"));
 }
 
-CORVANE_TEST(TestRegistrySettings)
+CORVANE_TEST(tst_RegistrySettings)
 #include "tst_RegistrySettings.moc"

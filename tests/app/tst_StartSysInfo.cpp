@@ -9,7 +9,7 @@
 #include <QTest>
 
 // Finding and starting the system information tool the machine's settings name.
-class TestStartSysInfo : public QObject
+class tst_StartSysInfo : public QObject
 {
     Q_OBJECT
 private slots:
@@ -17,7 +17,7 @@ private slots:
     void startsOrTellsUnavailable();
 };
 
-void TestStartSysInfo::startsOrTellsUnavailable_data()
+void tst_StartSysInfo::startsOrTellsUnavailable_data()
 {
     // In a scratch folder: T/tool.sh (a program), T/plain.sh (the same, not executable),
     // F/MSINFO32.EXE (a program) and the empty folder E. Each program marks its own run.
@@ -48,7 +48,7 @@ void TestStartSysInfo::startsOrTellsUnavailable_data()
                                       << "/bin/true";
 }
 
-void TestStartSysInfo::startsOrTellsUnavailable()
+void tst_StartSysInfo::startsOrTellsUnavailable()
 {
     QFETCH(QString, path);
     QFETCH(QString, folder);
@@ -86,5 +86,5 @@ void TestStartSysInfo::startsOrTellsUnavailable()
         QCOMPARE(QFile::exists(root.filePath(program) + ".ran"), program == started);
 }
 
-CORVANE_TEST(TestStartSysInfo)
+CORVANE_TEST(tst_StartSysInfo)
 #include "tst_StartSysInfo.moc"

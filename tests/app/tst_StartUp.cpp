@@ -52,7 +52,7 @@ QString engineMessage(const QString &path)
 
 Q_DECLARE_METATYPE(Fault)
 
-void TestStartUp::init()
+void tst_StartUp::init()
 {
     m_messages.clear();
     m_startFolder = QDir::currentPath();
@@ -62,7 +62,7 @@ void TestStartUp::init()
     });
 }
 
-void TestStartUp::cleanup()
+void tst_StartUp::cleanup()
 {
     endRun();
     setProgramFolder(QString());
@@ -70,7 +70,7 @@ void TestStartUp::cleanup()
     QDir::setCurrent(m_startFolder);
 }
 
-void TestStartUp::goodStart()
+void tst_StartUp::goodStart()
 {
     ProgramFolder folder;
     const QString database = folder.createDatabase(QStringLiteral("customers.db"));
@@ -89,7 +89,7 @@ void TestStartUp::goodStart()
     QCOMPARE(gDatabase->integrityCheck(), QStringLiteral("ok"));
 }
 
-void TestStartUp::databasePath_data()
+void tst_StartUp::databasePath_data()
 {
     QTest::addColumn<QString>("item"); // item 3 as written in config.txt
     QTest::addColumn<QString>("location"); // where the file lies: "folder/..." or "elsewhere/..."
@@ -106,7 +106,7 @@ void TestStartUp::databasePath_data()
                               << "elsewhere/customers.db";
 }
 
-void TestStartUp::databasePath()
+void tst_StartUp::databasePath()
 {
     QFETCH(QString, item);
     QFETCH(QString, location);
@@ -145,7 +145,7 @@ void TestStartUp::databasePath()
     QCOMPARE(gCallBackMonths, qint16(3));
 }
 
-void TestStartUp::stops_data()
+void tst_StartUp::stops_data()
 {
     QTest::addColumn<Fault>("fault");
     QTest::newRow("config.txt missing") << Fault::NoConfig;
@@ -159,7 +159,7 @@ void TestStartUp::stops_data()
     QTest::newRow("folder in place of the database") << Fault::FolderForDatabase;
 }
 
-void TestStartUp::stops()
+void tst_StartUp::stops()
 {
     QFETCH(Fault, fault);
 
@@ -238,7 +238,7 @@ void TestStartUp::stops()
     QCOMPARE(folder.contents(), before);
 }
 
-void TestStartUp::secondCopy()
+void tst_StartUp::secondCopy()
 {
     ProgramFolder folder;
     const QString database = folder.createDatabase(QStringLiteral("customers.db"));
@@ -276,4 +276,4 @@ void TestStartUp::secondCopy()
     QVERIFY(mainWindow());
 }
 
-CORVANE_TEST(TestStartUp)
+CORVANE_TEST(tst_StartUp)

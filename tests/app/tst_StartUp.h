@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-class TestStartUp : public QObject
+class tst_StartUp : public QObject
 {
     Q_OBJECT
 private slots:

@@ -32,12 +32,12 @@ QStringList typeInto(QComboBox &list, const QString &keys, const QList<double> &
 
 } // namespace
 
-void TestTypeAhead::cleanupTestCase()
+void tst_TypeAhead::cleanupTestCase()
 {
     setTypeAheadClock(nullptr);
 }
 
-void TestTypeAhead::typing_data()
+void tst_TypeAhead::typing_data()
 {
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<int>("startIndex");
@@ -91,7 +91,7 @@ void TestTypeAhead::typing_data()
         << QStringList { "Salem", "Mason" };
 }
 
-void TestTypeAhead::typing()
+void tst_TypeAhead::typing()
 {
     QFETCH(QStringList, entries);
     QFETCH(int, startIndex);
@@ -106,7 +106,7 @@ void TestTypeAhead::typing()
     QCOMPARE(typeInto(list, keys, times), shown);
 }
 
-void TestTypeAhead::anotherListStartsFresh()
+void tst_TypeAhead::anotherListStartsFresh()
 {
     setTypeAheadClock(fakeClock);
     QComboBox first, second;
@@ -122,7 +122,7 @@ void TestTypeAhead::anotherListStartsFresh()
     QCOMPARE(typeInto(first, "i", { 200.2 }), QStringList { "Salem" });
 }
 
-void TestTypeAhead::selectingIsNotPicking()
+void tst_TypeAhead::selectingIsNotPicking()
 {
     // Typing moves the selection; it is not the user picking an entry.
     setTypeAheadClock(fakeClock);
@@ -136,4 +136,4 @@ void TestTypeAhead::selectingIsNotPicking()
     QCOMPARE(moved.count(), 2);
 }
 
-CORVANE_TEST(TestTypeAhead)
+CORVANE_TEST(tst_TypeAhead)

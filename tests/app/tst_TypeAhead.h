@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class TestTypeAhead : public QObject
+class tst_TypeAhead : public QObject
 {
     Q_OBJECT
 private slots:

@@ -8,7 +8,7 @@
 #include <QTest>
 
 // Which main window a window's requests reach, and which windows still hear the news.
-class TestWindowNotifier : public QObject
+class tst_WindowNotifier : public QObject
 {
     Q_OBJECT
 private slots:
@@ -22,7 +22,7 @@ private slots:
 
 // Two main windows, as a test next to the running program has: a window asks its own, and one
 // that no main window holds asks the program's.
-void TestWindowNotifier::requestsReachTheRightMainWindow_data()
+void tst_WindowNotifier::requestsReachTheRightMainWindow_data()
 {
     QTest::addColumn<int>("host"); // -1: a window outside every main window
     QTest::addColumn<int>("program"); // -1: start-up named none
@@ -32,7 +32,7 @@ void TestWindowNotifier::requestsReachTheRightMainWindow_data()
     QTest::newRow("outside: the program's") << -1 << 1 << 1;
 }
 
-void TestWindowNotifier::requestsReachTheRightMainWindow()
+void tst_WindowNotifier::requestsReachTheRightMainWindow()
 {
     QFETCH(int, host);
     QFETCH(int, program);
@@ -47,7 +47,7 @@ void TestWindowNotifier::requestsReachTheRightMainWindow()
 
 // A window that has closed no longer answers, also while its frame waits to be deleted; one
 // that refused to close still does.
-void TestWindowNotifier::onlyLoadedWindowsHearNews_data()
+void tst_WindowNotifier::onlyLoadedWindowsHearNews_data()
 {
     QTest::addColumn<bool>("refuseClose");
     QTest::addColumn<int>("heard");
@@ -55,7 +55,7 @@ void TestWindowNotifier::onlyLoadedWindowsHearNews_data()
     QTest::newRow("close refused") << true << 2;
 }
 
-void TestWindowNotifier::onlyLoadedWindowsHearNews()
+void tst_WindowNotifier::onlyLoadedWindowsHearNews()
 {
     QFETCH(bool, refuseClose);
     QFETCH(int, heard);
@@ -72,5 +72,5 @@ void TestWindowNotifier::onlyLoadedWindowsHearNews()
     QCOMPARE(calls, heard);
 }
 
-CORVANE_TEST(TestWindowNotifier)
+CORVANE_TEST(tst_WindowNotifier)
 #include "tst_WindowNotifier.moc"

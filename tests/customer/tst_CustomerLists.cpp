@@ -61,13 +61,13 @@ void tst_CustomerLists::listsShowTheCustomersRecords()
 {
     frmCustomerEntry *form = m_fx->openOn("Acme");
     const DataGrid &machines = *form->vsfgEquipment;
-    QCOMPARE(CustomerFixture::headers(machines),
+    QCOMPARE(gridHeaders(machines),
         (QStringList { "Brand", "Model", "Serial No.", "Provider", "Date Purchased", "Date Leased",
             "Lease Term", "Lease Ends", "Volume", "Payment", "Satisfied", "Notes", "Date Entered",
             "ID" }));
     // Oldest first; a machine without a lease has empty lease cells and keeps its ID last;
     // the payment is a plain number here.
-    QCOMPARE(CustomerFixture::rows(machines),
+    QCOMPARE(gridRows(machines),
         (QStringList {
             QString("Canon|IR|C9|||1/5/2004|36|1/5/2007||1234.5|Yes||3/2/2004 2:05:00 PM|%1")
                 .arg(m_canon),
@@ -77,10 +77,10 @@ void tst_CustomerLists::listsShowTheCustomersRecords()
     QCOMPARE(machines.fixedCols(), 2);
 
     const DataGrid &calls = *form->vsfgTelemarket;
-    QCOMPARE(CustomerFixture::headers(calls),
+    QCOMPARE(gridHeaders(calls),
         (QStringList {
             "Date Of Call", "Telemarketer", "Call Back", "Interest", "Date Added", "ID" }));
-    QCOMPARE(CustomerFixture::rows(calls),
+    QCOMPARE(gridRows(calls),
         QStringList {
             QString("6/1/2006|Kim|12/1/2006|toner|6/1/2006 10:00:00 AM|%1").arg(m_call) });
     QCOMPARE(calls.fixedCols(), 2);
@@ -89,7 +89,7 @@ void tst_CustomerLists::listsShowTheCustomersRecords()
         >= machines.fontMetrics().horizontalAdvance("3/2/2004 2:05:00 PM"));
 
     // The screenshot a reviewer compares with the designed window.
-    CustomerFixture::clickCell(*form->vsfgEquipment, 1, 3);
+    clickCell(*form->vsfgEquipment, 1, 3);
     m_fx->saveScreenshot("customer-entry.png");
 }
 
@@ -139,8 +139,8 @@ void tst_CustomerLists::deleteAsksFirst()
     frmCustomerEntry *form = m_fx->openOn("Acme");
     CustomerFixture::typeInto(form->txtFax, "unsaved");
     auto *grid = form->findChild<DataGrid *>("vsfg" + list);
-    const QStringList before = CustomerFixture::rows(*grid);
-    CustomerFixture::clickCell(*grid, 1, 3);
+    const QStringList before = gridRows(*grid);
+    clickCell(*grid, 1, 3);
     QCOMPARE(grid->row(), 1);
     const QString id = grid->textMatrix(1, grid->cols() - 1);
     ScriptedMsgBox messages;
@@ -151,7 +151,7 @@ void tst_CustomerLists::deleteAsksFirst()
         = m_fx->column(QString("SELECT ID FROM %1 WHERE ID = ?").arg(list), { id });
     QCOMPARE(ids.size(), yes ? 0 : 1);
     // Refilled: with the last call gone the header row stays alone.
-    QCOMPARE(CustomerFixture::rows(*grid), yes ? before.mid(1) : before);
+    QCOMPARE(gridRows(*grid), yes ? before.mid(1) : before);
     // The other list and the customer's fields are untouched, and still unsaved.
     QCOMPARE(form->txtFax->text(), QString("unsaved"));
     QCOMPARE(CustomerFixture::caption(form), QString("Customer Entry/Edit *"));
@@ -174,11 +174,11 @@ void tst_CustomerLists::addAndEditHandOverTheRecord()
     QVERIFY(call);
     // Edit hands over the record of its own list's current row.
     CustomerFixture::typeName(form, "Acme");
-    CustomerFixture::clickCell(*form->vsfgEquipment, 2, 3);
+    clickCell(*form->vsfgEquipment, 2, 3);
     QTest::mouseClick(form->btnEditEquipment, Qt::LeftButton);
     QCOMPARE(m_fx->main().registry().find<frmEquipmentEntry>(), machine);
     QCOMPARE(machine->txtModel->text(), QString("W7"));
-    CustomerFixture::clickCell(*form->vsfgTelemarket, 1, 2);
+    clickCell(*form->vsfgTelemarket, 1, 2);
     QTest::mouseClick(form->btnEditTelemarket, Qt::LeftButton);
     QCOMPARE(call->txtTelemarketer->text(), QString("Kim"));
 }

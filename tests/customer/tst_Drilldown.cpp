@@ -61,39 +61,38 @@ void tst_Drilldown::cleanup()
 
 void tst_Drilldown::rowChangeFillsBothGrids()
 {
-    CustomerFixture::clickCell(*m_nav->vsfgCustomers, 1, 0);
+    clickCell(*m_nav->vsfgCustomers, 1, 0);
     const DataGrid &machines = *m_nav->vsfgEquipment;
-    QCOMPARE(CustomerFixture::headers(machines),
+    QCOMPARE(gridHeaders(machines),
         (QStringList { "Brand", "Model", "Serial No.", "Provider", "Date Purchased", "Date Leased",
             "Lease Term", "Lease Ends", "Monthy Volume", "Monthly Payment", "Satisfied", "Notes",
             "Date Entered", "ID" }));
     // By brand, model and serial number; a machine without a lease has empty lease cells.
     QStringList brands;
-    for (const QString &row : CustomerFixture::rows(machines))
+    for (const QString &row : gridRows(machines))
         brands << row.section('|', 0, 2);
     QCOMPARE(brands, (QStringList { "Canon|A|5", "Canon|B|9", "Xerox|A|2" }));
-    QCOMPARE(
-        CustomerFixture::rows(machines).at(2), QString("Xerox|A|2||4/5/2003||||||No||1/1/2004|1"));
+    QCOMPARE(gridRows(machines).at(2), QString("Xerox|A|2||4/5/2003||||||No||1/1/2004|1"));
     QCOMPARE(machines.fixedCols(), 0);
 
     const DataGrid &calls = *m_nav->vsfgTelemarket;
-    QCOMPARE(CustomerFixture::headers(calls),
+    QCOMPARE(gridHeaders(calls),
         (QStringList {
             "Date of Call", "Telemarketer", "Next Call Back", "Interest", "Date Entered", "ID" }));
     QStringList callers;
-    for (const QString &row : CustomerFixture::rows(calls))
+    for (const QString &row : gridRows(calls))
         callers << row.section('|', 0, 1);
     QCOMPARE(callers, (QStringList { "1/1/2005|Zed", "6/1/2006|Kim", "6/1/2006|Lee" }));
 
     // No current row (the header row cannot be current): the details stay.
-    const QStringList shown = CustomerFixture::rows(machines);
+    const QStringList shown = gridRows(machines);
     m_nav->vsfgCustomers->setCurrentCell(0, 0);
     QCOMPARE(m_nav->vsfgCustomers->row(), -1);
-    QCOMPARE(CustomerFixture::rows(machines), shown);
+    QCOMPARE(gridRows(machines), shown);
     QCOMPARE(calls.rows(), 4);
 
     // A customer with nothing: headers only, fitted to the header texts.
-    CustomerFixture::clickCell(*m_nav->vsfgCustomers, 3, 0);
+    clickCell(*m_nav->vsfgCustomers, 3, 0);
     QCOMPARE(m_nav->vsfgCustomers->textMatrix(m_nav->vsfgCustomers->row(), 0), QString("Empty"));
     QCOMPARE(machines.rows(), 1);
     QCOMPARE(calls.rows(), 1);
@@ -115,7 +114,7 @@ void tst_Drilldown::paymentFormat()
     QFETCH(int, customerRow);
     QFETCH(int, machineRow);
     QFETCH(QString, shown);
-    CustomerFixture::clickCell(*m_nav->vsfgCustomers, customerRow, 0);
+    clickCell(*m_nav->vsfgCustomers, customerRow, 0);
     QCOMPARE(m_nav->vsfgEquipment->displayText(machineRow, 9), shown);
     // Only the payment takes the format; "Satisfied" shows what is stored.
     QVERIFY(!m_nav->vsfgEquipment->displayText(machineRow, 10).startsWith('$'));
@@ -147,9 +146,9 @@ void tst_Drilldown::doubleClickOpensTheCustomer()
         open = m_fx->openOn("Acme");
         CustomerFixture::typeInto(open->txtFax, "dropped");
     }
-    CustomerFixture::clickCell(grid, 2, 0);
+    clickCell(grid, 2, 0);
     if (where == "row" || where == "reuse") {
-        CustomerFixture::clickCell(grid, 2, 0, true);
+        clickCell(grid, 2, 0, true);
     } else if (where == "enter") {
         QTest::keyClick(&grid, Qt::Key_Return);
     } else if (where == "header") {
@@ -175,7 +174,7 @@ void tst_Drilldown::doubleClickOpensTheCustomer()
         QCOMPARE(form->vsfgEquipment->rows(), 0);
     } else {
         QVERIFY(form->txtFax->text().isEmpty());
-        QCOMPARE(CustomerFixture::rows(*form->vsfgEquipment).size(), 1);
+        QCOMPARE(gridRows(*form->vsfgEquipment).size(), 1);
     }
     int entryWindows = 0;
     for (QMdiSubWindow *frame : m_fx->main().area()->subWindowList())

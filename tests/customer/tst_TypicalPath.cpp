@@ -73,12 +73,12 @@ void tst_TypicalPath::findOpenEditAndClose()
     QCOMPARE(nav->vsfgCustomers->textMatrix(1, 0), QString("Acme Copiers"));
 
     // Moving to the row shows its machine and its call.
-    CustomerFixture::clickCell(*nav->vsfgCustomers, 1, 1);
+    clickCell(*nav->vsfgCustomers, 1, 1);
     QCOMPARE(nav->vsfgEquipment->rows(), 2);
     QCOMPARE(nav->vsfgTelemarket->rows(), 2);
 
     // A double-click opens the customer window on that customer.
-    CustomerFixture::clickCell(*nav->vsfgCustomers, 1, 1, true);
+    clickCell(*nav->vsfgCustomers, 1, 1, true);
     auto *customer = fx.main().registry().find<frmCustomerEntry>();
     QVERIFY(customer);
     QCOMPARE(customer->cmbCustomer->currentText(), QString("Acme Copiers"));
@@ -86,7 +86,7 @@ void tst_TypicalPath::findOpenEditAndClose()
     QCOMPARE(customer->vsfgEquipment->rows(), 2);
 
     // Edit on the machine opens the equipment window on its ID.
-    CustomerFixture::clickCell(*customer->vsfgEquipment, 1, 2);
+    clickCell(*customer->vsfgEquipment, 1, 2);
     QTest::mouseClick(customer->btnEditEquipment, Qt::LeftButton);
     auto *equipment = fx.main().registry().find<frmEquipmentEntry>();
     QVERIFY(equipment);

@@ -6,20 +6,13 @@
 
 #include <QAccessible>
 #include <QComboBox>
-#include <QDir>
-#include <QLocale>
 #include <QMdiSubWindow>
 #include <QTest>
 
 void DetailsFixture::init()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     gCallBackMonths = 3;
-    m_db = std::make_unique<TempDatabase>();
-    m_main = std::make_unique<MDI>();
-    m_main->show();
-    if (!QTest::qWaitForWindowActive(m_main.get()))
-        qWarning("The main window did not become active; focus tests will fail.");
+    setUp();
     m_messages = std::make_unique<ScriptedMsgBox>();
     seed();
 }
@@ -27,9 +20,8 @@ void DetailsFixture::init()
 void DetailsFixture::cleanup()
 {
     const QStringList problems = m_messages->problems();
-    m_main.reset();
+    tearDown();
     m_messages.reset();
-    m_db.reset();
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 
@@ -62,11 +54,6 @@ int DetailsFixture::count(const QString &table) const
     const int n = rs.field(0).toInt();
     rs.close();
     return n;
-}
-
-QString DetailsFixture::caption(const QWidget *form)
-{
-    return form->parentWidget()->windowTitle();
 }
 
 QString DetailsFixture::spokenName(QWidget *control)
@@ -105,10 +92,4 @@ QString DetailsFixture::tabOrderProblem(
 void DetailsFixture::closeBox(QWidget *form)
 {
     qobject_cast<QMdiSubWindow *>(form->parentWidget())->close();
-}
-
-void DetailsFixture::saveScreenshot(QWidget *form, const QString &name)
-{
-    QDir().mkpath(CORVANE_BUILD_DIR "/screenshots");
-    form->parentWidget()->grab().save(CORVANE_BUILD_DIR "/screenshots/" + name);
 }

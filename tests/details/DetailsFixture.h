@@ -2,7 +2,7 @@
 
 #include "MDI.h"
 #include "ScriptedMsgBox.h"
-#include "TempDatabase.h"
+#include "WindowTestBase.h"
 
 #include <QObject>
 #include <QVariantMap>
@@ -15,7 +15,7 @@ class QWidget;
 // machine or a call: tests open the entry windows through the main window's registry. Each
 // test class derives from it and gets a fresh one per test function; a message left unshown
 // or an unexpected one fails the test.
-class DetailsFixture : public QObject
+class DetailsFixture : public QObject, public WindowTestBase
 {
     Q_OBJECT
 private slots:
@@ -27,14 +27,12 @@ protected:
     virtual void seed() { }
 
 public:
-    TempDatabase &db() { return *m_db; }
-    MDI &main() { return *m_main; }
     ScriptedMsgBox &messages() { return *m_messages; }
 
     // Opens the window as the customer window's Add and Edit do, and hands it the record.
     template <typename T> T *open(const QString &id, const QString &customer)
     {
-        T *form = m_main->registry().open<T>();
+        T *form = main().registry().open<T>();
         form->FillForm(id, customer);
         return form;
     }
@@ -45,7 +43,6 @@ public:
     QVariantMap lastRow(const QString &table) const;
     int count(const QString &table) const;
 
-    static QString caption(const QWidget *form);
     // The name a screen reader gives a control: its own, or on systems that name a list by
     // its label (the list's own name is then its text), the label's.
     static QString spokenName(QWidget *control);
@@ -57,11 +54,7 @@ public:
         QWidget *form, const QList<QWidget *> &order, const QStringList &names);
     // The close box of the window's frame.
     static void closeBox(QWidget *form);
-    // Saves the screenshot a reviewer compares with the designed layout.
-    static void saveScreenshot(QWidget *form, const QString &name);
 
 private:
-    std::unique_ptr<TempDatabase> m_db;
-    std::unique_ptr<MDI> m_main;
     std::unique_ptr<ScriptedMsgBox> m_messages;
 };

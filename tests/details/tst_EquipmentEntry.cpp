@@ -111,7 +111,7 @@ void tst_EquipmentEntry::opensAsDesigned()
     form->cmbBrand->setEditText("Canon");
     form->optLeased->click();
     form->txtMonthlyPayment->setContent("1234.5");
-    DetailsFixture::saveScreenshot(form, "equipment-entry.png");
+    DetailsFixture::saveScreenshot(form->parentWidget(), "equipment-entry.png");
 }
 
 void tst_EquipmentEntry::savesPurchasedOrLeased_data()

@@ -70,7 +70,7 @@ void tst_TelemarketEntry::opensAsDesigned()
     QCOMPARE(DetailsFixture::labelOf(form->txtID), form->lblID);
     QCOMPARE(DetailsFixture::labelOf(form->txtCustomer), form->lblCustomer);
     QTRY_VERIFY(form->dtDate->hasFocus());
-    DetailsFixture::saveScreenshot(form, "telemarket-entry.png");
+    DetailsFixture::saveScreenshot(form->parentWidget(), "telemarket-entry.png");
 }
 
 void tst_TelemarketEntry::callBackFollowsTheDate_data()

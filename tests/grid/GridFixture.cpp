@@ -35,16 +35,3 @@ std::unique_ptr<DataGrid> filledGrid(const QStringList &lines, int cols, int fix
     grid->setCurrentCell(-1, -1);
     return grid;
 }
-
-QPoint cellCentre(const QTableView &view, int gridRow, int col, int fixedRows)
-{
-    return view.visualRect(view.model()->index(gridRow - fixedRows, col)).center();
-}
-
-QStringList gridColumn(const DataGrid &grid, int col)
-{
-    QStringList cells;
-    for (int row = grid.fixedRows(); row < grid.rows(); ++row)
-        cells << grid.textMatrix(row, col);
-    return cells;
-}

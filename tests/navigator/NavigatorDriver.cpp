@@ -1,8 +1,7 @@
 #include "NavigatorDriver.h"
 
-#include "frmNavigator.h"
-#include "DataGrid.h"
 #include "DatePicker.h"
+#include "frmNavigator.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,8 +17,8 @@ void pick(QComboBox *list, const QString &text)
     list->setCurrentIndex(index);
 }
 
-void setWindow(QCheckBox *box, DatePicker *start, DatePicker *stop,
-               const std::optional<DateWindow> &window)
+void setWindow(
+    QCheckBox *box, DatePicker *start, DatePicker *stop, const std::optional<DateWindow> &window)
 {
     box->setChecked(bool(window));
     if (window) {
@@ -40,12 +39,4 @@ void setCriteria(frmNavigator &form, const SearchCriteria &c)
     setWindow(form.chkCallBack, form.dtCallBackStart, form.dtCallBackStop, c.callBack);
     form.txtSearch->setText(c.word1);
     form.txtSearch2->setText(c.word2);
-}
-
-QStringList column(const DataGrid &grid, int col)
-{
-    QStringList cells;
-    for (int row = grid.fixedRows(); row < grid.rows(); ++row)
-        cells << grid.textMatrix(row, col);
-    return cells;
 }

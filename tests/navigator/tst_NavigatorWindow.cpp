@@ -3,15 +3,14 @@
 #include "MDI.h"
 #include "MainMod.h"
 #include "NavigatorDriver.h"
-#include "TempDatabase.h"
 #include "TestRegistry.h"
 #include "Twips.h"
+#include "WindowTestBase.h"
 #include "frmNavigator.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -24,7 +23,7 @@
 #include <QTest>
 
 // The navigator as the user meets it: opened from the main window's menu.
-class tst_NavigatorWindow : public QObject
+class tst_NavigatorWindow : public QObject, public WindowTestBase
 {
     Q_OBJECT
 private slots:
@@ -47,37 +46,29 @@ private slots:
 
 private:
     frmNavigator *openFromMenu();
-
-    std::unique_ptr<TempDatabase> m_db;
-    std::unique_ptr<MDI> m_main;
 };
 
 void tst_NavigatorWindow::init()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    m_db = std::make_unique<TempDatabase>();
-    m_db->addCustomer("Baker", { { "City", "Salem" }, { "Zip", "97301" }, { "Type", "Retail" } });
-    m_db->addCustomer("Acme", { { "City", "" }, { "Zip", "" }, { "Type", "" } });
-    m_db->addCustomer(
+    QVERIFY(setUp());
+    db().addCustomer("Baker", { { "City", "Salem" }, { "Zip", "97301" }, { "Type", "Retail" } });
+    db().addCustomer("Acme", { { "City", "" }, { "Zip", "" }, { "Type", "" } });
+    db().addCustomer(
         "Smithfield", { { "City", "salem" }, { "Zip", "97302" }, { "Type", "Legal" } });
-    m_main = std::make_unique<MDI>();
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
 }
 
 void tst_NavigatorWindow::cleanup()
 {
-    m_main.reset();
-    m_db.reset();
+    tearDown();
 }
 
 frmNavigator *tst_NavigatorWindow::openFromMenu()
 {
-    auto *command = m_main->findChild<QAction *>("CustomerNavigator");
+    auto *command = main().findChild<QAction *>("CustomerNavigator");
     if (!command)
         return nullptr;
     command->trigger();
-    return m_main->registry().find<frmNavigator>();
+    return main().registry().find<frmNavigator>();
 }
 
 void tst_NavigatorWindow::opensFromTheMenuOnce()
@@ -87,7 +78,7 @@ void tst_NavigatorWindow::opensFromTheMenuOnce()
     QVERIFY(gNavigatorOpen);
     QCOMPARE(form->parentWidget()->windowTitle(), QString("Navigator"));
     QCOMPARE(form->parentWidget()->pos(), QPoint(0, 0));
-    const QSize outer = m_main->frameGeometry().size();
+    const QSize outer = main().frameGeometry().size();
     QCOMPARE(
         form->parentWidget()->size(), QSize(int(outer.width() * 0.9), int(outer.height() * 0.9)));
 
@@ -96,10 +87,10 @@ void tst_NavigatorWindow::opensFromTheMenuOnce()
     QCOMPARE(openFromMenu(), form);
     QCOMPARE(form->txtSearch->text(), QString("kept"));
     QCOMPARE(form->vsfgCustomers->rows(), 1);
-    QCOMPARE(m_main->area()->subWindowList().size(), 1);
+    QCOMPARE(main().area()->subWindowList().size(), 1);
 
     QTest::mouseClick(form->btnExit, Qt::LeftButton);
-    QTRY_VERIFY(!m_main->registry().find<frmNavigator>());
+    QTRY_VERIFY(!main().registry().find<frmNavigator>());
     QVERIFY(!gNavigatorOpen);
     // Opened again it is new: the last search is forgotten.
     frmNavigator *again = openFromMenu();
@@ -221,7 +212,7 @@ void tst_NavigatorWindow::gridSettings()
 void tst_NavigatorWindow::newSearchStartsAtTheFirstColumn()
 {
     for (int i = 0; i < 60; ++i)
-        m_db->addCustomer(QString("Customer %1").arg(i, 2, 10, QChar('0')));
+        db().addCustomer(QString("Customer %1").arg(i, 2, 10, QChar('0')));
     frmNavigator *form = openFromMenu();
     QTest::mouseClick(form->btnFind, Qt::LeftButton);
     DataGrid *grid = form->vsfgCustomers;
@@ -276,7 +267,7 @@ void tst_NavigatorWindow::enterInASearchBoxSearches()
     QTest::keyClicks(box, word);
     QVERIFY(form->searchSQL().isEmpty());
     QTest::keyClick(box, Qt::Key_Return);
-    QTEST(column(*form->vsfgCustomers, 0), "found");
+    QTEST(gridColumn(*form->vsfgCustomers, 0), "found");
     QVERIFY(form->searchSQL().contains(word));
 }
 
@@ -368,16 +359,15 @@ void tst_NavigatorWindow::framesClearOfTheirControls()
 void tst_NavigatorWindow::designedLook()
 {
     for (int i = 1; i <= 12; ++i)
-        m_db->addCustomer(QString("Customer %1").arg(i, 2, 10, QChar('0')), { { "City", "Bend" } });
+        db().addCustomer(QString("Customer %1").arg(i, 2, 10, QChar('0')), { { "City", "Bend" } });
     // The navigator takes nine tenths of the main window; these give it the designed frames.
-    m_main->resize(850, 762);
+    main().resize(850, 762);
     frmNavigator *form = openFromMenu();
     QTest::mouseClick(form->btnFind, Qt::LeftButton);
     DataGrid *grid = form->vsfgCustomers;
     QCOMPARE(grid->rows(), 16);
     QVERIFY(grid->height() >= twipsToPixels(2415));
-    QDir().mkpath(CORVANE_BUILD_DIR "/screenshots");
-    m_main->grab().save(CORVANE_BUILD_DIR "/screenshots/navigator.png");
+    saveScreenshot("navigator.png");
 
     // At the grid's designed height at least eight rows show whole.
     grid->resize(grid->width(), twipsToPixels(2415));

@@ -76,7 +76,7 @@ QStringList tst_Search::search(const SearchCriteria &criteria)
 {
     setCriteria(*m_form, criteria);
     QTest::mouseClick(m_form->btnFind, Qt::LeftButton);
-    return column(*m_form->vsfgCustomers, 0);
+    return gridColumn(*m_form->vsfgCustomers, 0);
 }
 
 void tst_Search::finds_data()

@@ -6,7 +6,7 @@
 
 // Lets one test executable hold several Qt Test classes: each registers itself with
 // CORVANE_TEST(Class). The executable runs them all in turn, or only the one named by its first
-// argument, so that each class is a test of its own for CTest ("test_db TestLike").
+// argument, so that each class is a test of its own for CTest ("test_db tst_Like").
 using TestFactory = std::function<std::unique_ptr<QObject>()>;
 bool registerTest(const char *name, TestFactory factory);
 

@@ -3,14 +3,12 @@
 #include "MDI.h"
 #include "ReportPages.h"
 #include "ReportViewer.h"
-#include "TempDatabase.h"
 #include "Viewer.h"
 #include "frmNavReport.h"
 #include "frmNavigator.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMdiArea>
 #include <QProcess>
 #include <QPushButton>
@@ -20,38 +18,28 @@
 
 ReportsFixture::ReportsFixture()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    m_db = std::make_unique<TempDatabase>();
-    m_main = std::make_unique<MDI>();
-    m_main->resize(1100, 800);
-    m_main->show();
-    m_main->registry().open<frmNavigator>();
-}
-
-ReportsFixture::~ReportsFixture()
-{
-    m_main.reset();
-    m_db.reset();
+    setUp(QSize(1100, 800));
+    main().registry().open<frmNavigator>();
 }
 
 frmNavigator *ReportsFixture::navigator() const
 {
-    return m_main->registry().find<frmNavigator>();
+    return main().registry().find<frmNavigator>();
 }
 
 frmNavReport *ReportsFixture::dialog() const
 {
-    return m_main->registry().find<frmNavReport>();
+    return main().registry().find<frmNavReport>();
 }
 
 Viewer *ReportsFixture::viewer() const
 {
-    return m_main->registry().find<Viewer>();
+    return main().registry().find<Viewer>();
 }
 
 int ReportsFixture::subWindows() const
 {
-    return int(m_main->area()->subWindowList().size());
+    return int(main().area()->subWindowList().size());
 }
 
 void ReportsFixture::search(const QString &word)
@@ -92,17 +80,17 @@ void ReportsFixture::addLongCustomer(
         return row;
     };
     const QString customer = column == "Customer" ? value : name;
-    m_db->addCustomer(customer,
+    db().addCustomer(customer,
         fill({ { "DateEntered", "2023-04-05 10:20:30" } },
             { "Address1", "Address2", "City", "State", "Zip", "Phone", "Fax", "Website", "Type",
                 "Contact1", "Contact1Title", "Contact1Phone", "Contact1Fax", "Contact1Email",
                 "Contact2", "Contact2Title", "Contact2Phone", "Contact2Fax", "Contact2Email" }));
-    m_db->addMachine(customer,
+    db().addMachine(customer,
         fill({ { "DateLeased", "2024-01-05" }, { "LeaseEnds", "2027-01-05" },
                  { "MonthlyPayment", 99999999.99 } },
             { "Brand", "Model", "SN", "Provider", "LeaseTerm", "MonthlyVolume", "Satisfied",
                 "Notes" }));
-    m_db->addCall(customer,
+    db().addCall(customer,
         fill({ { "DateofCall", "2024-02-03" }, { "NextCallBack", "2024-08-03" } },
             { "Telemarketer", "Interest" }));
 }

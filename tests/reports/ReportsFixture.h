@@ -1,27 +1,23 @@
 #pragma once
 
+#include "WindowTestBase.h"
+
 #include <QList>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
-#include <memory>
 
-class MDI;
-class TempDatabase;
 class Viewer;
 class frmNavigator;
 class frmNavReport;
 
 // The main window over a small customer base, the navigator open in it, and ways to read back
 // what the report viewer shows.
-class ReportsFixture
+class ReportsFixture : public WindowTestBase
 {
 public:
     ReportsFixture();
-    ~ReportsFixture();
 
-    TempDatabase &db() { return *m_db; }
-    MDI &main() { return *m_main; }
     frmNavigator *navigator() const;
     frmNavReport *dialog() const;
     Viewer *viewer() const;
@@ -59,7 +55,4 @@ public:
 private:
     // The viewer's report written as PDF and read back by pdftotext with the options given.
     QString pdfText(const QStringList &options, const QString &pdfPath = QString()) const;
-
-    std::unique_ptr<TempDatabase> m_db;
-    std::unique_ptr<MDI> m_main;
 };

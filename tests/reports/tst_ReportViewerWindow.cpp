@@ -12,7 +12,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -74,11 +73,10 @@ void tst_ReportViewerWindow::fillsItsWindowAfterResizes()
         QCOMPARE(viewer->CRViewer->geometry(), viewer->rect());
     }
     QTRY_VERIFY(viewer->CRViewer->pageView()->paints() > 0);
-    QDir().mkpath(CORVANE_BUILD_DIR "/screenshots");
     viewer->parentWidget()->showMaximized();
     QApplication::processEvents();
     QTRY_VERIFY(viewer->CRViewer->pages()->complete());
-    m_f->main().grab().save(CORVANE_BUILD_DIR "/screenshots/report-viewer.png");
+    m_f->saveScreenshot("report-viewer.png");
 }
 
 void tst_ReportViewerWindow::secondReportReplacesTheFirst()
@@ -87,8 +85,7 @@ void tst_ReportViewerWindow::secondReportReplacesTheFirst()
     Viewer *viewer = m_f->viewer();
     QCOMPARE(viewer->CRViewer->pages()->report().name(), QString("crptNavExportReport"));
     QVERIFY(viewer->CRViewer->actSaveCsv->isVisible());
-    QDir().mkpath(CORVANE_BUILD_DIR "/screenshots");
-    QVERIFY(m_f->pageTexts(CORVANE_BUILD_DIR "/screenshots/export-list.pdf").size() >= 1);
+    QVERIFY(m_f->pageTexts(ReportsFixture::screenshotPath("export-list.pdf")).size() >= 1);
     const int windows = m_f->subWindows();
 
     m_f->printReport();
@@ -110,8 +107,7 @@ void tst_ReportViewerWindow::cancelLeavesTheViewerAsItWas()
     QTest::mouseClick(m_f->navigator()->btnPrint, Qt::LeftButton);
     frmNavReport *options = m_f->dialog();
     QVERIFY(options);
-    QDir().mkpath(CORVANE_BUILD_DIR "/screenshots");
-    options->parentWidget()->grab().save(CORVANE_BUILD_DIR "/screenshots/nav-report-dialog.png");
+    ReportsFixture::saveScreenshot(options->parentWidget(), "nav-report-dialog.png");
     QCOMPARE(options->chkEquipment->accessibleName(), QString("Suppress Equipment Detail"));
     QCOMPARE(
         options->chkEquipment->nextInFocusChain(), static_cast<QWidget *>(options->chkTelemarket));
@@ -281,8 +277,7 @@ void tst_ReportViewerWindow::everyCommandShowsAtTheFirstSize()
     };
     QVERIFY(!control->pages()->complete());
     QVERIFY(everyCommandShows());
-    QDir().mkpath(CORVANE_BUILD_DIR "/screenshots");
-    m_f->main().grab().save(CORVANE_BUILD_DIR "/screenshots/viewer-first-size-counting.png");
+    m_f->saveScreenshot("viewer-first-size-counting.png");
     QTRY_VERIFY(control->pages()->complete());
     QVERIFY(everyCommandShows());
 }

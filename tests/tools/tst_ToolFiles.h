@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 
 // What corvane-db does to files: making, checking, never overwriting, keeping them locked.
-class TestToolFiles : public QObject
+class tst_ToolFiles : public QObject
 {
     Q_OBJECT
 

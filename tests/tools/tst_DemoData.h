@@ -6,7 +6,7 @@
 #include <memory>
 
 // What the demo generator writes, read back from a file of its own.
-class TestDemoData : public QObject
+class tst_DemoData : public QObject
 {
     Q_OBJECT
 

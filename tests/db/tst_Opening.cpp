@@ -1,4 +1,4 @@
-#include "TestOpening.h"
+#include "tst_Opening.h"
 #include "TestRegistry.h"
 
 #include "DbError.h"
@@ -67,7 +67,7 @@ void writeFile(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-void TestOpening::fileIsUnreadableWithoutPassword()
+void tst_Opening::fileIsUnreadableWithoutPassword()
 {
     ScratchDatabase scratch;
     scratch.insert(QStringLiteral("Customer"),
@@ -99,7 +99,7 @@ void TestOpening::fileIsUnreadableWithoutPassword()
         QStringLiteral("Zyxwvut Copiers"));
 }
 
-void TestOpening::stockEngineWorksWithPassword()
+void tst_Opening::stockEngineWorksWithPassword()
 {
     // The stock shell must read and write the file with only the password: the schema names
     // nothing the bare engine lacks, and it keeps the widths on its own.
@@ -115,7 +115,7 @@ void TestOpening::stockEngineWorksWithPassword()
     QCOMPARE(bare.run("PRAGMA integrity_check"), SQLITE_OK);
 }
 
-void TestOpening::openFailures_data()
+void tst_Opening::openFailures_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("cause");
@@ -139,7 +139,7 @@ void TestOpening::openFailures_data()
                                << "there is no permission to change the file";
 }
 
-void TestOpening::openFailures()
+void tst_Opening::openFailures()
 {
     QFETCH(QString, kind);
     QFETCH(QString, cause);
@@ -176,7 +176,7 @@ void TestOpening::openFailures()
     }
 }
 
-void TestOpening::lockedFileIsNamed()
+void tst_Opening::lockedFileIsNamed()
 {
     ScratchDatabase scratch;
     const QString path = scratch.path();
@@ -193,7 +193,7 @@ void TestOpening::lockedFileIsNamed()
     QVERIFY(Database::open(path));
 }
 
-void TestOpening::fileIdentity_data()
+void tst_Opening::fileIdentity_data()
 {
     QTest::addColumn<int>("applicationId"); // -1: as the program made the file
     QTest::addColumn<int>("version");
@@ -212,7 +212,7 @@ void TestOpening::fileIdentity_data()
         << 2;
 }
 
-void TestOpening::fileIdentity()
+void tst_Opening::fileIdentity()
 {
     QFETCH(int, applicationId);
     QFETCH(int, version);
@@ -252,7 +252,7 @@ void TestOpening::fileIdentity()
         bare.number("PRAGMA application_id"), cause.isEmpty() ? OwnApplicationId : applicationId);
 }
 
-void TestOpening::upgradeWaitsForNoWriter()
+void tst_Opening::upgradeWaitsForNoWriter()
 {
     // The stamp of an older file is one transaction: while another program writes, the file is
     // refused and stays as it was, and it is stamped once the writer is done.
@@ -275,7 +275,7 @@ void TestOpening::upgradeWaitsForNoWriter()
     QCOMPARE(other.number("PRAGMA application_id"), OwnApplicationId);
 }
 
-void TestOpening::createRefusals_data()
+void tst_Opening::createRefusals_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("password");
@@ -291,7 +291,7 @@ void TestOpening::createRefusals_data()
                                  << "a password is needed";
 }
 
-void TestOpening::createRefusals()
+void tst_Opening::createRefusals()
 {
     QFETCH(QString, name);
     QFETCH(QString, password);
@@ -313,4 +313,4 @@ void TestOpening::createRefusals()
     QCOMPARE(QFile::exists(path), name == QLatin1String("taken.db"));
 }
 
-CORVANE_TEST(TestOpening)
+CORVANE_TEST(tst_Opening)

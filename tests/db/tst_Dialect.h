@@ -4,7 +4,7 @@
 
 // The translation of the program's SQL into the engine's, and the helpers that write values
 // into it.
-class TestDialect : public QObject
+class tst_Dialect : public QObject
 {
     Q_OBJECT
 

@@ -1,4 +1,4 @@
-#include "TestCaseRules.h"
+#include "tst_CaseRules.h"
 #include "TestRegistry.h"
 
 #include "DbError.h"
@@ -8,7 +8,7 @@
 
 #include <QTest>
 
-void TestCaseRules::sameName_data()
+void tst_CaseRules::sameName_data()
 {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
@@ -36,7 +36,7 @@ void TestCaseRules::sameName_data()
                                 << "o'brien" << true;
 }
 
-void TestCaseRules::sameName()
+void tst_CaseRules::sameName()
 {
     QFETCH(QString, first);
     QFETCH(QString, second);
@@ -67,7 +67,7 @@ void TestCaseRules::sameName()
     QCOMPARE(refused, same);
 }
 
-void TestCaseRules::orders_data()
+void tst_CaseRules::orders_data()
 {
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("ordered");
@@ -83,7 +83,7 @@ void TestCaseRules::orders_data()
                                   << QStringList { "ab", "ABC", "Abcd" };
 }
 
-void TestCaseRules::orders()
+void tst_CaseRules::orders()
 {
     QFETCH(QStringList, names);
     QFETCH(QStringList, ordered);
@@ -100,7 +100,7 @@ void TestCaseRules::orders()
         scratch.column(QStringLiteral("SELECT City FROM Customer ORDER BY City DESC")), ordered);
 }
 
-void TestCaseRules::keysOrderAsTheEngine_data()
+void tst_CaseRules::keysOrderAsTheEngine_data()
 {
     QTest::addColumn<QByteArray>("a");
     QTest::addColumn<QByteArray>("b");
@@ -121,7 +121,7 @@ void TestCaseRules::keysOrderAsTheEngine_data()
 }
 
 // Names found and sorted in the program must agree with the engine's comparison exactly.
-void TestCaseRules::keysOrderAsTheEngine()
+void tst_CaseRules::keysOrderAsTheEngine()
 {
     QFETCH(QByteArray, a);
     QFETCH(QByteArray, b);
@@ -134,4 +134,4 @@ void TestCaseRules::keysOrderAsTheEngine()
     QCOMPARE(sign(kb.compare(ka)), -sign(engine));
 }
 
-CORVANE_TEST(TestCaseRules)
+CORVANE_TEST(tst_CaseRules)

@@ -3,7 +3,7 @@
 #include <QObject>
 
 // Reading rows, and changing them through the one-table record sets a save opens.
-class TestRecordset : public QObject
+class tst_Recordset : public QObject
 {
     Q_OBJECT
 

@@ -3,7 +3,7 @@
 #include <QObject>
 
 // The statements the windows send, in their own shapes, against a small seeded database.
-class TestStatements : public QObject
+class tst_Statements : public QObject
 {
     Q_OBJECT
 

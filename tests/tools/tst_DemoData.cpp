@@ -1,4 +1,4 @@
-#include "TestDemoData.h"
+#include "tst_DemoData.h"
 #include "TestRegistry.h"
 
 #include "FoldedDuplicates.h"
@@ -36,21 +36,21 @@ QHash<QString, QDateTime> customersEntered(Database &db)
 
 } // namespace
 
-void TestDemoData::initTestCase()
+void tst_DemoData::initTestCase()
 {
     m_demo = std::make_unique<ScratchDatabase>();
     QVERIFY(QFileInfo(m_demo->folder()).isDir());
     generateDemoData(m_demo->db(), Customers);
 }
 
-void TestDemoData::sameArgumentsSameRows()
+void tst_DemoData::sameArgumentsSameRows()
 {
     ScratchDatabase again;
     generateDemoData(again.db(), Customers);
     QCOMPARE(TableDump::allTables(again.db()), TableDump::allTables(m_demo->db()));
 }
 
-void TestDemoData::otherSeedOtherRows()
+void tst_DemoData::otherSeedOtherRows()
 {
     ScratchDatabase other;
     generateDemoData(other.db(), Customers, 2);
@@ -60,7 +60,7 @@ void TestDemoData::otherSeedOtherRows()
         != TableDump::rows(m_demo->db(), QStringLiteral("Telemarket")));
 }
 
-void TestDemoData::countsPerCustomer()
+void tst_DemoData::countsPerCustomer()
 {
     const double machines
         = double(TableDump::count(m_demo->db(), QStringLiteral("SELECT Count(*) FROM Equipment")))
@@ -93,7 +93,7 @@ void TestDemoData::countsPerCustomer()
         qint64(0));
 }
 
-void TestDemoData::namesUniqueIgnoringCase()
+void tst_DemoData::namesUniqueIgnoringCase()
 {
     QStringList names;
     for (const QVariantList &row :
@@ -107,7 +107,7 @@ void TestDemoData::namesUniqueIgnoringCase()
     QCOMPARE(firstFoldedDuplicate(names), QString());
 }
 
-void TestDemoData::namesHaveApostrophesAndAccents()
+void tst_DemoData::namesHaveApostrophesAndAccents()
 {
     int apostrophes = 0;
     int accents = 0;
@@ -122,7 +122,7 @@ void TestDemoData::namesHaveApostrophesAndAccents()
     QVERIFY2(accents > Customers / 50, qPrintable(QString::number(accents)));
 }
 
-void TestDemoData::textColumnsAreNeverNull_data()
+void tst_DemoData::textColumnsAreNeverNull_data()
 {
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("column");
@@ -138,7 +138,7 @@ void TestDemoData::textColumnsAreNeverNull_data()
     }
 }
 
-void TestDemoData::textColumnsAreNeverNull()
+void tst_DemoData::textColumnsAreNeverNull()
 {
     QFETCH(QString, table);
     QFETCH(QString, column);
@@ -151,7 +151,7 @@ void TestDemoData::textColumnsAreNeverNull()
         qint64(0));
 }
 
-void TestDemoData::datesInTheDemoYears_data()
+void tst_DemoData::datesInTheDemoYears_data()
 {
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("column");
@@ -174,7 +174,7 @@ void TestDemoData::datesInTheDemoYears_data()
                                             << "DateEntered" << false;
 }
 
-void TestDemoData::datesInTheDemoYears()
+void tst_DemoData::datesInTheDemoYears()
 {
     QFETCH(QString, table);
     QFETCH(QString, column);
@@ -206,7 +206,7 @@ void TestDemoData::datesInTheDemoYears()
             "the data should reach the years around today");
 }
 
-void TestDemoData::leasedAndPurchasedMachines()
+void tst_DemoData::leasedAndPurchasedMachines()
 {
     static const QRegularExpression term(QStringLiteral("^(\\d+)( months| Months| mo)?$"));
     int leased = 0;
@@ -241,7 +241,7 @@ void TestDemoData::leasedAndPurchasedMachines()
     QVERIFY(leased > int(rows.size()) / 3 && purchased > int(rows.size()) / 3);
 }
 
-void TestDemoData::callsAndCallBacks()
+void tst_DemoData::callsAndCallBacks()
 {
     QSet<QString> callers;
     int sixMonths = 0;
@@ -262,7 +262,7 @@ void TestDemoData::callsAndCallBacks()
     QCOMPARE(callers.size(), 12);
 }
 
-void TestDemoData::rowsEnteredAfterTheirCustomer()
+void tst_DemoData::rowsEnteredAfterTheirCustomer()
 {
     const QHash<QString, QDateTime> entered = customersEntered(m_demo->db());
     for (const char *table : { "Equipment", "Telemarket" }) {
@@ -275,7 +275,7 @@ void TestDemoData::rowsEnteredAfterTheirCustomer()
     }
 }
 
-void TestDemoData::typesAndCities()
+void tst_DemoData::typesAndCities()
 {
     static const QStringList types { "Retail", "Medical", "Legal", "Education", "Government",
         "Manufacturing", "Non-Profit" };
@@ -303,7 +303,7 @@ void TestDemoData::typesAndCities()
     QVERIFY(sizes.at(sizes.size() / 2) * 5 < sizes.last());
 }
 
-void TestDemoData::negativeOrZeroCount()
+void tst_DemoData::negativeOrZeroCount()
 {
     ScratchDatabase db;
     generateDemoData(db.db(), 0);
@@ -312,7 +312,7 @@ void TestDemoData::negativeOrZeroCount()
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, generateDemoData(db.db(), -1));
 }
 
-void TestDemoData::failedLoadLeavesTheFileAsItWas()
+void tst_DemoData::failedLoadLeavesTheFileAsItWas()
 {
     ScratchDatabase probe;
     generateDemoData(probe.db(), 1);
@@ -341,4 +341,4 @@ void TestDemoData::failedLoadLeavesTheFileAsItWas()
     QVERIFY_THROWS_EXCEPTION(DbError, db.addCustomer(first.toLower()));
 }
 
-CORVANE_TEST(TestDemoData)
+CORVANE_TEST(tst_DemoData)

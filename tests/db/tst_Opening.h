@@ -3,7 +3,7 @@
 #include <QObject>
 
 // The encrypted file, and what the user is told when it cannot be opened or made.
-class TestOpening : public QObject
+class tst_Opening : public QObject
 {
     Q_OBJECT
 

@@ -1,4 +1,4 @@
-#include "TestLike.h"
+#include "tst_Like.h"
 #include "TestRegistry.h"
 
 #include "Dialect.h"
@@ -8,7 +8,7 @@
 
 #include <QTest>
 
-void TestLike::matches_data()
+void tst_Like::matches_data()
 {
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("value");
@@ -120,7 +120,7 @@ void TestLike::matches_data()
                                          << "O'B;--rien" << true;
 }
 
-void TestLike::matches()
+void tst_Like::matches()
 {
     QFETCH(QString, pattern);
     QFETCH(QString, value);
@@ -131,12 +131,12 @@ void TestLike::matches()
         LikePattern(p.constData(), int(p.size())).matches(v.constData(), int(v.size())), expected);
 }
 
-void TestLike::throughEngine_data()
+void tst_Like::throughEngine_data()
 {
     matches_data();
 }
 
-void TestLike::throughEngine()
+void tst_Like::throughEngine()
 {
     // The same table through SQL: "value Like pattern" reaches the program's like() the right
     // way round, and the pattern compiled on the first row still holds on the second.
@@ -153,7 +153,7 @@ void TestLike::throughEngine()
     QCOMPARE(found.contains(value), expected);
 }
 
-void TestLike::nullGivesNull()
+void tst_Like::nullGivesNull()
 {
     ScratchDatabase scratch;
     Recordset rs = scratch.db().openRecordset(
@@ -163,7 +163,7 @@ void TestLike::nullGivesNull()
     QCOMPARE(rs.field(2).toInt(), 1);
 }
 
-void TestLike::patternFromColumn()
+void tst_Like::patternFromColumn()
 {
     // A pattern that changes from row to row is compiled afresh for each.
     ScratchDatabase scratch;
@@ -181,4 +181,4 @@ void TestLike::patternFromColumn()
         QStringList({ QStringLiteral("*t?"), QStringLiteral("a*") }));
 }
 
-CORVANE_TEST(TestLike)
+CORVANE_TEST(tst_Like)

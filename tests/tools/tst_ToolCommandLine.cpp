@@ -1,4 +1,4 @@
-#include "TestToolCommandLine.h"
+#include "tst_ToolCommandLine.h"
 #include "TestRegistry.h"
 
 #include "ToolProcess.h"
@@ -15,7 +15,7 @@ const QString PathMark = QStringLiteral("@");
 
 } // namespace
 
-void TestToolCommandLine::refusesBadArguments_data()
+void tst_ToolCommandLine::refusesBadArguments_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("problem");
@@ -70,7 +70,7 @@ void TestToolCommandLine::refusesBadArguments_data()
         "x.db" } << "unexpected argument \"x.db\"";
 }
 
-void TestToolCommandLine::refusesBadArguments()
+void tst_ToolCommandLine::refusesBadArguments()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, problem);
@@ -90,7 +90,7 @@ void TestToolCommandLine::refusesBadArguments()
     QVERIFY(!QFileInfo::exists(path));
 }
 
-void TestToolCommandLine::acceptsCustomerCountForms_data()
+void tst_ToolCommandLine::acceptsCustomerCountForms_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("customers");
@@ -103,7 +103,7 @@ void TestToolCommandLine::acceptsCustomerCountForms_data()
     QTest::newRow("leading zero") << QStringList { "demo", PathMark, "--customers", "012" } << 12;
 }
 
-void TestToolCommandLine::acceptsCustomerCountForms()
+void tst_ToolCommandLine::acceptsCustomerCountForms()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, customers);
@@ -120,7 +120,7 @@ void TestToolCommandLine::acceptsCustomerCountForms()
         qPrintable(checked.out));
 }
 
-void TestToolCommandLine::helpGoesToStandardOutput()
+void tst_ToolCommandLine::helpGoesToStandardOutput()
 {
     for (const QString &flag : { QStringLiteral("--help"), QStringLiteral("-h") }) {
         const ToolRun run = ToolRun::of({ flag });
@@ -130,4 +130,4 @@ void TestToolCommandLine::helpGoesToStandardOutput()
     }
 }
 
-CORVANE_TEST(TestToolCommandLine)
+CORVANE_TEST(tst_ToolCommandLine)

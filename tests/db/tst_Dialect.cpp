@@ -1,11 +1,11 @@
-#include "TestDialect.h"
+#include "tst_Dialect.h"
 #include "TestRegistry.h"
 
 #include "Dialect.h"
 
 #include <QTest>
 
-void TestDialect::translates_data()
+void tst_Dialect::translates_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("engine");
@@ -79,14 +79,14 @@ void TestDialect::translates_data()
                                               << "SELECT [TOP 1 #1/1/2000#] FROM t";
 }
 
-void TestDialect::translates()
+void tst_Dialect::translates()
 {
     QFETCH(QString, program);
     QFETCH(QString, engine);
     QCOMPARE(translateDialect(program), engine);
 }
 
-void TestDialect::writesText_data()
+void tst_Dialect::writesText_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("sql");
@@ -102,14 +102,14 @@ void TestDialect::writesText_data()
                                       << "'a\"b;--*'";
 }
 
-void TestDialect::writesText()
+void tst_Dialect::writesText()
 {
     QFETCH(QString, value);
     QFETCH(QString, sql);
     QCOMPARE(sqlText(value), sql);
 }
 
-void TestDialect::writesDates_data()
+void tst_Dialect::writesDates_data()
 {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("sql");
@@ -118,7 +118,7 @@ void TestDialect::writesDates_data()
     QTest::newRow("early year") << QDate(987, 6, 7) << "6/7/0987";
 }
 
-void TestDialect::writesDates()
+void tst_Dialect::writesDates()
 {
     QFETCH(QDate, date);
     QFETCH(QString, sql);
@@ -128,4 +128,4 @@ void TestDialect::writesDates()
         QStringLiteral("'%1'").arg(date.toString(QStringLiteral("yyyy-MM-dd"))));
 }
 
-CORVANE_TEST(TestDialect)
+CORVANE_TEST(tst_Dialect)

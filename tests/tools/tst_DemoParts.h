@@ -3,7 +3,7 @@
 #include <QObject>
 
 // The pieces the demo data is made of, where their rules can fail on their own.
-class TestDemoParts : public QObject
+class tst_DemoParts : public QObject
 {
     Q_OBJECT
 

@@ -1,4 +1,4 @@
-#include "TestDemoParts.h"
+#include "tst_DemoParts.h"
 #include "TestRegistry.h"
 
 #include "FoldedDuplicates.h"
@@ -10,7 +10,7 @@
 #include <QTest>
 #include <array>
 
-void TestDemoParts::slugs_data()
+void tst_DemoParts::slugs_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("slug");
@@ -34,14 +34,14 @@ void TestDemoParts::slugs_data()
                                   << "";
 }
 
-void TestDemoParts::slugs()
+void tst_DemoParts::slugs()
 {
     QFETCH(QString, text);
     QFETCH(QString, slug);
     QCOMPARE(DemoSlug::of(text), slug);
 }
 
-void TestDemoParts::randomStaysInRange_data()
+void tst_DemoParts::randomStaysInRange_data()
 {
     QTest::addColumn<int>("low");
     QTest::addColumn<int>("high");
@@ -52,7 +52,7 @@ void TestDemoParts::randomStaysInRange_data()
     QTest::newRow("wide") << 0 << 99999;
 }
 
-void TestDemoParts::randomStaysInRange()
+void tst_DemoParts::randomStaysInRange()
 {
     QFETCH(int, low);
     QFETCH(int, high);
@@ -69,7 +69,7 @@ void TestDemoParts::randomStaysInRange()
     QVERIFY(sawLow && sawHigh);
 }
 
-void TestDemoParts::weightsOfZeroNeverChosen()
+void tst_DemoParts::weightsOfZeroNeverChosen()
 {
     static constexpr std::array<int, 5> Weights { 0, 3, 0, 1, 0 };
     DemoRandom random(11);
@@ -82,7 +82,7 @@ void TestDemoParts::weightsOfZeroNeverChosen()
         qPrintable(QString::number(picked[1])));
 }
 
-void TestDemoParts::hundredThousandNamesStayUnique()
+void tst_DemoParts::hundredThousandNamesStayUnique()
 {
     DemoRandom random(1);
     DemoBusinessNames names;
@@ -94,4 +94,4 @@ void TestDemoParts::hundredThousandNamesStayUnique()
     QCOMPARE(firstFoldedDuplicate(made), QString());
 }
 
-CORVANE_TEST(TestDemoParts)
+CORVANE_TEST(tst_DemoParts)

@@ -1,4 +1,4 @@
-#include "TestToolFiles.h"
+#include "tst_ToolFiles.h"
 #include "TestRegistry.h"
 
 #include "TableDump.h"
@@ -41,7 +41,7 @@ void makeUnencrypted(const QString &path)
 
 } // namespace
 
-void TestToolFiles::createThenCheckCountsNothing()
+void tst_ToolFiles::createThenCheckCountsNothing()
 {
     const QString file = path(QStringLiteral("empty.db"));
     const ToolRun made = ToolRun::of({ QStringLiteral("create"), file });
@@ -54,7 +54,7 @@ void TestToolFiles::createThenCheckCountsNothing()
         QStringLiteral("integrity: ok\nversion: 1\nCustomer: 0\nEquipment: 0\nTelemarket: 0\n"));
 }
 
-void TestToolFiles::neverOverwrites_data()
+void tst_ToolFiles::neverOverwrites_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QByteArray>("existing"); // rows ending in "database" start from a demo file
@@ -66,7 +66,7 @@ void TestToolFiles::neverOverwrites_data()
     QTest::newRow("demo over database") << "demo" << QByteArray();
 }
 
-void TestToolFiles::neverOverwrites()
+void tst_ToolFiles::neverOverwrites()
 {
     QFETCH(QString, command);
     QFETCH(QByteArray, existing);
@@ -88,7 +88,7 @@ void TestToolFiles::neverOverwrites()
     QCOMPARE(contents(file), before);
 }
 
-void TestToolFiles::checkRefusesFilesItCannotRead_data()
+void tst_ToolFiles::checkRefusesFilesItCannotRead_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("missing") << "missing";
@@ -97,7 +97,7 @@ void TestToolFiles::checkRefusesFilesItCannotRead_data()
     QTest::newRow("other password") << "password";
 }
 
-void TestToolFiles::checkRefusesFilesItCannotRead()
+void tst_ToolFiles::checkRefusesFilesItCannotRead()
 {
     QFETCH(QString, kind);
     const QString file = path(QStringLiteral("unreadable-") + kind);
@@ -114,7 +114,7 @@ void TestToolFiles::checkRefusesFilesItCannotRead()
     QVERIFY(!run.out.contains(QStringLiteral("integrity: ok")));
 }
 
-void TestToolFiles::checkFailsOnDamagedFile()
+void tst_ToolFiles::checkFailsOnDamagedFile()
 {
     const QString file = path(QStringLiteral("damaged.db"));
     QCOMPARE(ToolRun::of({ QStringLiteral("demo"), file, QStringLiteral("--customers"),
@@ -133,7 +133,7 @@ void TestToolFiles::checkFailsOnDamagedFile()
     QVERIFY2(!run.out.contains(QStringLiteral("integrity: ok")), qPrintable(run.out));
 }
 
-void TestToolFiles::demoInMissingFolderLeavesNothing()
+void tst_ToolFiles::demoInMissingFolderLeavesNothing()
 {
     const QString file = path(QStringLiteral("no/such/folder/demo.db"));
     const ToolRun run = ToolRun::of({ QStringLiteral("demo"), file });
@@ -142,7 +142,7 @@ void TestToolFiles::demoInMissingFolderLeavesNothing()
     QVERIFY(!QFileInfo::exists(file));
 }
 
-void TestToolFiles::demoFileHoldsTheGeneratorsRows()
+void tst_ToolFiles::demoFileHoldsTheGeneratorsRows()
 {
     const QString file = path(QStringLiteral("tool-demo.db"));
     const ToolRun run = ToolRun::of({ QStringLiteral("demo"), file });
@@ -165,7 +165,7 @@ void TestToolFiles::demoFileHoldsTheGeneratorsRows()
     QCOMPARE(ToolRun::of({ QStringLiteral("check"), file }).out, report);
 }
 
-void TestToolFiles::demoFileNeedsThePassword()
+void tst_ToolFiles::demoFileNeedsThePassword()
 {
     const QString file = path(QStringLiteral("locked.db"));
     QCOMPARE(ToolRun::of({ QStringLiteral("demo"), file, QStringLiteral("--customers"),
@@ -192,4 +192,4 @@ void TestToolFiles::demoFileNeedsThePassword()
         qint64(20));
 }
 
-CORVANE_TEST(TestToolFiles)
+CORVANE_TEST(tst_ToolFiles)

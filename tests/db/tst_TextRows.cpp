@@ -1,4 +1,4 @@
-#include "TestTextRows.h"
+#include "tst_TextRows.h"
 #include "TestRegistry.h"
 
 #include "DbError.h"
@@ -8,7 +8,7 @@
 
 #include <QTest>
 
-void TestTextRows::readsStoredText()
+void tst_TextRows::readsStoredText()
 {
     ScratchDatabase s;
     s.insert(QStringLiteral("Customer"),
@@ -43,7 +43,7 @@ void TestTextRows::readsStoredText()
     QCOMPARE(s.column(QStringLiteral("SELECT count(*) FROM Customer")), QStringList { "0" });
 }
 
-void TestTextRows::failureStopsTheRows()
+void tst_TextRows::failureStopsTheRows()
 {
     ScratchDatabase s;
     s.insert(QStringLiteral("Customer"), { { QStringLiteral("Customer"), QStringLiteral("A") } });
@@ -72,7 +72,7 @@ void TestTextRows::failureStopsTheRows()
     s.db().execute(QStringLiteral("DELETE * FROM Customer"));
 }
 
-void TestTextRows::wordMask_data()
+void tst_TextRows::wordMask_data()
 {
     QTest::addColumn<QString>("arguments");
     QTest::addColumn<int>("mask");
@@ -90,7 +90,7 @@ void TestTextRows::wordMask_data()
     QTest::newRow("no columns") << "1, '*a*'" << 0;
 }
 
-void TestTextRows::wordMask()
+void tst_TextRows::wordMask()
 {
     QFETCH(QString, arguments);
     QFETCH(int, mask);
@@ -100,4 +100,4 @@ void TestTextRows::wordMask()
     QCOMPARE(rows.number(0), mask);
 }
 
-CORVANE_TEST(TestTextRows)
+CORVANE_TEST(tst_TextRows)

@@ -4,7 +4,7 @@
 
 // Rows read as the engine's text for the grids, and the word mask the search asks the engine
 // for.
-class TestTextRows : public QObject
+class tst_TextRows : public QObject
 {
     Q_OBJECT
 

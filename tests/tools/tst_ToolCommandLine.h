@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 
 // How corvane-db takes its command line: refusals with the usage text, and the accepted forms.
-class TestToolCommandLine : public QObject
+class tst_ToolCommandLine : public QObject
 {
     Q_OBJECT
 

@@ -1,4 +1,4 @@
-#include "TestStatements.h"
+#include "tst_Statements.h"
 #include "TestRegistry.h"
 
 #include "DbError.h"
@@ -98,7 +98,7 @@ QString wordGroup(const QString &word)
 
 } // namespace
 
-void TestStatements::selects_data()
+void tst_Statements::selects_data()
 {
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("field");
@@ -165,7 +165,7 @@ void TestStatements::selects_data()
         << "Customer" << QStringList { "O'Brien & Sons", "Élan Bureau" };
 }
 
-void TestStatements::selects()
+void tst_Statements::selects()
 {
     QFETCH(QString, sql);
     QFETCH(QString, field);
@@ -175,7 +175,7 @@ void TestStatements::selects()
     QCOMPARE(scratch.column(sql, field), expected);
 }
 
-void TestStatements::changes_data()
+void tst_Statements::changes_data()
 {
     QTest::addColumn<QString>("statement");
     QTest::addColumn<QString>("check");
@@ -206,7 +206,7 @@ void TestStatements::changes_data()
                                     << "SELECT count(*) FROM Customer" << QStringList { "4" };
 }
 
-void TestStatements::changes()
+void tst_Statements::changes()
 {
     QFETCH(QString, statement);
     QFETCH(QString, check);
@@ -217,7 +217,7 @@ void TestStatements::changes()
     QCOMPARE(scratch.column(check), expected);
 }
 
-void TestStatements::refusals_data()
+void tst_Statements::refusals_data()
 {
     QTest::addColumn<QString>("statement");
     QTest::addColumn<QString>("message");
@@ -238,7 +238,7 @@ void TestStatements::refusals_data()
         << "CHECK constraint failed";
 }
 
-void TestStatements::refusals()
+void tst_Statements::refusals()
 {
     QFETCH(QString, statement);
     QFETCH(QString, message);
@@ -261,7 +261,7 @@ void TestStatements::refusals()
 using Refusal = std::function<void(Database &)>;
 Q_DECLARE_METATYPE(Refusal)
 
-void TestStatements::refusalsReleaseTheirStatements_data()
+void tst_Statements::refusalsReleaseTheirStatements_data()
 {
     QTest::addColumn<Refusal>("refusal");
     const auto row = [](const char *name, Refusal refusal) { QTest::newRow(name) << refusal; };
@@ -301,7 +301,7 @@ void TestStatements::refusalsReleaseTheirStatements_data()
 
 // Whatever step refuses, no compiled statement is left behind: one left open would hold back
 // every later change on the connection and keep the file from closing.
-void TestStatements::refusalsReleaseTheirStatements()
+void tst_Statements::refusalsReleaseTheirStatements()
 {
     QFETCH(Refusal, refusal);
     ScratchDatabase s;
@@ -312,4 +312,4 @@ void TestStatements::refusalsReleaseTheirStatements()
     QCOMPARE(s.column(QStringLiteral("SELECT count(*) FROM Equipment")), QStringList { "0" });
 }
 
-CORVANE_TEST(TestStatements)
+CORVANE_TEST(tst_Statements)

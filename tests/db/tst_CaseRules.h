@@ -4,7 +4,7 @@
 
 // Letter case is ignored alike by =, DISTINCT, ORDER BY, Like and the unique name, for every
 // alphabet and not only A to Z.
-class TestCaseRules : public QObject
+class tst_CaseRules : public QObject
 {
     Q_OBJECT
 

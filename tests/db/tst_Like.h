@@ -3,7 +3,7 @@
 #include <QObject>
 
 // The dialect's Like patterns, matched directly and through the engine.
-class TestLike : public QObject
+class tst_Like : public QObject
 {
     Q_OBJECT
 

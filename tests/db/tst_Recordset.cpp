@@ -1,4 +1,4 @@
-#include "TestRecordset.h"
+#include "tst_Recordset.h"
 #include "TestRegistry.h"
 
 #include "DbError.h"
@@ -39,7 +39,7 @@ qlonglong addMachine(Database &db, const QString &brand)
 
 } // namespace
 
-void TestRecordset::emptyResultIsAtBothEnds()
+void tst_Recordset::emptyResultIsAtBothEnds()
 {
     ScratchDatabase scratch;
     Recordset rs
@@ -51,7 +51,7 @@ void TestRecordset::emptyResultIsAtBothEnds()
     expectRefusal([&] { rs.moveNext(); }, QStringLiteral("no current row"));
 }
 
-void TestRecordset::walksRowsInOrder()
+void tst_Recordset::walksRowsInOrder()
 {
     ScratchDatabase scratch;
     for (const char *name : { "b", "c", "a" })
@@ -71,7 +71,7 @@ void TestRecordset::walksRowsInOrder()
     expectRefusal([&] { rs.eof(); }, QStringLiteral("closed"));
 }
 
-void TestRecordset::readsFieldsByNameIgnoringCase()
+void tst_Recordset::readsFieldsByNameIgnoringCase()
 {
     ScratchDatabase scratch;
     scratch.insert(Customer,
@@ -93,7 +93,7 @@ void TestRecordset::readsFieldsByNameIgnoringCase()
     expectRefusal([&] { rs.field(QStringLiteral("Colour")); }, QStringLiteral("Colour"));
 }
 
-void TestRecordset::readsValuesByColumnType()
+void tst_Recordset::readsValuesByColumnType()
 {
     ScratchDatabase scratch;
     const qint64 id = scratch.insert(QStringLiteral("Equipment"),
@@ -115,7 +115,7 @@ void TestRecordset::readsValuesByColumnType()
     QVERIFY(!rs.field(QStringLiteral("DatePurchased")).isValid());
 }
 
-void TestRecordset::addNewGetsAnIdFromTheEngine()
+void tst_Recordset::addNewGetsAnIdFromTheEngine()
 {
     ScratchDatabase scratch;
     const qlonglong first = addMachine(scratch.db(), QStringLiteral("Canon"));
@@ -129,7 +129,7 @@ void TestRecordset::addNewGetsAnIdFromTheEngine()
         QDateTime(QDate(2004, 1, 5), QTime(9, 30, 15)));
 }
 
-void TestRecordset::idsAreNeverReused()
+void tst_Recordset::idsAreNeverReused()
 {
     ScratchDatabase scratch;
     addMachine(scratch.db(), QStringLiteral("Canon"));
@@ -143,7 +143,7 @@ void TestRecordset::idsAreNeverReused()
     QVERIFY(addMachine(*again, QStringLiteral("Sharp")) > last + 1);
 }
 
-void TestRecordset::editChangesOnlyItsRow()
+void tst_Recordset::editChangesOnlyItsRow()
 {
     ScratchDatabase scratch;
     const qlonglong a = addMachine(scratch.db(), QStringLiteral("Canon"));
@@ -166,7 +166,7 @@ void TestRecordset::editChangesOnlyItsRow()
         1);
 }
 
-void TestRecordset::roundTripsAwkwardText_data()
+void tst_Recordset::roundTripsAwkwardText_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("apostrophe") << "O'Brien's Copiers";
@@ -179,7 +179,7 @@ void TestRecordset::roundTripsAwkwardText_data()
     QTest::newRow("accents") << "Société Générale";
 }
 
-void TestRecordset::roundTripsAwkwardText()
+void tst_Recordset::roundTripsAwkwardText()
 {
     QFETCH(QString, name);
     ScratchDatabase scratch;
@@ -209,7 +209,7 @@ void TestRecordset::roundTripsAwkwardText()
         QStringList { QStringLiteral("Bystander") });
 }
 
-void TestRecordset::keepsNullAndEmptyApart()
+void tst_Recordset::keepsNullAndEmptyApart()
 {
     ScratchDatabase scratch;
     {
@@ -233,7 +233,7 @@ void TestRecordset::keepsNullAndEmptyApart()
         QStringList { QStringLiteral("1") });
 }
 
-void TestRecordset::widths_data()
+void tst_Recordset::widths_data()
 {
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("column");
@@ -267,7 +267,7 @@ void TestRecordset::widths_data()
                                      << "Telemarketer" << QString(51, 't') << false;
 }
 
-void TestRecordset::widths()
+void tst_Recordset::widths()
 {
     QFETCH(QString, table);
     QFETCH(QString, column);
@@ -287,7 +287,7 @@ void TestRecordset::widths()
         QStringList { text });
 }
 
-void TestRecordset::payments_data()
+void tst_Recordset::payments_data()
 {
     QTest::addColumn<QVariant>("written");
     QTest::addColumn<QVariant>("stored");
@@ -305,7 +305,7 @@ void TestRecordset::payments_data()
     QTest::newRow("null") << QVariant() << QVariant();
 }
 
-void TestRecordset::payments()
+void tst_Recordset::payments()
 {
     QFETCH(QVariant, written);
     QFETCH(QVariant, stored);
@@ -317,7 +317,7 @@ void TestRecordset::payments()
     QCOMPARE(rs.field(QStringLiteral("MonthlyPayment")), stored);
 }
 
-void TestRecordset::datesFromText_data()
+void tst_Recordset::datesFromText_data()
 {
     QTest::addColumn<QString>("column");
     QTest::addColumn<QVariant>("written");
@@ -338,7 +338,7 @@ void TestRecordset::datesFromText_data()
     QTest::newRow("invalid date") << "LeaseEnds" << QVariant(QDate()) << QVariant();
 }
 
-void TestRecordset::datesFromText()
+void tst_Recordset::datesFromText()
 {
     QFETCH(QString, column);
     QFETCH(QVariant, written);
@@ -351,7 +351,7 @@ void TestRecordset::datesFromText()
     QCOMPARE(rs.field(column), stored);
 }
 
-void TestRecordset::misuseIsRefused_data()
+void tst_Recordset::misuseIsRefused_data()
 {
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("step");
@@ -383,7 +383,7 @@ void TestRecordset::misuseIsRefused_data()
                                       << "closed";
 }
 
-void TestRecordset::misuseIsRefused()
+void tst_Recordset::misuseIsRefused()
 {
     QFETCH(QString, sql);
     QFETCH(QString, step);
@@ -419,7 +419,7 @@ void TestRecordset::misuseIsRefused()
         QStringList { QStringLiteral("Canon") });
 }
 
-void TestRecordset::editOfAVanishedRowFails()
+void tst_Recordset::editOfAVanishedRowFails()
 {
     ScratchDatabase scratch;
     const qlonglong id = addMachine(scratch.db(), QStringLiteral("Canon"));
@@ -431,7 +431,7 @@ void TestRecordset::editOfAVanishedRowFails()
     expectRefusal([&] { rs.update(); }, QStringLiteral("no longer in the table"));
 }
 
-void TestRecordset::storedChangeIsVisibleAtOnce()
+void tst_Recordset::storedChangeIsVisibleAtOnce()
 {
     // The save's record set is still open after update(); another program must see the row.
     ScratchDatabase scratch;
@@ -452,7 +452,7 @@ void TestRecordset::storedChangeIsVisibleAtOnce()
     QCOMPARE(rs.field(Customer).toString(), QStringLiteral("Zenith"));
 }
 
-void TestRecordset::transactionsStandOrFallTogether()
+void tst_Recordset::transactionsStandOrFallTogether()
 {
     ScratchDatabase scratch;
     scratch.insert(Customer, { { Customer, QStringLiteral("Acme") } });
@@ -476,4 +476,4 @@ void TestRecordset::transactionsStandOrFallTogether()
     QCOMPARE(scratch.db().integrityCheck(), QStringLiteral("ok"));
 }
 
-CORVANE_TEST(TestRecordset)
+CORVANE_TEST(tst_Recordset)
