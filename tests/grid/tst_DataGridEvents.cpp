@@ -308,6 +308,10 @@ void tst_DataGridEvents::shownDatesSortInEveryLocale()
     int checked = 0;
     for (const QLocale &locale :
         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        // Qt 6.4's time parser reads past the end of its text on this language's day periods
+        // (the sanitizer suite sees it); it cannot read them back in any case.
+        if (locale.language() == QLocale::Ewe)
+            continue;
         QLocale::setDefault(locale);
         const QString dateFormat = fourDigitYearDateFormat();
         const QString timeFormat = timeOfDayFormat();
