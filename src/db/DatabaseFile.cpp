@@ -5,6 +5,7 @@
 
 #include "DbError.h"
 #include "PreparedStatement.h"
+#include "Schema.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -117,7 +118,8 @@ void upgrade(sqlite3 *db, const QString &path, const Identity &found)
         // IMMEDIATE: another program writing at the same moment shows as a lock at once.
         PreparedStatement::run(db, QStringLiteral("BEGIN IMMEDIATE"));
         try {
-            // Version 0 to 1 changed no table; the file only gets its mark and version.
+            for (const QString &statement : Schema::upgradeStatements(found.version))
+                PreparedStatement::run(db, statement);
             stamp(db);
             PreparedStatement::run(db, QStringLiteral("COMMIT"));
         } catch (const DbError &) {

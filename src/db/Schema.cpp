@@ -106,6 +106,16 @@ QStringList createStatements()
                << QStringLiteral("CREATE INDEX TelemarketCustomer ON Telemarket (Customer)")
                << QStringLiteral(
                       "CREATE INDEX TelemarketNextCallBack ON Telemarket (NextCallBack)");
+    return statements + upgradeStatements(1);
+}
+
+QStringList upgradeStatements(int fromVersion)
+{
+    QStringList statements;
+    // Version 0 to 1 changed no table. Version 2 lists the customer types from an index of their
+    // own instead of reading every customer.
+    if (fromVersion < 2)
+        statements << QStringLiteral("CREATE INDEX IF NOT EXISTS CustomerType ON Customer (Type)");
     return statements;
 }
 

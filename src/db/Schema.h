@@ -30,5 +30,7 @@ const Table *table(const QString &name);
 
 // The statements that make the tables and indexes in an empty file, in the engine's own SQL.
 QStringList createStatements();
+// What brings the tables of a file of an older layout version up to the current one.
+QStringList upgradeStatements(int fromVersion);
 
 } // namespace Schema
