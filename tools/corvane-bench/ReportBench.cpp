@@ -152,6 +152,16 @@ QStringList runReportBench(
         };
         firstPage("report_first_page", [&] { r.print(); });
         firstPage("export_first_page", [&] { r.exportList(); });
+        if (scale.name == QLatin1String("L")) {
+            // Once: every page of the whole base counted, and the memory that holds afterwards.
+            const Timing t = timeRuns(1, [&] {
+                const int before = r.paints();
+                r.print();
+                r.waitForPaint(before);
+                return r.control()->pages()->pageCount();
+            });
+            lines << line(scale, "report_count_all", t, rows);
+        }
 
         if (scale.name == QLatin1String("M")) {
             const QString pdf = dir.filePath(QStringLiteral("report.pdf"));

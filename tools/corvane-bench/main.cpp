@@ -31,7 +31,7 @@ int main(int argc, char **argv)
         QStringLiteral("dir"), QCoreApplication::applicationDirPath() });
     parser.addOption({ QStringLiteral("search"),
         QStringLiteral("Time only this search (none, city, lease_month, callback_month, "
-                       "one_word, two_words, city_word)."),
+                       "one_word, two_words, city_word, no_match_word)."),
         QStringLiteral("search") });
     parser.addOption({ QStringLiteral("bench"),
         QStringLiteral("search, customer (the customer window and the drill-down), reports or "
