@@ -5,6 +5,7 @@
 #include "CustomerBench.h"
 #include "ReportBench.h"
 #include "SearchBench.h"
+#include "StartupBench.h"
 
 #include "CorvaneApplication.h"
 
@@ -18,6 +19,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     CorvaneApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], StartupChildArgument) == 0)
+        return startupChild(QString::fromLocal8Bit(argv[2]));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Times the navigator's searches."));
     parser.addHelpOption();
@@ -34,8 +37,8 @@ int main(int argc, char **argv)
                        "one_word, two_words, city_word, no_match_word)."),
         QStringLiteral("search") });
     parser.addOption({ QStringLiteral("bench"),
-        QStringLiteral("search, customer (the customer window and the drill-down), reports or "
-                       "all (default all)."),
+        QStringLiteral("startup, search, customer (the customer window and the drill-down), "
+                       "reports or all (default all)."),
         QStringLiteral("bench"), QStringLiteral("all") });
     parser.addOption({ QStringLiteral("keep-pdf"),
         QStringLiteral("With the reports: keep the M report's PDF at this path."),
@@ -52,7 +55,7 @@ int main(int argc, char **argv)
     const bool customer = all || bench == "customer";
     const bool reports = all || bench == "reports";
     if (!ok || runs < 5 || (scale != "M" && scale != "L" && scale != "ALL")
-        || !(searches || customer || reports)) {
+        || !(searches || customer || reports || bench == "startup")) {
         std::fprintf(stderr, "%s", qPrintable(parser.helpText()));
         return 2;
     }
@@ -68,6 +71,8 @@ int main(int argc, char **argv)
         QStringList lines;
         if (searches)
             lines << runSearchBench(s, path, runs, parser.value(QStringLiteral("search")));
+        if (all || bench == "startup")
+            lines << runStartupBench(s, path, runs);
         if (customer)
             lines << runCustomerBench(s, path, runs);
         if (reports)
