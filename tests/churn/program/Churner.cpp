@@ -110,9 +110,7 @@ void Churner::addMachine(const QString &customer)
         form->txtSN->setText(fields.at(0));
         form->cmbBrand->setEditText(fields.at(1));
         form->txtModel->setText(fields.at(2));
-        form->btnOK->click();
-        if (!form->isSaved())
-            fail(QStringLiteral("The equipment window did not save ") + fields.at(0));
+        store(form, fields.at(0));
     });
 }
 
@@ -126,9 +124,7 @@ void Churner::addCall(const QString &customer)
         auto *form = opened<frmTelemarketEntry>("telemarket");
         form->txtInterest->setPlainText(fields.at(0));
         form->txtTelemarketer->setText(fields.at(1));
-        form->btnOK->click();
-        if (!form->isSaved())
-            fail(QStringLiteral("The telemarket window did not save ") + fields.at(0));
+        store(form, fields.at(0));
     });
 }
 
@@ -156,6 +152,13 @@ void Churner::remove(const QString &name)
             fail(QStringLiteral("The customer window did not delete ") + name);
     });
     m_known.removeOne(name);
+}
+
+void Churner::store(EntryForm *form, const QString &record)
+{
+    form->btnOK->click();
+    if (!form->isSaved())
+        fail(QStringLiteral("The %1 window did not store %2").arg(form->objectName(), record));
 }
 
 QString Churner::freshName(const char *word)

@@ -4,6 +4,7 @@
 #include <QRandomGenerator>
 #include <QStringList>
 
+class EntryForm;
 class MDI;
 class frmCustomerEntry;
 
@@ -32,6 +33,8 @@ private:
 
     // Tells the change and makes it; reports it once the action returned.
     template <typename Action> void change(const QStringList &what, Action action);
+    // OK in a machine or call window, which must then hold the record stored.
+    void store(EntryForm *form, const QString &record);
     // A name of this run's own, never stored before: the word, the seed, a number.
     QString freshName(const char *word);
     QString pickKnown();
