@@ -30,6 +30,8 @@ mirror() {
 }
 
 system=$(mktemp -d "${TMPDIR:-/var/tmp}/corvane-fresh.XXXXXX")
+# mktemp makes the folder for root alone; as the system's root it must let every user in.
+chmod 755 "$system"
 cleanup() {
   umount -R "$system/dev" "$system/proc" "$system/sys" 2>/dev/null || true
   # Never delete through a mount that is still there.

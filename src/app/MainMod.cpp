@@ -4,6 +4,7 @@
 #include "ConfigReader.h"
 #include "Database.h"
 #include "DbError.h"
+#include "HomeDatabase.h"
 #include "InstanceGuard.h"
 #include "MDI.h"
 #include "MsgBox.h"
@@ -22,14 +23,19 @@ constexpr int CallBackMonthsItem = 4;
 QString gProgramFolder;
 std::unique_ptr<InstanceGuard> gGuard;
 QPointer<MDI> gMain;
+// config.txt named the database from the user's home: a missing file there is a first start.
+bool gDatabaseInHome = false;
 
 // config.txt names the database relative to the program's folder, whatever folder the program
-// was started from; an absolute path stands as it is.
+// was started from; an absolute path stands as it is, and "~/" starts from the user's home.
 QString databasePathFrom(const QString &item, const QString &configPath)
 {
     if (item.isEmpty())
         throw ConfigError(
             configPath, QStringLiteral("the third item (the database path) is empty"));
+    gDatabaseInHome = HomeDatabase::names(item);
+    if (gDatabaseInHome)
+        return HomeDatabase::path(item);
     return QDir::isRelativePath(item) ? QDir(programFolder()).filePath(item) : item;
 }
 
@@ -81,6 +87,8 @@ int Main()
     std::unique_ptr<Database> database;
     try {
         ReadConfig();
+        if (gDatabaseInHome)
+            HomeDatabase::offerToCreate(gDatabasePath);
         database = Database::open(gDatabasePath);
     } catch (const ConfigError &error) {
         return stop(error.message(), ProgramTitle);
