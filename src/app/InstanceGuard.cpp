@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <unistd.h>
 
 namespace {
 
@@ -15,8 +16,11 @@ QString lockPath(const QString &installationFolder)
         folder = QDir::cleanPath(QDir(installationFolder).absolutePath());
     const QByteArray hash
         = QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha256).toHex().left(24);
+    // Each user of the machine has a guard of their own: another user's running copy, or the
+    // lock it left when it died (which the shared temporary folder does not let anyone else
+    // remove), must not keep them out of their own database.
     return QDir(QDir::tempPath())
-        .filePath(QStringLiteral("corvane-%1.lock").arg(QLatin1String(hash)));
+        .filePath(QStringLiteral("corvane-%1-%2.lock").arg(getuid()).arg(QLatin1String(hash)));
 }
 
 } // namespace

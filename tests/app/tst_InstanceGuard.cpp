@@ -18,6 +18,7 @@ private slots:
     void secondCopy();
     void releasedWhenGone();
     void deadCopyIsTakenOver();
+    void anotherUserHasTheirOwn();
     void longRunningCopyKeepsIt();
 
 private:
@@ -86,6 +87,26 @@ void tst_InstanceGuard::deadCopyIsTakenOver()
 
     InstanceGuard next(m_install);
     QVERIFY(next.tryAcquire());
+}
+
+void tst_InstanceGuard::anotherUserHasTheirOwn()
+{
+    if (geteuid() != 0)
+        QSKIP("needs root to start a copy as another user");
+    InstanceGuard first(m_install);
+    QVERIFY(first.tryAcquire());
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        if (setuid(65534) != 0) // nobody
+            _exit(2);
+        InstanceGuard theirs(m_install);
+        _exit(theirs.tryAcquire() ? 0 : 1);
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0);
 }
 
 void tst_InstanceGuard::longRunningCopyKeepsIt()
