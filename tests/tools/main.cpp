@@ -3,4 +3,7 @@
 #include <QCoreApplication>
 
 // The tools are programs without windows.
-int main(int argc, char **argv) { return runRegisteredTests<QCoreApplication>(argc, argv); }
+int main(int argc, char **argv)
+{
+    return runRegisteredTests<QCoreApplication>(argc, argv);
+}
