@@ -5,7 +5,7 @@
 
 #include "DbError.h"
 #include "FilePlacement.h"
-#include "PasswordOpening.h"
+#include "PasswordPrompt.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -65,7 +65,7 @@ namespace FileBackup {
 int run(const QString &database, const QString &destination, QTextStream &out)
 {
     FilePlacement::refuseExisting(destination);
-    const PasswordOpening source = PasswordOpening::open(database);
+    const PasswordOpening source = PasswordPrompt::open(database);
 
     PartFile part { FilePlacement::temporaryBeside(destination, database) };
     copyPages(source.db->handle(), part.path, source.password, destination);

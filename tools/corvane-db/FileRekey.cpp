@@ -4,7 +4,6 @@
 #include "FileRekey.h"
 
 #include "DbError.h"
-#include "PasswordOpening.h"
 #include "PasswordPrompt.h"
 #include "PreparedStatement.h"
 #include "ProgramClosed.h"
@@ -64,7 +63,7 @@ namespace FileRekey {
 int run(const QString &database, const QString &programFolder, QTextStream &out)
 {
     const ProgramClosed closed(programFolder, database);
-    PasswordOpening current = PasswordOpening::open(database);
+    PasswordOpening current = PasswordPrompt::open(database);
 
     const QString first = answerTo(
         QStringLiteral("New password of %1 (empty for the built-in one): ").arg(database),

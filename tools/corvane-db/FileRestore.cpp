@@ -2,7 +2,7 @@
 
 #include "DbError.h"
 #include "FilePlacement.h"
-#include "PasswordOpening.h"
+#include "PasswordPrompt.h"
 #include "ProgramClosed.h"
 
 #include <QFile>
@@ -96,7 +96,7 @@ int run(
     // this program's files (and brings an older one up to date), the engine's check that it is
     // whole.
     {
-        const PasswordOpening opened = PasswordOpening::open(part.path, backup);
+        const PasswordOpening opened = PasswordPrompt::open(part.path, backup);
         const QString integrity = opened.db->integrityCheck();
         if (integrity != QLatin1String("ok"))
             throw restoreFailure(database,

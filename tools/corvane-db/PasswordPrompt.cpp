@@ -1,5 +1,7 @@
 #include "PasswordPrompt.h"
 
+#include "DbError.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <termios.h>
@@ -68,6 +70,20 @@ std::optional<QString> ask(const QString &question)
     }
     HiddenInput hidden;
     return readLine();
+}
+
+PasswordOpening open(const QString &path, const QString &shownAs)
+{
+    const QString name = shownAs.isEmpty() ? path : shownAs;
+    const auto askTerminal
+        = [&name](int) { return ask(QStringLiteral("Password of %1: ").arg(name)); };
+    if (name == path)
+        return PasswordOpening::open(path, askTerminal);
+    try {
+        return PasswordOpening::open(path, askTerminal);
+    } catch (const DbError &failure) {
+        throw DbError(QString(failure.message()).replace(path, name), failure.cause());
+    }
 }
 
 } // namespace PasswordPrompt

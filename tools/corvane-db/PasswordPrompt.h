@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PasswordOpening.h"
+
 #include <QString>
 #include <optional>
 
@@ -10,5 +12,9 @@ namespace PasswordPrompt {
 
 // The answer without its line end; nothing when the input has ended.
 std::optional<QString> ask(const QString &question);
+
+// Opens a database file, asking for its password when the built-in one does not open it. A file
+// opened under a working name is asked for and reported under the name the user knows.
+PasswordOpening open(const QString &path, const QString &shownAs = QString());
 
 } // namespace PasswordPrompt

@@ -5,7 +5,7 @@
 #include "FileBackup.h"
 #include "FileRekey.h"
 #include "FileRestore.h"
-#include "PasswordOpening.h"
+#include "PasswordPrompt.h"
 #include "Recordset.h"
 #include "ToolArguments.h"
 
@@ -55,7 +55,7 @@ int demo(const ToolArguments &arguments, QTextStream &out)
 
 int check(const ToolArguments &arguments, QTextStream &out)
 {
-    auto db = PasswordOpening::open(arguments.path).db;
+    auto db = PasswordPrompt::open(arguments.path).db;
     const QString result = db->integrityCheck();
     const bool ok = result == QLatin1String("ok");
     // The engine lists one problem a line; each is kept on a line of its own.
