@@ -7,6 +7,8 @@
 #include "InstanceGuard.h"
 #include "MDI.h"
 #include "MsgBox.h"
+#include "PasswordOpening.h"
+#include "frmPassword.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,6 +33,19 @@ QString databasePathFrom(const QString &item, const QString &configPath)
         throw ConfigError(
             configPath, QStringLiteral("the third item (the database path) is empty"));
     return QDir::isRelativePath(item) ? QDir(programFolder()).filePath(item) : item;
+}
+
+// A file with a password of its own is opened with the one the user gives; one with the built-in
+// password starts without a question. Cancel, or a third wrong answer, stops start-up with the
+// message a wrong password has always given.
+std::unique_ptr<Database> openDatabase(const QString &path)
+{
+    std::unique_ptr<frmPassword> dialog;
+    return PasswordOpening::open(path, [&](int wrongSoFar) {
+        if (!dialog)
+            dialog = std::make_unique<frmPassword>(path);
+        return dialog->ask(wrongSoFar);
+    }).db;
 }
 
 } // namespace
@@ -81,7 +96,7 @@ int Main()
     std::unique_ptr<Database> database;
     try {
         ReadConfig();
-        database = Database::open(gDatabasePath);
+        database = openDatabase(gDatabasePath);
     } catch (const ConfigError &error) {
         return stop(error.message(), ProgramTitle);
     } catch (const DbError &error) {
