@@ -22,6 +22,10 @@ void PasswordAnswers::answer()
     auto *window = qobject_cast<frmPassword *>(QApplication::activeModalWidget());
     if (!window || !window->isVisible())
         return;
+    if (notes.isEmpty())
+        names = QStringList { window->txtPassword->accessibleName(),
+            window->lblFile->accessibleName(), window->btnOK->accessibleName(),
+            window->btnCancel->accessibleName() };
     notes << window->lblTries->text();
     masked << (window->txtPassword->echoMode() == QLineEdit::Password);
     const QString next = m_answers.isEmpty() ? Cancel : m_answers.takeFirst();

@@ -19,6 +19,8 @@ public:
     QStringList notes;
     // Whether the field hid what was typed, each time.
     QList<bool> masked;
+    // What a screen reader calls the field, the file and the buttons, the first time.
+    QStringList names;
     // Where the first look at the window is saved, if anywhere.
     QString screenshotPath;
 

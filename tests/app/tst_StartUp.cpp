@@ -317,6 +317,8 @@ void tst_StartUp::ownPassword()
         notes << QStringLiteral("The password is wrong. 1 try left.");
     QCOMPARE(m_password->notes, notes);
     QCOMPARE(m_password->masked, QList<bool>(asked, true));
+    QCOMPARE(m_password->names,
+        QStringList({ "Password:", QDir::toNativeSeparators(database), "OK", "Cancel" }));
     if (starts) {
         QVERIFY(m_messages.isEmpty());
         QVERIFY(mainWindow());
