@@ -3,7 +3,4 @@
 #include <QCoreApplication>
 
 // The tools are programs without windows.
-int main(int argc, char **argv)
-{
-    return runRegisteredTests<QCoreApplication>(argc, argv);
-}
+int main(int argc, char **argv) { return runRegisteredTests<QCoreApplication>(argc, argv); }

@@ -148,7 +148,7 @@ void tst_ToolBackup::restoreRefuses_data()
     QTest::newRow("backup damaged") << "damaged"
                                     << "integrity";
     QTest::newRow("backup not a database") << "text"
-                                           << "not a database";
+                                           << "could not be opened";
     QTest::newRow("backup of an unknown password") << "password"
                                                    << "password is wrong";
     QTest::newRow("backup missing") << "missing"
