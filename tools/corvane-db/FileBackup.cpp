@@ -32,9 +32,31 @@ DbError copyFailure(const QString &destination, const QString &cause)
     return DbError(QStringLiteral("The backup %1 could not be made: %2.").arg(destination, cause));
 }
 
-// Copies every page in one step: the engine reads the source within one read transaction, so
-// the copy is the file as it stood at one moment, holding every save finished before it began.
-// A save that comes meanwhile waits for the copy (or, in write-ahead mode, goes on beside it).
+// Pages copied at a time. Between steps the source is free, so that a save in Corvane waits
+// for one step at most, well within its wait for a busy file, rather than for the whole copy.
+constexpr int PagesPerStep = 2048;
+constexpr int PauseMs = 10;
+// A save by another program between steps starts the copy again, so that it always ends as the
+// file stood at one moment. Should saves keep coming, the rest is copied in one step.
+constexpr int MostRestarts = 10;
+
+// The copy holds every save finished before it began, and no save in part.
+void stepThrough(sqlite3_backup *backup)
+{
+    int restarts = 0;
+    int previous = -1;
+    int rc = SQLITE_OK;
+    while (rc == SQLITE_OK) {
+        rc = sqlite3_backup_step(backup, restarts < MostRestarts ? PagesPerStep : -1);
+        const int remaining = sqlite3_backup_remaining(backup);
+        if (previous >= 0 && remaining > previous)
+            ++restarts;
+        previous = remaining;
+        if (rc == SQLITE_OK)
+            sqlite3_sleep(PauseMs);
+    }
+}
+
 void copyPages(
     sqlite3 *source, const QString &copyPath, const QString &password, const QString &destination)
 {
@@ -50,12 +72,10 @@ void copyPages(
     sqlite3_backup *backup = sqlite3_backup_init(copy.db, "main", source, "main");
     if (!backup)
         throw copyFailure(destination, QString::fromUtf8(sqlite3_errmsg(copy.db)));
-    const int stepped = sqlite3_backup_step(backup, -1);
+    stepThrough(backup);
     const int finished = sqlite3_backup_finish(backup);
-    if (stepped != SQLITE_DONE)
-        throw copyFailure(destination, QString::fromUtf8(sqlite3_errstr(stepped)));
     if (finished != SQLITE_OK)
-        throw copyFailure(destination, QString::fromUtf8(sqlite3_errmsg(copy.db)));
+        throw copyFailure(destination, QString::fromUtf8(sqlite3_errstr(finished)));
 }
 
 } // namespace
