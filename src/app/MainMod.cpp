@@ -8,6 +8,8 @@
 #include "InstanceGuard.h"
 #include "MDI.h"
 #include "MsgBox.h"
+#include "PasswordOpening.h"
+#include "frmPassword.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,6 +39,19 @@ QString databasePathFrom(const QString &item, const QString &configPath)
     if (gDatabaseInHome)
         return HomeDatabase::path(item);
     return QDir::isRelativePath(item) ? QDir(programFolder()).filePath(item) : item;
+}
+
+// A file with a password of its own is opened with the one the user gives; one with the built-in
+// password starts without a question. Cancel, or a third wrong answer, stops start-up with the
+// message a wrong password has always given.
+std::unique_ptr<Database> openDatabase(const QString &path)
+{
+    std::unique_ptr<frmPassword> dialog;
+    return PasswordOpening::open(path, [&](int wrongSoFar) {
+        if (!dialog)
+            dialog = std::make_unique<frmPassword>(path);
+        return dialog->ask(wrongSoFar);
+    }).db;
 }
 
 } // namespace
@@ -89,7 +104,7 @@ int Main()
         ReadConfig();
         if (gDatabaseInHome)
             HomeDatabase::offerToCreate(gDatabasePath);
-        database = Database::open(gDatabasePath);
+        database = openDatabase(gDatabasePath);
     } catch (const ConfigError &error) {
         return stop(error.message(), ProgramTitle);
     } catch (const DbError &error) {

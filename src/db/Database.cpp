@@ -107,7 +107,8 @@ std::unique_ptr<Database> Database::open(const QString &path, const QString &pas
     QStringList tables;
     if (const int read = firstRead(handle.db, tables); read != SQLITE_OK)
         throw DbError(DatabaseFile::openFailure(
-            path, DatabaseFile::causeOfFirstRead(read, sqlite3_errmsg(handle.db))));
+                          path, DatabaseFile::causeOfFirstRead(read, sqlite3_errmsg(handle.db))),
+            (read & 0xFF) == SQLITE_NOTADB ? DbError::Cause::WrongPassword : DbError::Cause::Other);
     const DatabaseFile::Identity found = DatabaseFile::identity(handle.db, path);
     if (const QString missing = missingTables(tables); !missing.isEmpty())
         throw DbError(DatabaseFile::openFailure(path, missing));

@@ -1,13 +1,14 @@
 #include "tst_StartUp.h"
 #include "TestRegistry.h"
 
-#include "ProgramFolder.h"
-#include "RunningCopy.h"
+#include "Database.h"
+#include "DbError.h"
 #include "MDI.h"
 #include "MainMod.h"
 #include "MsgBox.h"
-#include "Database.h"
-#include "DbError.h"
+#include "ProgramFolder.h"
+#include "RunningCopy.h"
+#include "WindowTestBase.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,6 +61,8 @@ void tst_StartUp::init()
         m_messages.append({ text, title });
         return MsgBox::Ok;
     });
+    // Any file the built-in password does not open asks; unless a test answers, it is cancelled.
+    m_password = std::make_unique<PasswordAnswers>();
 }
 
 void tst_StartUp::cleanup()
@@ -67,6 +70,7 @@ void tst_StartUp::cleanup()
     endRun();
     setProgramFolder(QString());
     MsgBox::setHandler(nullptr);
+    m_password.reset();
     QDir::setCurrent(m_startFolder);
 }
 
@@ -79,6 +83,7 @@ void tst_StartUp::goodStart()
 
     QCOMPARE(Main(), 0);
     QVERIFY(m_messages.isEmpty());
+    QVERIFY(m_password->notes.isEmpty());
     QVERIFY(mainWindow());
     QVERIFY(mainWindow()->isVisible());
     QCOMPARE(mainWindow()->windowTitle(), QStringLiteral("Corvane"));
@@ -274,6 +279,56 @@ void tst_StartUp::secondCopy()
     QCOMPARE(Main(), 0);
     QVERIFY(m_messages.isEmpty());
     QVERIFY(mainWindow());
+}
+
+void tst_StartUp::ownPassword_data()
+{
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<bool>("starts");
+
+    const QString own = QStringLiteral("Own one");
+    QTest::newRow("right at once") << QStringList { own } << true;
+    QTest::newRow("right at the third try") << QStringList { "own one", "Own", own } << true;
+    QTest::newRow("wrong three times") << QStringList { "a", "KXQ", "own one" } << false;
+    QTest::newRow("cancelled") << QStringList { PasswordAnswers::Cancel } << false;
+}
+
+void tst_StartUp::ownPassword()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(bool, starts);
+    ProgramFolder folder;
+    const QString database
+        = folder.createDatabase(QStringLiteral("customers.db"), QStringLiteral("Own one"));
+    folder.writeConfig(QStringLiteral("customers.db"));
+    const QString today = engineMessage(database);
+    const auto before = folder.contents();
+    m_password->setAnswers(answers);
+    if (QByteArray(QTest::currentDataTag()) == "right at the third try")
+        m_password->screenshotPath = WindowTestBase::screenshotPath(QStringLiteral("password.png"));
+
+    setProgramFolder(folder.path());
+    QCOMPARE(Main() == 0, starts);
+    const qsizetype asked = answers.size();
+    QStringList notes { QString() };
+    if (asked > 1)
+        notes << QStringLiteral("The password is wrong. 2 tries left.");
+    if (asked > 2)
+        notes << QStringLiteral("The password is wrong. 1 try left.");
+    QCOMPARE(m_password->notes, notes);
+    QCOMPARE(m_password->masked, QList<bool>(asked, true));
+    QCOMPARE(m_password->names,
+        QStringList({ "Password:", QDir::toNativeSeparators(database), "OK", "Cancel" }));
+    if (starts) {
+        QVERIFY(m_messages.isEmpty());
+        QVERIFY(mainWindow());
+        QCOMPARE(gDatabase->integrityCheck(), QStringLiteral("ok"));
+    } else {
+        // As a file the program cannot open always stopped it, and untouched.
+        QCOMPARE(m_messages, (QList<QPair<QString, QString>> { { today, "Corvane" } }));
+        QVERIFY(!mainWindow());
+        QCOMPARE(folder.contents(), before);
+    }
 }
 
 CORVANE_TEST(tst_StartUp)

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "PasswordAnswers.h"
+
 #include <QObject>
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 class tst_StartUp : public QObject
 {
@@ -18,8 +21,11 @@ private slots:
     void stops_data();
     void stops();
     void secondCopy();
+    void ownPassword_data();
+    void ownPassword();
 
 private:
     QList<QPair<QString, QString>> m_messages; // text, title
     QString m_startFolder;
+    std::unique_ptr<PasswordAnswers> m_password;
 };

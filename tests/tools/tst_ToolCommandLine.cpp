@@ -38,6 +38,12 @@ void tst_ToolCommandLine::refusesBadArguments_data()
     QTest::newRow("check with two paths")
         << QStringList { "check", PathMark, PathMark } << "unexpected argument";
     QTest::newRow("demo without path") << QStringList { "demo" } << "demo needs the PATH";
+    QTest::newRow("backup without destination")
+        << QStringList { "backup", PathMark } << "backup needs DB and DEST";
+    QTest::newRow("restore with empty database")
+        << QStringList { "restore", PathMark, "" } << "restore needs BACKUP and DB";
+    QTest::newRow("password with two paths")
+        << QStringList { "password", PathMark, "other.db" } << "unexpected argument \"other.db\"";
     QTest::newRow("demo with count only")
         << QStringList { "demo", "--customers", "5" } << "demo needs the PATH";
     QTest::newRow("demo unknown option")

@@ -64,6 +64,8 @@ void tst_ToolFiles::neverOverwrites_data()
     QTest::newRow("create over empty file") << "create" << QByteArray("\0", 0);
     QTest::newRow("create over database") << "create" << QByteArray();
     QTest::newRow("demo over database") << "demo" << QByteArray();
+    QTest::newRow("backup over text") << "backup" << QByteArray("notes the user keeps\n");
+    QTest::newRow("backup over database") << "backup" << QByteArray();
 }
 
 void tst_ToolFiles::neverOverwrites()
@@ -81,7 +83,14 @@ void tst_ToolFiles::neverOverwrites()
         write(file, existing);
     const QByteArray before = contents(file);
 
-    const ToolRun run = ToolRun::of({ command, file });
+    QStringList arguments { command, file };
+    if (command == QLatin1String("backup")) {
+        const QString source = path(QStringLiteral("backup-source.db"));
+        if (!QFileInfo::exists(source))
+            QCOMPARE(ToolRun::of({ QStringLiteral("create"), source }).exitCode, 0);
+        arguments.insert(1, source);
+    }
+    const ToolRun run = ToolRun::of(arguments);
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(file) && run.err.contains(QStringLiteral("exists already")),
         qPrintable(run.err));

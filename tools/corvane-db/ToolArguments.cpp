@@ -12,6 +12,12 @@ std::optional<ToolArguments::Command> commandNamed(const QString &name)
         return ToolArguments::Command::Demo;
     if (name == QLatin1String("check"))
         return ToolArguments::Command::Check;
+    if (name == QLatin1String("backup"))
+        return ToolArguments::Command::Backup;
+    if (name == QLatin1String("restore"))
+        return ToolArguments::Command::Restore;
+    if (name == QLatin1String("password"))
+        return ToolArguments::Command::Password;
     return std::nullopt;
 }
 
@@ -43,6 +49,28 @@ std::optional<int> customerCount(const QString &text, QString &problem)
         return std::nullopt;
     }
     return count;
+}
+
+// The files a command works on, as the usage text names them.
+QStringList fileNames(ToolArguments::Command command)
+{
+    switch (command) {
+    case ToolArguments::Command::Backup:
+        return { QStringLiteral("DB"), QStringLiteral("DEST") };
+    case ToolArguments::Command::Restore:
+        return { QStringLiteral("BACKUP"), QStringLiteral("DB") };
+    case ToolArguments::Command::Password:
+        return { QStringLiteral("DB") };
+    default:
+        return { QStringLiteral("PATH") };
+    }
+}
+
+QString theFiles(const QStringList &names)
+{
+    if (names == QStringList { QStringLiteral("PATH") })
+        return QStringLiteral("the PATH of the database file");
+    return names.join(QStringLiteral(" and "));
 }
 
 } // namespace
@@ -98,15 +126,18 @@ std::optional<ToolArguments> ToolArguments::parse(const QStringList &arguments, 
         }
     }
 
-    if (positional.isEmpty() || positional.first().isEmpty()) {
-        problem = QStringLiteral("%1 needs the PATH of the database file").arg(name);
+    const QStringList names = fileNames(parsed.command);
+    if (positional.size() < names.size() || positional.contains(QString())) {
+        problem = QStringLiteral("%1 needs %2").arg(name, theFiles(names));
         return std::nullopt;
     }
-    if (positional.size() > 1) {
-        problem = QStringLiteral("unexpected argument \"%1\"").arg(positional.at(1));
+    if (positional.size() > names.size()) {
+        problem = QStringLiteral("unexpected argument \"%1\"").arg(positional.at(names.size()));
         return std::nullopt;
     }
     parsed.path = positional.first();
+    if (names.size() > 1)
+        parsed.target = positional.at(1);
     return parsed;
 }
 
@@ -116,13 +147,21 @@ QString ToolArguments::usage()
         "Usage: corvane-db create PATH\n"
         "       corvane-db demo PATH [--customers N]\n"
         "       corvane-db check PATH\n"
+        "       corvane-db backup DB DEST\n"
+        "       corvane-db restore BACKUP DB\n"
+        "       corvane-db password DB\n"
         "\n"
-        "  create  make a new, empty database file at PATH\n"
-        "  demo    make a new database file at PATH holding N sample customers with their\n"
-        "          machines and calls (N from 1 to %1, default %2)\n"
-        "  check   check the database file at PATH, print its version and count its rows\n"
+        "  create    make a new, empty database file at PATH\n"
+        "  demo      make a new database file at PATH holding N sample customers with their\n"
+        "            machines and calls (N from 1 to %1, default %2)\n"
+        "  check     check the database file at PATH, print its version and count its rows\n"
+        "  backup    copy the database DB to the new file DEST, also while Corvane uses DB\n"
+        "  restore   put the copy BACKUP in place of DB, keeping the replaced file as\n"
+        "            DB.before-restore; not while Corvane is running\n"
+        "  password  give DB a password of its own, asked twice; an empty answer returns it to\n"
+        "            the built-in one; not while Corvane is running\n"
         "\n"
-        "An existing file is never overwritten.\n")
+        "A file with a password of its own asks for it. An existing file is never overwritten.\n")
         .arg(MaxCustomers)
         .arg(DefaultCustomers);
 }

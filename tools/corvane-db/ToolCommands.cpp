@@ -2,9 +2,14 @@
 
 #include "Database.h"
 #include "DemoGenerator.h"
+#include "FileBackup.h"
+#include "FileRekey.h"
+#include "FileRestore.h"
+#include "PasswordPrompt.h"
 #include "Recordset.h"
 #include "ToolArguments.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
 #include <array>
@@ -50,7 +55,7 @@ int demo(const ToolArguments &arguments, QTextStream &out)
 
 int check(const ToolArguments &arguments, QTextStream &out)
 {
-    auto db = Database::open(arguments.path);
+    auto db = PasswordPrompt::open(arguments.path).db;
     const QString result = db->integrityCheck();
     const bool ok = result == QLatin1String("ok");
     // The engine lists one problem a line; each is kept on a line of its own.
@@ -78,6 +83,14 @@ int run(const ToolArguments &arguments, QTextStream &out)
         return demo(arguments, out);
     case ToolArguments::Command::Check:
         return check(arguments, out);
+    case ToolArguments::Command::Backup:
+        return FileBackup::run(arguments.path, arguments.target, out);
+    // Corvane is installed beside this tool: its one-copy guard is the one of this folder.
+    case ToolArguments::Command::Restore:
+        return FileRestore::run(
+            arguments.path, arguments.target, QCoreApplication::applicationDirPath(), out);
+    case ToolArguments::Command::Password:
+        return FileRekey::run(arguments.path, QCoreApplication::applicationDirPath(), out);
     case ToolArguments::Command::Help:
         out << ToolArguments::usage();
         return 0;

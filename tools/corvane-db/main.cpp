@@ -1,4 +1,5 @@
-// corvane-db: makes, fills and checks the program's database files from the command line.
+// corvane-db: makes, fills, checks, backs up, restores and re-keys the program's database files
+// from the command line.
 #include "DbError.h"
 #include "ToolArguments.h"
 #include "ToolCommands.h"
