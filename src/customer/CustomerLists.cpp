@@ -115,7 +115,11 @@ void CustomerLists::remove(const List &list)
             QStringLiteral("Delete Confirmation"), MsgBox::YesNo)
         != MsgBox::Yes)
         return;
-    gDatabase->execute(
-        QStringLiteral("DELETE * FROM %1 WHERE ID = ?").arg(list.table), { currentId(*list.grid) });
+    runGuarded(QStringLiteral("The selected %1 could not be deleted.")
+                   .arg(QString::fromLatin1(list.what).toLower()),
+        [&] {
+            gDatabase->execute(QStringLiteral("DELETE * FROM %1 WHERE ID = ?").arg(list.table),
+                { currentId(*list.grid) });
+        });
     list.refill();
 }

@@ -196,8 +196,10 @@ void frmCustomerEntry::setTabOrder()
 void frmCustomerEntry::connectEvents()
 {
     // Every change of the name, typed, picked or set from code, loads that customer.
-    connect(cmbCustomer, &QComboBox::editTextChanged, this, guarded([this] { FillForm(); }));
-    connect(cmbCustomer, &QComboBox::activated, this, guarded([this] { FillForm(); }));
+    const QString lookUp = QStringLiteral("The customer could not be looked up.");
+    connect(
+        cmbCustomer, &QComboBox::editTextChanged, this, guarded(lookUp, [this] { FillForm(); }));
+    connect(cmbCustomer, &QComboBox::activated, this, guarded(lookUp, [this] { FillForm(); }));
     // Every change of another field marks the window changed, also one made from code;
     // whoever fills the window from code marks it saved again when done. Picking a type is a
     // change of its text; picking the type already shown changes nothing.
@@ -210,7 +212,9 @@ void frmCustomerEntry::connectEvents()
 
     connect(btnSave, &QPushButton::clicked, this, guarded([this] { btnSave_Click(); }));
     connect(btnExit, &QPushButton::clicked, this, guarded([this] { btnExit_Click(); }));
-    connect(btnDelete, &QPushButton::clicked, this, guarded([this] { btnDelete_Click(); }));
+    connect(btnDelete, &QPushButton::clicked, this,
+        guarded(
+            QStringLiteral("The customer could not be deleted."), [this] { btnDelete_Click(); }));
     connect(btnRename, &QPushButton::clicked, this, guarded([this] { btnRename_Click(); }));
 }
 
@@ -350,7 +354,17 @@ void frmCustomerEntry::btnSave_Click()
     SaveCustomer();
 }
 
-void frmCustomerEntry::SaveCustomer()
+bool frmCustomerEntry::SaveCustomer()
+{
+    // A refused save leaves the window as the user left it: filled, changed, nothing stored.
+    if (!runGuarded(
+            QStringLiteral("The customer could not be saved."), [this] { storeCustomer(); }))
+        return false;
+    clearWindow();
+    return true;
+}
+
+void frmCustomerEntry::storeCustomer()
 {
     const QString name = cmbCustomer->currentText();
     Recordset rs = gDatabase->openRecordset(FindCustomer, { name });
@@ -368,7 +382,6 @@ void frmCustomerEntry::SaveCustomer()
         rs.setField(ContactColumns.at(i), contactBoxes().at(i)->text());
     rs.update();
     rs.close();
-    clearWindow();
 }
 
 void frmCustomerEntry::clearWindow()
@@ -406,7 +419,7 @@ bool frmCustomerEntry::queryUnload()
                 goOn = false;
             } else {
                 // An engine refusal ends the close here: the window stays open and changed.
-                SaveCustomer();
+                goOn = SaveCustomer();
             }
         } else if (answer != MsgBox::No) {
             goOn = false;

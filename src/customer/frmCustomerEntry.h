@@ -69,7 +69,9 @@ private:
     struct Filling;
 
     void btnSave_Click();
-    void SaveCustomer();
+    // Stores the customer and clears the window; false when the engine refused (told already).
+    bool SaveCustomer();
+    void storeCustomer();
     void btnExit_Click();
     void btnDelete_Click();
     void btnRename_Click();
