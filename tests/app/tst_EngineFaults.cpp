@@ -1,10 +1,8 @@
-#include "CellText.h"
 #include "DataGrid.h"
 #include "Database.h"
 #include "EngineFault.h"
 #include "MDI.h"
 #include "MsgBox.h"
-#include "Recordset.h"
 #include "ReportPages.h"
 #include "ReportViewer.h"
 #include "TestRegistry.h"
@@ -87,24 +85,6 @@ public:
         box->setFocus();
         box->selectAll();
         QTest::keyClicks(box, text);
-    }
-
-    // Every row of the three tables as text.
-    QStringList dump()
-    {
-        QStringList rows;
-        for (const char *sql : { "SELECT * FROM Customer ORDER BY Customer",
-                 "SELECT * FROM Equipment ORDER BY ID", "SELECT * FROM Telemarket ORDER BY ID" }) {
-            Recordset rs = db().db().openRecordset(QLatin1String(sql));
-            for (; !rs.eof(); rs.moveNext()) {
-                QStringList cells;
-                for (int i = 0; i < rs.fieldCount(); ++i)
-                    cells << cellText(rs.field(i));
-                rows << cells.join('|');
-            }
-            rs.close();
-        }
-        return rows;
     }
 
     int count(const QString &sql) { return db().column(sql).value(0).toInt(); }
@@ -403,7 +383,7 @@ void tst_EngineFaults::meetsFault()
     const Action &a = actions().at(action);
     a.prepare(*this);
     QVERIFY(m_messages.isEmpty());
-    const QStringList before = dump();
+    const QStringList before = tables();
 
     std::unique_ptr<EngineFault> engineFault;
     if (fault == Unwritable) {
@@ -425,7 +405,7 @@ void tst_EngineFaults::meetsFault()
         engineFault->remove();
     else
         QVERIFY(QFile::remove(m_files->filePath("out")) && QDir(m_files->path()).mkdir("out"));
-    QCOMPARE(dump(), before);
+    QCOMPARE(tables(), before);
     a.act(*this);
     QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.value(0).text));
     QVERIFY(a.done(*this));
