@@ -147,41 +147,76 @@ void deleteFromList(DataGrid *grid, QPushButton *button)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+// The customer window on Baker with changes not saved yet.
+void editBaker(tst_EngineFaults &t)
+{
+    frmCustomerEntry *form = t.customerOn("Baker");
+    tst_EngineFaults::type(form->txtCity, "Typed City");
+    tst_EngineFaults::type(form->txtAddress1, QString(50, 'x'));
+}
+
+bool bakerEditKept(tst_EngineFaults &t)
+{
+    frmCustomerEntry *form = customer(t);
+    return form && form->cmbCustomer->currentText() == "Baker"
+        && form->txtCity->text() == "Typed City" && !form->isSaved();
+}
+
+bool bakerStored(tst_EngineFaults &t)
+{
+    return t.db().column("SELECT City FROM Customer WHERE Customer = 'Baker'")
+        == QStringList { "Typed City" };
+}
+
+// A new machine of Acme's typed into its window.
+void addMachine(tst_EngineFaults &t)
+{
+    QTest::mouseClick(t.customerOn("Acme")->btnAddEquipment, Qt::LeftButton);
+    auto *form = t.window<frmEquipmentEntry>();
+    form->cmbBrand->setEditText("Konica");
+    tst_EngineFaults::type(form->txtModel, "Typed Model");
+}
+
+bool machineKept(tst_EngineFaults &t)
+{
+    auto *form = t.window<frmEquipmentEntry>();
+    return form && form->txtModel->text() == "Typed Model" && !form->isSaved();
+}
+
 const QList<Action> &actions()
 {
     static const QList<Action> all = {
         { "customer save", { Full, Locked, Refused }, "Customer",
-            "The customer could not be saved.",
-            [](tst_EngineFaults &t) {
-                frmCustomerEntry *form = t.customerOn("Baker");
-                tst_EngineFaults::type(form->txtCity, "Typed City");
-                tst_EngineFaults::type(form->txtAddress1, QString(50, 'x'));
-            },
+            "The customer could not be saved.", editBaker,
             [](tst_EngineFaults &t) { QTest::mouseClick(customer(t)->btnSave, Qt::LeftButton); },
+            bakerEditKept,
+            [](tst_EngineFaults &t) { return bakerStored(t) && customer(t)->isSaved(); } },
+        // Closing with an unsaved change, and Yes to saving it first: a refused save keeps the
+        // window open.
+        { "customer save on closing", { Full, Locked, Refused }, "Customer",
+            "The customer could not be saved.", editBaker,
             [](tst_EngineFaults &t) {
-                frmCustomerEntry *form = customer(t);
-                return form->cmbCustomer->currentText() == "Baker"
-                    && form->txtCity->text() == "Typed City" && !form->isSaved();
+                if (frmCustomerEntry *form = customer(t))
+                    form->parentWidget()->close();
             },
+            bakerEditKept, [](tst_EngineFaults &t) { return bakerStored(t) && !customer(t); } },
+        { "machine save on closing", { Full, Locked, Refused }, "Equipment",
+            "The equipment could not be saved.", addMachine,
             [](tst_EngineFaults &t) {
-                return t.db().column("SELECT City FROM Customer WHERE Customer = 'Baker'")
-                    == QStringList { "Typed City" };
+                if (auto *form = t.window<frmEquipmentEntry>())
+                    form->parentWidget()->close();
+            },
+            machineKept,
+            [](tst_EngineFaults &t) {
+                return !t.window<frmEquipmentEntry>()
+                    && t.count("SELECT COUNT(*) FROM Equipment WHERE Model = 'Typed Model'") == 1;
             } },
         { "machine save", { Full, Locked, Refused }, "Equipment",
-            "The equipment could not be saved.",
-            [](tst_EngineFaults &t) {
-                QTest::mouseClick(t.customerOn("Acme")->btnAddEquipment, Qt::LeftButton);
-                auto *form = t.window<frmEquipmentEntry>();
-                form->cmbBrand->setEditText("Konica");
-                tst_EngineFaults::type(form->txtModel, "Typed Model");
-            },
+            "The equipment could not be saved.", addMachine,
             [](tst_EngineFaults &t) {
                 QTest::mouseClick(t.window<frmEquipmentEntry>()->btnOK, Qt::LeftButton);
             },
-            [](tst_EngineFaults &t) {
-                auto *form = t.window<frmEquipmentEntry>();
-                return form && form->txtModel->text() == "Typed Model" && !form->isSaved();
-            },
+            machineKept,
             [](tst_EngineFaults &t) {
                 return !t.window<frmEquipmentEntry>()
                     && t.count("SELECT COUNT(*) FROM Equipment WHERE Model = 'Typed Model'") == 1
@@ -349,7 +384,7 @@ void tst_EngineFaults::init()
     m_messages.clear();
     // Every question is answered Yes; every message is kept to be read back.
     MsgBox::setHandler([this](const QString &text, const QString &title, MsgBox::Buttons buttons) {
-        if (buttons != MsgBox::YesNo)
+        if (buttons == MsgBox::OK)
             m_messages.append({ text, title });
         return buttons == MsgBox::OK ? MsgBox::Ok : MsgBox::Yes;
     });
