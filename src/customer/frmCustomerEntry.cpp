@@ -61,10 +61,10 @@ frmCustomerEntry::frmCustomerEntry(QWidget *parent)
     setObjectName(QStringLiteral("frmCustomerEntry"));
     setWindowTitle(Caption);
     buildCustomerFrame();
-    Frame2 = buildListFrame("Frame2", "Equipment Information", 3990, "Equipment", vsfgEquipment,
-        btnAddEquipment, btnEditEquipment, btnDeleteEquipment);
-    Frame3 = buildListFrame("Frame3", "Telemarketing Information", 5880, "Telemarket",
-        vsfgTelemarket, btnAddTelemarket, btnEditTelemarket, btnDeleteTelemarket);
+    Frame2 = CustomerLists::buildFrame(this, "Frame2", "Equipment Information", 3990, "Equipment",
+        vsfgEquipment, btnAddEquipment, btnEditEquipment, btnDeleteEquipment);
+    Frame3 = CustomerLists::buildFrame(this, "Frame3", "Telemarketing Information", 5880,
+        "Telemarket", vsfgTelemarket, btnAddTelemarket, btnEditTelemarket, btnDeleteTelemarket);
     setTabOrder();
     resize(twipsToPixels(8970), twipsToPixels(7755));
     // Any text may be typed as well as picked. The name list may hold every customer of a
@@ -150,32 +150,6 @@ QLineEdit *frmCustomerEntry::placeContact(
     placeFieldCaption(Frame1, captionName, QLatin1String(caption), 4320, rowTop(row) + 15, 1080,
         255, box, spoken);
     return box;
-}
-
-// A list of the customer's records with Add, Edit and Delete beside it; the list and the buttons
-// are named by the kind of record.
-QGroupBox *frmCustomerEntry::buildListFrame(const char *name, const char *caption, int top,
-    const char *kind, DataGrid *&grid, QPushButton *&add, QPushButton *&edit, QPushButton *&remove)
-{
-    auto *frame = placeControl<QGroupBox>(this, name, 60, top, 8850, 1860);
-    frame->setTitle(QLatin1String(caption));
-    const QByteArray gridName = "vsfg" + QByteArray(kind);
-    grid = placeControl<DataGrid>(frame, gridName.constData(), 120, 300, 7440, 1440);
-    grid->setAccessibleName(QLatin1String(caption));
-    grid->setSortOnHeaderClick(false);
-    grid->setTypeAhead(false);
-    grid->setUserResize(false, false);
-    auto button = [frame, kind](const char *text, int index) {
-        const QByteArray buttonName = "btn" + QByteArray(text) + kind;
-        auto *widget = placeCaptioned<QPushButton>(
-            frame, buttonName.constData(), QLatin1String(text), 7680, 300 + index * 480, 1050, 375);
-        widget->setAutoDefault(false);
-        return widget;
-    };
-    add = button("Add", 0);
-    edit = button("Edit", 1);
-    remove = button("Delete", 2);
-    return frame;
 }
 
 void frmCustomerEntry::setTabOrder()

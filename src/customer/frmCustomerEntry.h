@@ -56,8 +56,6 @@ private:
     void buildCustomerFrame();
     QLineEdit *placeContact(int row, const char *name, const char *captionName, const char *caption,
         const QString &spoken = QString());
-    QGroupBox *buildListFrame(const char *name, const char *caption, int top, const char *kind,
-        DataGrid *&grid, QPushButton *&add, QPushButton *&edit, QPushButton *&remove);
     void setTabOrder();
     void connectEvents();
 

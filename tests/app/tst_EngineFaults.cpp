@@ -183,6 +183,19 @@ bool machineKept(tst_EngineFaults &t)
     return form && form->txtModel->text() == "Typed Model" && !form->isSaved();
 }
 
+// The export list of a search for everyone, in the viewer.
+void showExport(tst_EngineFaults &t)
+{
+    t.search();
+    QTest::mouseClick(t.window<frmNavigator>()->btnExport, Qt::LeftButton);
+}
+
+QByteArray saved(tst_EngineFaults &t, const char *name)
+{
+    QFile file(t.target(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 const QList<Action> &actions()
 {
     static const QList<Action> all = {
@@ -317,32 +330,18 @@ const QList<Action> &actions()
                 return viewer && viewer->CRViewer->pages()
                     && viewer->CRViewer->pages()->pageCount() > 0;
             } },
-        { "save as PDF", { Unwritable }, QString(), "The report could not be saved as",
-            [](tst_EngineFaults &t) {
-                t.search();
-                QTest::mouseClick(t.window<frmNavigator>()->btnExport, Qt::LeftButton);
-            },
+        { "save as PDF", { Unwritable }, QString(), "The report could not be saved as", showExport,
             [](tst_EngineFaults &t) {
                 t.saveAs(t.window<Viewer>()->CRViewer->actSavePdf, t.target("list.pdf"));
             },
             [](tst_EngineFaults &t) { return !QFile::exists(t.target("list.pdf")); },
-            [](tst_EngineFaults &t) {
-                QFile pdf(t.target("list.pdf"));
-                return pdf.open(QIODevice::ReadOnly) && pdf.readAll().trimmed().endsWith("%%EOF");
-            } },
-        { "save as CSV", { Unwritable }, QString(), "The list could not be saved as",
-            [](tst_EngineFaults &t) {
-                t.search();
-                QTest::mouseClick(t.window<frmNavigator>()->btnExport, Qt::LeftButton);
-            },
+            [](tst_EngineFaults &t) { return saved(t, "list.pdf").trimmed().endsWith("%%EOF"); } },
+        { "save as CSV", { Unwritable }, QString(), "The list could not be saved as", showExport,
             [](tst_EngineFaults &t) {
                 t.saveAs(t.window<Viewer>()->CRViewer->actSaveCsv, t.target("list.csv"));
             },
             [](tst_EngineFaults &t) { return !QFile::exists(t.target("list.csv")); },
-            [](tst_EngineFaults &t) {
-                QFile csv(t.target("list.csv"));
-                return csv.open(QIODevice::ReadOnly) && csv.readAll().count("\r\n") == 3;
-            } },
+            [](tst_EngineFaults &t) { return saved(t, "list.csv").count("\r\n") == 3; } },
     };
     return all;
 }
