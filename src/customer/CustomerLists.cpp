@@ -1,5 +1,7 @@
 #include "CustomerLists.h"
 
+#include "ControlPlacement.h"
+
 #include "DataGrid.h"
 #include "Database.h"
 #include "DetailGrid.h"
@@ -10,6 +12,7 @@
 #include "frmCustomerEntry.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QPushButton>
 
 namespace {
@@ -48,6 +51,32 @@ void openEntry(QWidget *form, void (WindowNotifier::*request)(const QString &, c
 }
 
 } // namespace
+
+// A list of the customer's records with Add, Edit and Delete beside it; the list and the buttons
+// are named by the kind of record.
+QGroupBox *CustomerLists::buildFrame(QWidget *form, const char *name, const char *caption, int top,
+    const char *kind, DataGrid *&grid, QPushButton *&add, QPushButton *&edit, QPushButton *&remove)
+{
+    auto *frame = placeControl<QGroupBox>(form, name, 60, top, 8850, 1860);
+    frame->setTitle(QLatin1String(caption));
+    const QByteArray gridName = "vsfg" + QByteArray(kind);
+    grid = placeControl<DataGrid>(frame, gridName.constData(), 120, 300, 7440, 1440);
+    grid->setAccessibleName(QLatin1String(caption));
+    grid->setSortOnHeaderClick(false);
+    grid->setTypeAhead(false);
+    grid->setUserResize(false, false);
+    auto button = [frame, kind](const char *text, int index) {
+        const QByteArray buttonName = "btn" + QByteArray(text) + kind;
+        auto *widget = placeCaptioned<QPushButton>(
+            frame, buttonName.constData(), QLatin1String(text), 7680, 300 + index * 480, 1050, 375);
+        widget->setAutoDefault(false);
+        return widget;
+    };
+    add = button("Add", 0);
+    edit = button("Edit", 1);
+    remove = button("Delete", 2);
+    return frame;
+}
 
 CustomerLists::CustomerLists(frmCustomerEntry &form)
     : QObject(&form)
@@ -115,7 +144,11 @@ void CustomerLists::remove(const List &list)
             QStringLiteral("Delete Confirmation"), MsgBox::YesNo)
         != MsgBox::Yes)
         return;
-    gDatabase->execute(
-        QStringLiteral("DELETE * FROM %1 WHERE ID = ?").arg(list.table), { currentId(*list.grid) });
+    runGuarded(QStringLiteral("The selected %1 could not be deleted.")
+                   .arg(QString::fromLatin1(list.what).toLower()),
+        [&] {
+            gDatabase->execute(QStringLiteral("DELETE * FROM %1 WHERE ID = ?").arg(list.table),
+                { currentId(*list.grid) });
+        });
     list.refill();
 }

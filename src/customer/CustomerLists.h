@@ -4,6 +4,9 @@
 #include <functional>
 
 class DataGrid;
+class QGroupBox;
+class QPushButton;
+class QWidget;
 class frmCustomerEntry;
 
 // The customer window's lists of the customer's machines and calls, and their Add, Edit and
@@ -13,6 +16,12 @@ class CustomerLists : public QObject
     Q_OBJECT
 public:
     explicit CustomerLists(frmCustomerEntry &form);
+
+    // A list of the customer's records in a frame of the form, with Add, Edit and Delete beside
+    // it; the list and the buttons are named by the kind of record.
+    static QGroupBox *buildFrame(QWidget *form, const char *name, const char *caption, int top,
+        const char *kind, DataGrid *&grid, QPushButton *&add, QPushButton *&edit,
+        QPushButton *&remove);
 
     // Refill a list for the name in the window's name box, read fresh from the database.
     void fillMachines();

@@ -61,10 +61,10 @@ frmCustomerEntry::frmCustomerEntry(QWidget *parent)
     setObjectName(QStringLiteral("frmCustomerEntry"));
     setWindowTitle(Caption);
     buildCustomerFrame();
-    Frame2 = buildListFrame("Frame2", "Equipment Information", 3990, "Equipment", vsfgEquipment,
-        btnAddEquipment, btnEditEquipment, btnDeleteEquipment);
-    Frame3 = buildListFrame("Frame3", "Telemarketing Information", 5880, "Telemarket",
-        vsfgTelemarket, btnAddTelemarket, btnEditTelemarket, btnDeleteTelemarket);
+    Frame2 = CustomerLists::buildFrame(this, "Frame2", "Equipment Information", 3990, "Equipment",
+        vsfgEquipment, btnAddEquipment, btnEditEquipment, btnDeleteEquipment);
+    Frame3 = CustomerLists::buildFrame(this, "Frame3", "Telemarketing Information", 5880,
+        "Telemarket", vsfgTelemarket, btnAddTelemarket, btnEditTelemarket, btnDeleteTelemarket);
     setTabOrder();
     resize(twipsToPixels(8970), twipsToPixels(7755));
     // Any text may be typed as well as picked. The name list may hold every customer of a
@@ -152,32 +152,6 @@ QLineEdit *frmCustomerEntry::placeContact(
     return box;
 }
 
-// A list of the customer's records with Add, Edit and Delete beside it; the list and the buttons
-// are named by the kind of record.
-QGroupBox *frmCustomerEntry::buildListFrame(const char *name, const char *caption, int top,
-    const char *kind, DataGrid *&grid, QPushButton *&add, QPushButton *&edit, QPushButton *&remove)
-{
-    auto *frame = placeControl<QGroupBox>(this, name, 60, top, 8850, 1860);
-    frame->setTitle(QLatin1String(caption));
-    const QByteArray gridName = "vsfg" + QByteArray(kind);
-    grid = placeControl<DataGrid>(frame, gridName.constData(), 120, 300, 7440, 1440);
-    grid->setAccessibleName(QLatin1String(caption));
-    grid->setSortOnHeaderClick(false);
-    grid->setTypeAhead(false);
-    grid->setUserResize(false, false);
-    auto button = [frame, kind](const char *text, int index) {
-        const QByteArray buttonName = "btn" + QByteArray(text) + kind;
-        auto *widget = placeCaptioned<QPushButton>(
-            frame, buttonName.constData(), QLatin1String(text), 7680, 300 + index * 480, 1050, 375);
-        widget->setAutoDefault(false);
-        return widget;
-    };
-    add = button("Add", 0);
-    edit = button("Edit", 1);
-    remove = button("Delete", 2);
-    return frame;
-}
-
 void frmCustomerEntry::setTabOrder()
 {
     QList<QWidget *> order = { cmbCustomer };
@@ -196,8 +170,10 @@ void frmCustomerEntry::setTabOrder()
 void frmCustomerEntry::connectEvents()
 {
     // Every change of the name, typed, picked or set from code, loads that customer.
-    connect(cmbCustomer, &QComboBox::editTextChanged, this, guarded([this] { FillForm(); }));
-    connect(cmbCustomer, &QComboBox::activated, this, guarded([this] { FillForm(); }));
+    const QString lookUp = QStringLiteral("The customer could not be looked up.");
+    connect(
+        cmbCustomer, &QComboBox::editTextChanged, this, guarded(lookUp, [this] { FillForm(); }));
+    connect(cmbCustomer, &QComboBox::activated, this, guarded(lookUp, [this] { FillForm(); }));
     // Every change of another field marks the window changed, also one made from code;
     // whoever fills the window from code marks it saved again when done. Picking a type is a
     // change of its text; picking the type already shown changes nothing.
@@ -210,7 +186,9 @@ void frmCustomerEntry::connectEvents()
 
     connect(btnSave, &QPushButton::clicked, this, guarded([this] { btnSave_Click(); }));
     connect(btnExit, &QPushButton::clicked, this, guarded([this] { btnExit_Click(); }));
-    connect(btnDelete, &QPushButton::clicked, this, guarded([this] { btnDelete_Click(); }));
+    connect(btnDelete, &QPushButton::clicked, this,
+        guarded(
+            QStringLiteral("The customer could not be deleted."), [this] { btnDelete_Click(); }));
     connect(btnRename, &QPushButton::clicked, this, guarded([this] { btnRename_Click(); }));
 }
 
@@ -350,7 +328,17 @@ void frmCustomerEntry::btnSave_Click()
     SaveCustomer();
 }
 
-void frmCustomerEntry::SaveCustomer()
+bool frmCustomerEntry::SaveCustomer()
+{
+    // A refused save leaves the window as the user left it: filled, changed, nothing stored.
+    if (!runGuarded(
+            QStringLiteral("The customer could not be saved."), [this] { storeCustomer(); }))
+        return false;
+    clearWindow();
+    return true;
+}
+
+void frmCustomerEntry::storeCustomer()
 {
     const QString name = cmbCustomer->currentText();
     Recordset rs = gDatabase->openRecordset(FindCustomer, { name });
@@ -368,7 +356,6 @@ void frmCustomerEntry::SaveCustomer()
         rs.setField(ContactColumns.at(i), contactBoxes().at(i)->text());
     rs.update();
     rs.close();
-    clearWindow();
 }
 
 void frmCustomerEntry::clearWindow()
@@ -406,7 +393,7 @@ bool frmCustomerEntry::queryUnload()
                 goOn = false;
             } else {
                 // An engine refusal ends the close here: the window stays open and changed.
-                SaveCustomer();
+                goOn = SaveCustomer();
             }
         } else if (answer != MsgBox::No) {
             goOn = false;

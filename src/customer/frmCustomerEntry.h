@@ -56,8 +56,6 @@ private:
     void buildCustomerFrame();
     QLineEdit *placeContact(int row, const char *name, const char *captionName, const char *caption,
         const QString &spoken = QString());
-    QGroupBox *buildListFrame(const char *name, const char *caption, int top, const char *kind,
-        DataGrid *&grid, QPushButton *&add, QPushButton *&edit, QPushButton *&remove);
     void setTabOrder();
     void connectEvents();
 
@@ -69,7 +67,9 @@ private:
     struct Filling;
 
     void btnSave_Click();
-    void SaveCustomer();
+    // Stores the customer and clears the window; false when the engine refused (told already).
+    bool SaveCustomer();
+    void storeCustomer();
     void btnExit_Click();
     void btnDelete_Click();
     void btnRename_Click();

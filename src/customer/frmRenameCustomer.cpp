@@ -39,7 +39,8 @@ frmRenameCustomer::frmRenameCustomer(QWidget *parent)
     QWidget::setTabOrder(txtFrom, txtTo);
     selectAllOnFocus({ txtTo });
 
-    connect(btnOK, &QPushButton::clicked, this, guarded([this] { btnOK_Click(); }));
+    connect(btnOK, &QPushButton::clicked, this,
+        guarded(QStringLiteral("The customer could not be renamed."), [this] { btnOK_Click(); }));
     connect(btnCancel, &QPushButton::clicked, this, guarded([this] { closeWindow(); }));
     resize(twipsToPixels(4095), twipsToPixels(1545));
 }

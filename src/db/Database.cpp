@@ -19,10 +19,6 @@ const char *const Database::Password = "KXQ";
 
 namespace {
 
-// Another program may hold the file for a moment (a write of its own); waiting this long
-// covers that without freezing the program on a file that stays locked.
-constexpr int BusyTimeoutMs = 3000;
-
 // Every page read from the file is decrypted; a search visits every page of the three tables,
 // so a cache that holds a large customer base whole keeps the search from decrypting it again
 // each time. The engine takes memory for it only as pages are read.
@@ -30,7 +26,7 @@ constexpr const char *CacheSize = "PRAGMA cache_size = -524288";
 
 void tuneConnection(sqlite3 *db)
 {
-    sqlite3_busy_timeout(db, BusyTimeoutMs);
+    sqlite3_busy_timeout(db, Database::BusyTimeoutMs);
     sqlite3_exec(db, CacheSize, nullptr, nullptr, nullptr);
 }
 

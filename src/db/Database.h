@@ -15,6 +15,9 @@ class Database
 public:
     // The fixed password of every installation.
     static const char *const Password;
+    // Another program may hold the file for a moment (a write of its own); waiting this long
+    // covers that without freezing the program on a file that stays locked.
+    static constexpr int BusyTimeoutMs = 3000;
 
     ~Database();
     Database(const Database &) = delete;

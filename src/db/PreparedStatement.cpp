@@ -125,7 +125,19 @@ void PreparedStatement::finish()
 
 DbError PreparedStatement::error() const
 {
-    return DbError(QString::fromUtf8(sqlite3_errmsg(m_db)), m_statement);
+    DbError::Cause cause = DbError::Cause::Other;
+    switch (sqlite3_errcode(m_db)) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        cause = DbError::Cause::Busy;
+        break;
+    case SQLITE_FULL:
+        cause = DbError::Cause::Full;
+        break;
+    default:
+        break;
+    }
+    return DbError(QString::fromUtf8(sqlite3_errmsg(m_db)), m_statement, cause);
 }
 
 void PreparedStatement::bind(int position, const QVariant &value)

@@ -139,7 +139,9 @@ bool EntryForm::saveIfComplete()
         MsgBox::show(m_texts.required, MissingTitle);
         return false;
     }
-    saveRecord();
+    // A refused save leaves the window as the user left it: open, changed, nothing stored.
+    if (!runGuarded(m_texts.saveFailed, [this] { saveRecord(); }))
+        return false;
     refreshCustomerList();
     return true;
 }

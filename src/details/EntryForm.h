@@ -32,6 +32,7 @@ protected:
         QString question; // the save question when a change would be dropped
         QString required; // the message for a missing required field
         QString notFound; // the message when the record asked for is no longer stored
+        QString saveFailed; // what failed, when the engine refuses the save
     };
     EntryForm(const Texts &texts, QWidget *parent);
 

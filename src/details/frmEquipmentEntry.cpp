@@ -52,7 +52,8 @@ frmEquipmentEntry::frmEquipmentEntry(QWidget *parent)
                     QStringLiteral("You must select a Brand before saving."),
                     QStringLiteral("The selected Equipment is no longer stored; it may have been "
                                    "deleted. The window now holds a new machine for the "
-                                   "customer.") },
+                                   "customer."),
+                    QStringLiteral("The equipment could not be saved.") },
         parent)
 {
     setObjectName(QStringLiteral("frmEquipmentEntry"));

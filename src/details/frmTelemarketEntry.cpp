@@ -31,7 +31,8 @@ frmTelemarketEntry::frmTelemarketEntry(QWidget *parent)
                     QStringLiteral("You must enter a Telemarketer before saving."),
                     QStringLiteral("The selected Call is no longer stored; it may have been "
                                    "deleted. The window now holds a new call for the "
-                                   "customer.") },
+                                   "customer."),
+                    QStringLiteral("The call could not be saved.") },
         parent)
 {
     setObjectName(QStringLiteral("frmTelemarketEntry"));

@@ -45,6 +45,9 @@ QPushButton *button(QWidget *parent, const char *name, const char *text, int lef
     return widget;
 }
 
+// Both report buttons make the report from the last search's rows.
+const QString ReportFailed = QStringLiteral("The report could not be made.");
+
 } // namespace
 
 frmNavigator::frmNavigator(QWidget *parent)
@@ -150,7 +153,8 @@ void frmNavigator::setTabOrder()
 
 void frmNavigator::connectEvents()
 {
-    connect(btnFind, &QPushButton::clicked, this, guarded([this] { UpdateGrids(); }));
+    const QString searchFailed = QStringLiteral("The search could not be completed.");
+    connect(btnFind, &QPushButton::clicked, this, guarded(searchFailed, [this] { UpdateGrids(); }));
     connect(btnClear, &QPushButton::clicked, this, guarded([this] { btnClear_Click(); }));
     connect(btnExit, &QPushButton::clicked, this, guarded([this] { btnExit_Click(); }));
     connect(btnAddNew, &QPushButton::clicked, this, guarded([this] { btnAddNew_Click(); }));
@@ -158,8 +162,10 @@ void frmNavigator::connectEvents()
         guarded([this](int, int, int newRow, int) { vsfgCustomers_RowColChange(newRow); }));
     connect(
         vsfgCustomers, &DataGrid::dblClick, this, guarded([this] { vsfgCustomers_DblClick(); }));
-    connect(btnPrint, &QPushButton::clicked, this, guarded([this] { btnPrint_Click(); }));
-    connect(btnExport, &QPushButton::clicked, this, guarded([this] { btnExport_Click(); }));
+    connect(
+        btnPrint, &QPushButton::clicked, this, guarded(ReportFailed, [this] { btnPrint_Click(); }));
+    connect(btnExport, &QPushButton::clicked, this,
+        guarded(ReportFailed, [this] { btnExport_Click(); }));
 
     for (QComboBox *list : { cmbCustomer, cmbCity, cmbZip, cmbType })
         list->installEventFilter(this);
@@ -167,7 +173,8 @@ void frmNavigator::connectEvents()
     selectAllOnFocus({ txtSearch, txtSearch2 });
     for (QLineEdit *box : { txtSearch, txtSearch2 }) {
         // Enter after a search word runs the search, as the Search button does.
-        connect(box, &QLineEdit::returnPressed, this, guarded([this] { UpdateGrids(); }));
+        connect(
+            box, &QLineEdit::returnPressed, this, guarded(searchFailed, [this] { UpdateGrids(); }));
     }
 
     auto checks = [this](DatePicker *picker, QCheckBox *box) {

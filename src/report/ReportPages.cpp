@@ -1,5 +1,7 @@
 #include "ReportPages.h"
 
+#include "WholeFile.h"
+
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QPdfWriter>
@@ -56,10 +58,17 @@ void ReportPages::paintPage(QPainter &p, int index)
     m_paginator.paintPage(p, index);
 }
 
-bool ReportPages::writePdf(const QString &path)
+bool ReportPages::writePdf(const QString &path, QString *problem)
 {
+    // Laid out before the file is opened: a report that cannot be read leaves no file at all.
     const int pages = pageCount();
-    QPdfWriter pdf(path);
+    return WholeFile::write(
+        path, [&](QIODevice &out) { return writePdf(out, pages); }, problem);
+}
+
+bool ReportPages::writePdf(QIODevice &out, int pages)
+{
+    QPdfWriter pdf(&out);
     pdf.setTitle(m_report->layout().name);
     pdf.setCreator(QStringLiteral("Corvane"));
     // At 720 dots an inch one dot is one report unit.

@@ -37,8 +37,9 @@ public:
     // Draws a page (from 0); the painter's units are report units from the paper's corner.
     void paintPage(QPainter &p, int index);
 
-    // The whole report as a PDF file; false when the file cannot be written.
-    bool writePdf(const QString &path);
+    // The whole report as a PDF file, put in place only when whole; false when the file cannot
+    // be written, with the system's words for it in 'problem' when given.
+    bool writePdf(const QString &path, QString *problem = nullptr);
     // The pages the printer's settings ask for (all of them unless a range is set).
     void print(QPrinter &printer);
 
@@ -48,6 +49,7 @@ signals:
 
 private:
     void countSlice();
+    bool writePdf(QIODevice &out, int pages);
 
     std::unique_ptr<Report> m_report;
     ReportPaginator m_paginator;

@@ -3,6 +3,7 @@
 #include "ReportCsv.h"
 #include "ReportPageView.h"
 #include "ReportPages.h"
+#include "WholeFile.h"
 
 #include <QAction>
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QToolBar>
@@ -28,6 +28,13 @@ ReportViewer::FileChooser systemFileChooser()
                const QString &filter) {
         return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
     };
+}
+
+// What was not saved, naming the file, and the system's own words for why.
+QString failure(const QString &what, const QString &path, const QString &problem)
+{
+    const QString text = what.arg(QDir::toNativeSeparators(path));
+    return problem.isEmpty() ? text : text + QStringLiteral("\n\n") + problem;
 }
 
 ReportViewer::PrintDialog systemPrintDialog()
@@ -257,9 +264,9 @@ void ReportViewer::savePdf()
     if (!m_pages)
         return;
     const QString path = choose(tr("Save as PDF"), QStringLiteral(".pdf"), tr("PDF files (*.pdf)"));
-    if (!path.isEmpty() && !m_pages->writePdf(path))
-        emit saveFailed(
-            tr("The report could not be saved as %1.").arg(QDir::toNativeSeparators(path)));
+    QString problem;
+    if (!path.isEmpty() && !m_pages->writePdf(path, &problem))
+        emit saveFailed(failure(tr("The report could not be saved as %1."), path, problem));
 }
 
 void ReportViewer::saveCsv()
@@ -269,9 +276,9 @@ void ReportViewer::saveCsv()
     const QString path = choose(tr("Save as CSV"), QStringLiteral(".csv"), tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !ReportCsv::write(m_pages->report(), file)
-        || !file.commit())
-        emit saveFailed(
-            tr("The list could not be saved as %1.").arg(QDir::toNativeSeparators(path)));
+    QString problem;
+    if (!WholeFile::write(
+            path, [this](QIODevice &out) { return ReportCsv::write(m_pages->report(), out); },
+            &problem))
+        emit saveFailed(failure(tr("The list could not be saved as %1."), path, problem));
 }

@@ -29,7 +29,8 @@ frmNavReport::frmNavReport(QWidget *parent)
     setCancelButton(btnCancel);
     resize(twipsToPixels(3750), twipsToPixels(1515));
 
-    connect(btnPrint, &QPushButton::clicked, this, guarded([this] { btnPrint_Click(); }));
+    connect(btnPrint, &QPushButton::clicked, this,
+        guarded(QStringLiteral("The report could not be made."), [this] { btnPrint_Click(); }));
     connect(btnCancel, &QPushButton::clicked, this, guarded([this] { btnCancel_Click(); }));
 }
 

@@ -1,7 +1,9 @@
 #include "ErrorGuard.h"
 
-#include "MsgBox.h"
 #include "DbError.h"
+#include "MsgBox.h"
+
+#include <QStringList>
 
 namespace {
 
@@ -17,20 +19,45 @@ struct GuardLevel
     GuardLevel &operator=(const GuardLevel &) = delete;
 };
 
+// What the user can do about a cause the program recognises.
+QString advice(DbError::Cause cause)
+{
+    switch (cause) {
+    case DbError::Cause::Busy:
+        return QStringLiteral("Another program is using the database file. Try again when it "
+                              "has finished.");
+    case DbError::Cause::Full:
+        return QStringLiteral("The database file cannot grow any further: the disk is full or "
+                              "the file has reached its largest size. Make room and try again.");
+    case DbError::Cause::Other:
+        break;
+    }
+    return {};
+}
+
 } // namespace
+
+QString engineErrorText(const DbError &error)
+{
+    QStringList parts { error.failedAction(), advice(error.cause()), error.message() };
+    parts.removeAll(QString());
+    return parts.join(QStringLiteral("\n\n"));
+}
 
 void showEngineError(const DbError &error)
 {
-    MsgBox::show(error.message(), QStringLiteral("Corvane"));
+    MsgBox::show(engineErrorText(error), QStringLiteral("Corvane"));
 }
 
-bool runGuarded(const std::function<void()> &action)
+bool runGuarded(const QString &what, const std::function<void()> &action)
 {
     try {
         GuardLevel level;
         action();
         return true;
-    } catch (const DbError &error) {
+    } catch (DbError &error) {
+        if (error.failedAction().isEmpty())
+            error.setFailedAction(what);
         // The user's action is the outermost one: it stops as a whole, and says so once.
         if (guardDepth > 0)
             throw;
@@ -38,4 +65,9 @@ bool runGuarded(const std::function<void()> &action)
         showEngineError(error);
         return false;
     }
+}
+
+bool runGuarded(const std::function<void()> &action)
+{
+    return runGuarded(QString(), action);
 }

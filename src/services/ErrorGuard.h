@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 #include <type_traits>
 #include <utility>
@@ -7,26 +8,37 @@
 class DbError;
 
 // The boundary between a window event and the engine: an engine refusal ends the user's action
-// at the failing step, its message is shown under "Corvane" and the program goes on.
+// at the failing step, one message tells what failed and why under "Corvane", and the program
+// goes on.
 // Returns false when the action was stopped by an engine error. A guarded action started from
 // within another one (a change handler raised by a guarded handler) lets the error pass on, so
 // that the outer action stops at the failing step too and the message shows once.
+// 'what' says in the user's words what did not happen ("The customer could not be saved.");
+// the innermost guarded action that names itself is the one the message names.
+bool runGuarded(const QString &what, const std::function<void()> &action);
 bool runGuarded(const std::function<void()> &action);
 
-// The one place that tells the user of an engine error: its message under "Corvane", OK.
+// The one place that tells the user of an engine error: what failed, what the user can do
+// about the cause where the program knows it, and the engine's own words, under "Corvane", OK.
 void showEngineError(const DbError &error);
+// The text of that message.
+QString engineErrorText(const DbError &error);
 
 // For connect(): wraps a handler so that it runs through runGuarded. The handler takes either
 // all of the signal's arguments or none of them (a clicked(bool) handler that ignores the flag).
-template <typename F>
-auto guarded(F f)
+template <typename F> auto guarded(const QString &what, F f)
 {
-    return [f = std::move(f)](auto &&...args) {
-        runGuarded([&] {
+    return [what, f = std::move(f)](auto &&...args) {
+        runGuarded(what, [&] {
             if constexpr (std::is_invocable_v<const F &, decltype(args)...>)
                 f(std::forward<decltype(args)>(args)...);
             else
                 f();
         });
     };
+}
+
+template <typename F> auto guarded(F f)
+{
+    return guarded(QString(), std::move(f));
 }

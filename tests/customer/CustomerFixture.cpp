@@ -1,9 +1,7 @@
 #include "CustomerFixture.h"
 
-#include "CellText.h"
 #include "Database.h"
 #include "MDI.h"
-#include "Recordset.h"
 #include "frmCustomerEntry.h"
 
 #include <QAction>
@@ -54,25 +52,9 @@ void CustomerFixture::typeInto(QWidget *field, const QString &text)
     QTest::keyClicks(field, text);
 }
 
-QStringList CustomerFixture::tables()
-{
-    return column("SELECT * FROM Customer ORDER BY Customer")
-        + column("SELECT * FROM Equipment ORDER BY ID")
-        + column("SELECT * FROM Telemarket ORDER BY ID");
-}
-
 QStringList CustomerFixture::column(const QString &sql, const QVariantList &values)
 {
-    QStringList all;
-    Recordset rs = db().db().openRecordset(sql, values);
-    while (!rs.eof()) {
-        QStringList cells;
-        for (int i = 0; i < rs.fieldCount(); ++i)
-            cells << cellText(rs.field(i));
-        all << cells.join('|');
-        rs.moveNext();
-    }
-    return all;
+    return rowsOf(sql, values);
 }
 
 QStringList CustomerFixture::namesIn(const char *table)

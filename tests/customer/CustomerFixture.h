@@ -26,8 +26,6 @@ public:
     // Clicks into a field and types text after what it holds, as an unsaved edit.
     static void typeInto(QWidget *field, const QString &text);
 
-    // Every row of the three tables as text, to tell that nothing changed.
-    QStringList tables();
     // A statement's rows, their cells joined by '|'.
     QStringList column(const QString &sql, const QVariantList &values = {});
     // The distinct names stored in one table, sorted.

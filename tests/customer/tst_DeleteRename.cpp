@@ -175,7 +175,9 @@ void tst_DeleteRename::renameRefusals_data()
     QTest::newRow("another customer") << "zeta" << exists << "Customer Name Exists";
     // Told in the words the customer window uses for a name too long to store.
     QTest::newRow("longer than a name can be")
-        << QString(51, 'n') << "The text for Customer is too long: at most 50 characters."
+        << QString(51, 'n')
+        << "The customer could not be renamed.\n\nThe text for Customer is too long: at most 50 "
+           "characters."
         << "Corvane";
 }
 

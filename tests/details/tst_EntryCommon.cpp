@@ -137,7 +137,9 @@ void tst_EntryCommon::requiredField()
     if (!refusal.isEmpty()) {
         messages().expect(required.isEmpty()
                 ? w.requiredMessage
-                : "The text for Customer is too long: at most 50 characters.",
+                : QString(w.table == "Equipment" ? "The equipment could not be saved."
+                                                 : "The call could not be saved.")
+                    + "\n\nThe text for Customer is too long: at most 50 characters.",
             refusal);
     }
     QTest::mouseClick(form->btnOK, Qt::LeftButton);

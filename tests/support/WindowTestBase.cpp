@@ -1,6 +1,8 @@
 #include "WindowTestBase.h"
 
+#include "CellText.h"
 #include "MDI.h"
+#include "Recordset.h"
 
 #include <QDir>
 #include <QLocale>
@@ -32,6 +34,27 @@ void WindowTestBase::tearDown()
 {
     m_main.reset();
     m_db.reset();
+}
+
+QStringList WindowTestBase::rowsOf(const QString &sql, const QVariantList &values) const
+{
+    QStringList all;
+    Recordset rs = m_db->db().openRecordset(sql, values);
+    while (!rs.eof()) {
+        QStringList cells;
+        for (int i = 0; i < rs.fieldCount(); ++i)
+            cells << cellText(rs.field(i));
+        all << cells.join('|');
+        rs.moveNext();
+    }
+    return all;
+}
+
+QStringList WindowTestBase::tables() const
+{
+    return rowsOf(QStringLiteral("SELECT * FROM Customer ORDER BY Customer"))
+        + rowsOf(QStringLiteral("SELECT * FROM Equipment ORDER BY ID"))
+        + rowsOf(QStringLiteral("SELECT * FROM Telemarket ORDER BY ID"));
 }
 
 QString WindowTestBase::caption(const QWidget *form)

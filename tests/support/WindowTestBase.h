@@ -4,6 +4,8 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
+#include <QVariantList>
 #include <memory>
 
 class MDI;
@@ -29,6 +31,11 @@ public:
     void tearDown();
 
     TempDatabase &db() const { return *m_db; }
+
+    // A statement's rows, their cells as the windows show them joined by '|'.
+    QStringList rowsOf(const QString &sql, const QVariantList &values = {}) const;
+    // Every row of the three tables as text, to tell that nothing changed.
+    QStringList tables() const;
     MDI &main() const { return *m_main; }
 
     // The frame's title, which is what the user sees as a child window's caption.

@@ -1,0 +1,146 @@
+#include "EngineFault.h"
+
+#include "Database.h"
+#include "PreparedStatement.h"
+#include "Schema.h"
+
+#include <QStringList>
+
+#include <sqlite3.h>
+
+namespace {
+
+// The program's connection waits this long for a lock here: the fault's lock is held until the
+// test releases it, so the full wait would only make the test slow.
+constexpr int ShortWaitMs = 50;
+
+const char *const Events[] = { "INSERT", "UPDATE", "DELETE" };
+
+qint64 pragmaValue(Database &db, const QString &pragma)
+{
+    PreparedStatement read(db.handle(), pragma, pragma);
+    read.step();
+    return read.value(0, PreparedStatement::ColumnKind::Plain).toLongLong();
+}
+
+// Rows of decreasing size that take up the room left in every page of the tables and their
+// indexes, so that any further row, or a value that grows, needs a page the file may not have.
+const QString FillerName = QStringLiteral("zz filler %1");
+
+void fillTables(Database &db)
+{
+    int serial = 0;
+    for (const Schema::Table &table : Schema::tables()) {
+        QStringList names, marks;
+        std::vector<int> widths;
+        for (const Schema::Column &column : table.columns) {
+            if (column.type != Schema::ColumnType::Text)
+                continue;
+            names << column.name;
+            marks << QStringLiteral("?");
+            widths.push_back(column.name == QLatin1String("Customer") ? 0 : column.width);
+        }
+        const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                .arg(table.name, names.join(','), marks.join(','));
+        for (const int share : { 100, 50, 25, 10, 0 }) {
+            for (;;) {
+                QVariantList values;
+                for (int i = 0; i < names.size(); ++i) {
+                    values << (widths[i] == 0 ? FillerName.arg(++serial, 5, 10, QLatin1Char('0'))
+                                              : QString(widths[i] * share / 100, QLatin1Char('f')));
+                }
+                try {
+                    PreparedStatement insert(db.handle(), sql, sql);
+                    insert.bindAll(values);
+                    insert.execute();
+                } catch (const DbError &full) {
+                    if (full.cause() != DbError::Cause::Full)
+                        throw;
+                    break;
+                }
+            }
+        }
+    }
+}
+
+void emptyFiller(Database &db)
+{
+    for (const Schema::Table &table : Schema::tables()) {
+        PreparedStatement::run(db.handle(),
+            QStringLiteral("DELETE FROM %1 WHERE substr(Customer, 1, 10) = 'zz filler '")
+                .arg(table.name));
+    }
+}
+
+} // namespace
+
+EngineFault::EngineFault(Database &db, Kind kind, const QString &table)
+    : m_db(db)
+    , m_kind(kind)
+    , m_table(table)
+{
+    switch (kind) {
+    case Full: {
+        m_pageLimit = pragmaValue(db, QStringLiteral("PRAGMA max_page_count"));
+        const qint64 pages = pragmaValue(db, QStringLiteral("PRAGMA page_count"));
+        pragmaValue(db, QStringLiteral("PRAGMA max_page_count = %1").arg(pages));
+        fillTables(db);
+        break;
+    }
+    case Locked:
+        m_otherProgram = Database::open(db.path());
+        PreparedStatement::run(m_otherProgram->handle(), QStringLiteral("BEGIN EXCLUSIVE"));
+        sqlite3_busy_timeout(db.handle(), ShortWaitMs);
+        break;
+    case Refused:
+        for (const char *event : Events) {
+            PreparedStatement::run(db.handle(),
+                QStringLiteral("CREATE TEMP TRIGGER refuse_%1_%2 AFTER %2 ON main.%1 BEGIN "
+                               "SELECT RAISE(ABORT, 'refused'); END")
+                    .arg(table, QLatin1String(event)));
+        }
+        break;
+    }
+}
+
+EngineFault::~EngineFault()
+{
+    remove();
+}
+
+void EngineFault::remove()
+{
+    if (!std::exchange(m_active, false))
+        return;
+    switch (m_kind) {
+    case Full:
+        emptyFiller(m_db);
+        pragmaValue(m_db, QStringLiteral("PRAGMA max_page_count = %1").arg(m_pageLimit));
+        break;
+    case Locked:
+        PreparedStatement::run(m_otherProgram->handle(), QStringLiteral("ROLLBACK"));
+        m_otherProgram.reset();
+        sqlite3_busy_timeout(m_db.handle(), Database::BusyTimeoutMs);
+        break;
+    case Refused:
+        for (const char *event : Events) {
+            PreparedStatement::run(m_db.handle(),
+                QStringLiteral("DROP TRIGGER temp.refuse_%1_%2")
+                    .arg(m_table, QLatin1String(event)));
+        }
+        break;
+    }
+}
+
+QString EngineFault::name(Kind kind)
+{
+    switch (kind) {
+    case Full:
+        return QStringLiteral("database full");
+    case Locked:
+        return QStringLiteral("file locked");
+    case Refused:
+        return QStringLiteral("statement refused");
+    }
+    return {};
+}

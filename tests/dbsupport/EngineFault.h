@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class Database;
+
+// One fault of the database engine, put on the program's own connection (and, for a lock, a
+// second connection to the same file) while the object lives or until remove(), so that a test
+// can show that an action meets it whole and succeeds once the cause is gone.
+class EngineFault
+{
+public:
+    enum Kind {
+        // The file may not grow: its page limit is lowered to the pages it has now, and rows of
+        // the test's own ("zz filler ...") take up the room left in them.
+        Full,
+        // Another program holds the file exclusively for longer than the program waits.
+        Locked,
+        // The engine refuses every change of one table (after the row is written), so that an
+        // action writing several tables meets the refusal half-way.
+        Refused,
+    };
+
+    // 'table' is the table whose changes are refused; only Refused uses it.
+    EngineFault(Database &db, Kind kind, const QString &table = QString());
+    ~EngineFault();
+    EngineFault(const EngineFault &) = delete;
+    EngineFault &operator=(const EngineFault &) = delete;
+
+    // The cause is gone: the limit raised, the lock released, the refusal dropped.
+    void remove();
+
+    static QString name(Kind kind);
+
+private:
+    Database &m_db;
+    Kind m_kind;
+    QString m_table;
+    bool m_active = true;
+    qint64 m_pageLimit = 0;
+    std::unique_ptr<Database> m_otherProgram;
+};
