@@ -80,9 +80,10 @@ struct Handle
 
 } // namespace
 
-Database::Database(sqlite3 *db, const QString &path, int foundVersion)
+Database::Database(sqlite3 *db, const QString &path, const QString &password, int foundVersion)
     : m_db(db)
     , m_path(path)
+    , m_password(password)
     , m_foundVersion(foundVersion)
 { }
 
@@ -115,11 +116,13 @@ std::unique_ptr<Database> Database::open(const QString &path, const QString &pas
     if (sqlite3_db_readonly(handle.db, "main") == 1)
         throw DbError(DatabaseFile::openFailure(
             path, QStringLiteral("there is no permission to change the file")));
+    if (const QString refused = DatabaseFile::useWriteAheadJournal(handle.db); !refused.isEmpty())
+        throw DbError(DatabaseFile::openFailure(path, refused));
     if (EngineFunctions::install(handle.db) != SQLITE_OK)
         throw DbError(
             DatabaseFile::openFailure(path, QString::fromUtf8(sqlite3_errmsg(handle.db))));
     DatabaseFile::upgrade(handle.db, path, found);
-    return std::unique_ptr<Database>(new Database(handle.release(), path, found.version));
+    return std::unique_ptr<Database>(new Database(handle.release(), path, password, found.version));
 }
 
 std::unique_ptr<Database> Database::create(const QString &path, const QString &password)
@@ -146,6 +149,9 @@ std::unique_ptr<Database> Database::create(const QString &path, const QString &p
         if (EngineFunctions::install(handle.db) != SQLITE_OK)
             throw DbError(
                 DatabaseFile::createFailure(path, QString::fromUtf8(sqlite3_errmsg(handle.db))));
+        if (const QString refused = DatabaseFile::useWriteAheadJournal(handle.db);
+            !refused.isEmpty())
+            throw DbError(DatabaseFile::createFailure(path, refused));
         PreparedStatement::run(handle.db, QStringLiteral("BEGIN"));
         for (const QString &statement : Schema::createStatements())
             PreparedStatement::run(handle.db, statement);
@@ -155,13 +161,40 @@ std::unique_ptr<Database> Database::create(const QString &path, const QString &p
         // Nothing half made is left behind under the user's name.
         sqlite3_close_v2(handle.release());
         QFile::remove(path);
-        QFile::remove(path + QStringLiteral("-journal"));
+        for (const char *beside : { "-journal", "-wal", "-shm" })
+            QFile::remove(path + QLatin1String(beside));
         if (failure.message().startsWith(QLatin1String("The database ")))
             throw;
         throw DbError(DatabaseFile::createFailure(path, failure.message()), failure.statement());
     }
     return std::unique_ptr<Database>(
-        new Database(handle.release(), path, DatabaseFile::CurrentVersion));
+        new Database(handle.release(), path, password, DatabaseFile::CurrentVersion));
+}
+
+std::shared_ptr<Database> Database::openSnapshot() const
+{
+    Handle handle;
+    const int rc = sqlite3_open_v2(QFile::encodeName(m_path).constData(), &handle.db,
+        SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    auto refuse = [&](int code) {
+        return DbError(DatabaseFile::openFailure(
+            m_path, DatabaseFile::causeOfFirstRead(code, sqlite3_errmsg(handle.db))));
+    };
+    if (rc != SQLITE_OK)
+        throw refuse(rc);
+    DatabaseFile::applyKey(handle.db, m_password);
+    tuneConnection(handle.db);
+    // The same comparisons as the program's own connection, so that a report orders and
+    // matches its rows as the windows do.
+    if (EngineFunctions::install(handle.db) != SQLITE_OK)
+        throw refuse(sqlite3_errcode(handle.db));
+    // The transaction's first read fixes what it sees; it stays open until the connection goes.
+    PreparedStatement::run(handle.db, QStringLiteral("BEGIN"));
+    QStringList tables;
+    if (const int read = firstRead(handle.db, tables); read != SQLITE_OK)
+        throw refuse(read);
+    return std::shared_ptr<Database>(
+        new Database(handle.release(), m_path, m_password, m_foundVersion));
 }
 
 namespace {

@@ -30,6 +30,12 @@ public:
     static std::unique_ptr<Database> create(
         const QString &path, const QString &password = Password);
 
+    // A second, read-only connection to the same file that sees the file exactly as it stands
+    // now, whatever this connection writes afterwards: its read transaction is begun and fixed
+    // here and ends when the last holder lets it go. The file keeps a write-ahead journal, so
+    // the snapshot never holds back a write of this connection. Throws DbError.
+    std::shared_ptr<Database> openSnapshot() const;
+
     // Each statement takes its values bound to its ? marks, in order, never spliced into the text.
 
     // A cursor over the rows of a SELECT, positioned on the first row.
@@ -50,9 +56,11 @@ public:
     sqlite3 *handle() const { return m_db; }
 
 private:
-    Database(sqlite3 *db, const QString &path, int foundVersion);
+    Database(sqlite3 *db, const QString &path, const QString &password, int foundVersion);
 
     sqlite3 *m_db = nullptr;
     QString m_path;
+    // Kept for the snapshots, which open the file anew.
+    QString m_password;
     int m_foundVersion;
 };
