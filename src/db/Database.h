@@ -57,10 +57,15 @@ public:
 
 private:
     Database(sqlite3 *db, const QString &path, const QString &password, int foundVersion);
+    struct Readers;
+    // A snapshot on a reader connection, handed back to readers when it goes.
+    Database(sqlite3 *db, const QString &path, const std::shared_ptr<Readers> &readers);
 
     sqlite3 *m_db = nullptr;
     QString m_path;
-    // Kept for the snapshots, which open the file anew.
-    QString m_password;
     int m_foundVersion;
+    // The program's connection keeps the read-only connections of its snapshots; a snapshot
+    // knows where to hand its connection back, if the program's connection is still there.
+    std::shared_ptr<Readers> m_readers;
+    std::weak_ptr<Readers> m_returnTo;
 };
