@@ -21,7 +21,9 @@ QString programFolder();
 
 // Ends the run's state without any window's closing logic: the main window goes, gDatabase is
 // dropped, the one-copy guard released and the program-wide values are as before the first start.
-// For tests that start the program more than once in one process.
+// The program calls it as it ends, so that the windows (and a report's snapshot of the database
+// with them) go before the database and closing the database leaves the file whole on its own;
+// tests that start the program more than once in one process call it between starts.
 void endRun();
 
 // Fills gDatabasePath and gCallBackMonths from config.txt; throws ConfigError.

@@ -7,5 +7,7 @@ int main(int argc, char **argv)
     const int status = Main();
     if (status != 0)
         return status;
-    return app.exec();
+    const int result = app.exec();
+    endRun();
+    return result;
 }

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <sqlite3.h>
+#include <stdexcept>
 
 const char *const Database::Password = "KXQ";
 
@@ -76,14 +77,78 @@ struct Handle
 
 } // namespace
 
-Database::Database(sqlite3 *db, const QString &path, int foundVersion)
+// Read-only connections to the file, keyed once: keying costs the engine a deliberately slow
+// derivation of the key (a good part of a second), which every report would otherwise wait for
+// before its first page. One idle connection is kept for the next report.
+struct Database::Readers
+{
+    QString path;
+    QString password;
+    sqlite3 *idle = nullptr;
+
+    ~Readers() { sqlite3_close_v2(idle); }
+
+    // An idle connection or a new one, outside any transaction. Throws DbError.
+    sqlite3 *take()
+    {
+        if (idle)
+            return std::exchange(idle, nullptr);
+        Handle handle;
+        const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle.db,
+            SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+        if (rc != SQLITE_OK)
+            throw refusal(handle.db, rc);
+        DatabaseFile::applyKey(handle.db, password);
+        tuneConnection(handle.db);
+        // The same comparisons as the program's own connection, so that a report orders and
+        // matches its rows as the windows do.
+        if (EngineFunctions::install(handle.db) != SQLITE_OK)
+            throw refusal(handle.db, sqlite3_errcode(handle.db));
+        return handle.release();
+    }
+
+    // A connection whose snapshot has ended; the pages it read are let go at once.
+    void giveBack(sqlite3 *db)
+    {
+        sqlite3_db_release_memory(db);
+        sqlite3_close_v2(std::exchange(idle, db));
+    }
+
+    DbError refusal(sqlite3 *db, int code) const
+    {
+        return DbError(DatabaseFile::openFailure(
+            path, DatabaseFile::causeOfFirstRead(code, sqlite3_errmsg(db))));
+    }
+};
+
+Database::Database(sqlite3 *db, const QString &path, const QString &password, int foundVersion)
     : m_db(db)
     , m_path(path)
     , m_foundVersion(foundVersion)
+    , m_readers(std::make_shared<Readers>(Readers { path, password }))
+{ }
+
+Database::Database(sqlite3 *db, const QString &path, const std::shared_ptr<Readers> &readers)
+    : m_db(db)
+    , m_path(path)
+    , m_foundVersion(DatabaseFile::CurrentVersion)
+    , m_returnTo(readers)
 { }
 
 Database::~Database()
 {
+    // A snapshot ends its transaction; its connection is kept for the next one when nothing of
+    // it is left open.
+    if (const std::shared_ptr<Readers> readers = m_returnTo.lock()) {
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        if (!sqlite3_next_stmt(m_db, nullptr) && sqlite3_get_autocommit(m_db)) {
+            readers->giveBack(m_db);
+            return;
+        }
+    }
+    // The readers go first: closing the last connection to the file folds the write-ahead
+    // journal back into it.
+    m_readers.reset();
     sqlite3_close_v2(m_db);
 }
 
@@ -112,11 +177,13 @@ std::unique_ptr<Database> Database::open(const QString &path, const QString &pas
     if (sqlite3_db_readonly(handle.db, "main") == 1)
         throw DbError(DatabaseFile::openFailure(
             path, QStringLiteral("there is no permission to change the file")));
+    if (const QString refused = DatabaseFile::useWriteAheadJournal(handle.db); !refused.isEmpty())
+        throw DbError(DatabaseFile::openFailure(path, refused));
     if (EngineFunctions::install(handle.db) != SQLITE_OK)
         throw DbError(
             DatabaseFile::openFailure(path, QString::fromUtf8(sqlite3_errmsg(handle.db))));
     DatabaseFile::upgrade(handle.db, path, found);
-    return std::unique_ptr<Database>(new Database(handle.release(), path, found.version));
+    return std::unique_ptr<Database>(new Database(handle.release(), path, password, found.version));
 }
 
 std::unique_ptr<Database> Database::create(const QString &path, const QString &password)
@@ -143,6 +210,9 @@ std::unique_ptr<Database> Database::create(const QString &path, const QString &p
         if (EngineFunctions::install(handle.db) != SQLITE_OK)
             throw DbError(
                 DatabaseFile::createFailure(path, QString::fromUtf8(sqlite3_errmsg(handle.db))));
+        if (const QString refused = DatabaseFile::useWriteAheadJournal(handle.db);
+            !refused.isEmpty())
+            throw DbError(DatabaseFile::createFailure(path, refused));
         PreparedStatement::run(handle.db, QStringLiteral("BEGIN"));
         for (const QString &statement : Schema::createStatements())
             PreparedStatement::run(handle.db, statement);
@@ -152,13 +222,28 @@ std::unique_ptr<Database> Database::create(const QString &path, const QString &p
         // Nothing half made is left behind under the user's name.
         sqlite3_close_v2(handle.release());
         QFile::remove(path);
-        QFile::remove(path + QStringLiteral("-journal"));
+        for (const char *beside : { "-journal", "-wal", "-shm" })
+            QFile::remove(path + QLatin1String(beside));
         if (failure.message().startsWith(QLatin1String("The database ")))
             throw;
         throw DbError(DatabaseFile::createFailure(path, failure.message()), failure.statement());
     }
     return std::unique_ptr<Database>(
-        new Database(handle.release(), path, DatabaseFile::CurrentVersion));
+        new Database(handle.release(), path, password, DatabaseFile::CurrentVersion));
+}
+
+std::shared_ptr<Database> Database::openSnapshot() const
+{
+    if (!m_readers)
+        throw std::logic_error("database: a snapshot has no snapshots of its own");
+    sqlite3 *db = m_readers->take();
+    std::shared_ptr<Database> snapshot(new Database(db, m_path, m_readers));
+    // The transaction's first read fixes what it sees; it stays open until the snapshot goes.
+    PreparedStatement::run(db, QStringLiteral("BEGIN"));
+    QStringList tables;
+    if (const int read = firstRead(db, tables); read != SQLITE_OK)
+        throw m_readers->refusal(db, read);
+    return snapshot;
 }
 
 namespace {

@@ -33,6 +33,12 @@ public:
     static std::unique_ptr<Database> create(
         const QString &path, const QString &password = Password);
 
+    // A second, read-only connection to the same file that sees the file exactly as it stands
+    // now, whatever this connection writes afterwards: its read transaction is begun and fixed
+    // here and ends when the last holder lets it go. The file keeps a write-ahead journal, so
+    // the snapshot never holds back a write of this connection. Throws DbError.
+    std::shared_ptr<Database> openSnapshot() const;
+
     // Each statement takes its values bound to its ? marks, in order, never spliced into the text.
 
     // A cursor over the rows of a SELECT, positioned on the first row.
@@ -53,9 +59,16 @@ public:
     sqlite3 *handle() const { return m_db; }
 
 private:
-    Database(sqlite3 *db, const QString &path, int foundVersion);
+    Database(sqlite3 *db, const QString &path, const QString &password, int foundVersion);
+    struct Readers;
+    // A snapshot on a reader connection, handed back to readers when it goes.
+    Database(sqlite3 *db, const QString &path, const std::shared_ptr<Readers> &readers);
 
     sqlite3 *m_db = nullptr;
     QString m_path;
     int m_foundVersion;
+    // The program's connection keeps the read-only connections of its snapshots; a snapshot
+    // knows where to hand its connection back, if the program's connection is still there.
+    std::shared_ptr<Readers> m_readers;
+    std::weak_ptr<Readers> m_returnTo;
 };

@@ -77,6 +77,23 @@ int applyKey(sqlite3 *db, const QString &password)
     return sqlite3_key(db, key.constData(), int(key.size()));
 }
 
+QString useWriteAheadJournal(sqlite3 *db)
+{
+    const QString sql = QStringLiteral("PRAGMA journal_mode = WAL");
+    try {
+        PreparedStatement mode(db, sql, sql);
+        // The engine answers with the mode it is in; one that cannot keep the journal's index
+        // beside the file stays in the old mode without an error.
+        if (mode.step()
+            && mode.value(0, PreparedStatement::ColumnKind::Plain).toString()
+                == QLatin1String("wal"))
+            return {};
+        return QStringLiteral("the engine cannot keep its write-ahead journal beside the file");
+    } catch (const DbError &) {
+        return causeOfFirstRead(sqlite3_errcode(db), sqlite3_errmsg(db));
+    }
+}
+
 namespace {
 
 int pragmaNumber(sqlite3 *db, const char *name)

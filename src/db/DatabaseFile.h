@@ -20,6 +20,12 @@ QString causeOfFirstRead(int resultCode, const char *engineMessage);
 
 int applyKey(sqlite3 *db, const QString &password);
 
+// Puts the file in the engine's write-ahead journal mode: a report's snapshot reads the file
+// as it stood while the windows go on writing, without either waiting for the other. The mode
+// is kept in the file, so every later opening (by an older build or the stock shell as well)
+// keeps it. Returns the cause for the user when the engine refuses, otherwise empty text.
+QString useWriteAheadJournal(sqlite3 *db);
+
 // What a file of this program says it is: this mark as its application id, and the version of
 // its layout. A file made before files carried them has neither (both 0).
 constexpr int ApplicationId = 0x436F7276; // "Corv"

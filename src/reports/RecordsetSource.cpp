@@ -1,11 +1,13 @@
 #include "RecordsetSource.h"
 
 #include "CellText.h"
+#include "Database.h"
 #include "FoldedCollation.h"
 #include "Formats.h"
 
-RecordsetSource::RecordsetSource(Recordset recordset)
-    : m_rs(std::move(recordset))
+RecordsetSource::RecordsetSource(Recordset recordset, std::shared_ptr<Database> snapshot)
+    : m_snapshot(std::move(snapshot))
+    , m_rs(std::move(recordset))
 {
     for (int i = 0; i < m_rs.fieldCount(); ++i)
         m_columns << m_rs.fieldName(i);
@@ -48,4 +50,6 @@ void RecordsetSource::close()
     if (!m_closed)
         m_rs.close();
     m_closed = true;
+    // The last source of a report to finish ends the snapshot's read transaction.
+    m_snapshot.reset();
 }

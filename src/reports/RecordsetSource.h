@@ -3,6 +3,10 @@
 #include "Recordset.h"
 #include "ReportRowSource.h"
 
+#include <memory>
+
+class Database;
+
 // A record set handed to the report engine: the report reads its rows as its pages need them
 // and lets it go after the last one. Values are given as the grids show them (dates in the
 // user's short date form, payments as money); names are matched the way the database compares
@@ -10,7 +14,9 @@
 class RecordsetSource : public ReportRowSource
 {
 public:
-    explicit RecordsetSource(Recordset recordset);
+    // The record set is one of the snapshot's: the source keeps the snapshot open until it has
+    // read its last row or the report goes, so that every row comes from the same moment.
+    RecordsetSource(Recordset recordset, std::shared_ptr<Database> snapshot);
 
     QStringList columnNames() const override;
     bool next(QStringList &values) override;
@@ -18,6 +24,8 @@ public:
     void close() override;
 
 private:
+    // Declared before the record set: the cursor goes before its connection.
+    std::shared_ptr<Database> m_snapshot;
     Recordset m_rs;
     QStringList m_columns;
     bool m_started = false;

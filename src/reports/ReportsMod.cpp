@@ -24,9 +24,11 @@ const char *const CallSQL = "SELECT ID,Customer,DateofCall,Telemarketer,NextCall
 // Record sets go to the engine with this data tag.
 constexpr int RecordsetTag = 3;
 
-void bind(Report &report, Recordset rs)
+// Every record set of a report is one of the report's own snapshot, which its sources keep.
+void bind(Report &report, Recordset rs, const std::shared_ptr<Database> &snapshot)
 {
-    report.table(1).setDataSource(std::make_unique<RecordsetSource>(std::move(rs)), RecordsetTag);
+    report.table(1).setDataSource(
+        std::make_unique<RecordsetSource>(std::move(rs), snapshot), RecordsetTag);
 }
 
 // The windows of the main window the viewer opens in: the program's, or the one a test made.
@@ -54,15 +56,15 @@ void ReportsMod::ShowNavigatorReport(
     const QString &sql, bool suppressEquipment, bool suppressTelemarket)
 {
     BusyCursor busy;
-    Recordset customers = gDatabase->openRecordset(sql);
-    Recordset equipment
-        = gDatabase->openRecordset(subreportStatement(QStringLiteral("Subreport1")));
-    Recordset calls = gDatabase->openRecordset(subreportStatement(QStringLiteral("Subreport2")));
+    const std::shared_ptr<Database> snapshot = gDatabase->openSnapshot();
+    Recordset customers = snapshot->openRecordset(sql);
+    Recordset equipment = snapshot->openRecordset(subreportStatement(QStringLiteral("Subreport1")));
+    Recordset calls = snapshot->openRecordset(subreportStatement(QStringLiteral("Subreport2")));
     std::unique_ptr<Report> report
         = Report::fromLayout(QStringLiteral(":/reports/crptNavReport.json"));
-    bind(*report->OpenSubreport(QStringLiteral("Subreport1")), std::move(equipment));
-    bind(*report->OpenSubreport(QStringLiteral("Subreport2")), std::move(calls));
-    bind(*report, std::move(customers));
+    bind(*report->OpenSubreport(QStringLiteral("Subreport1")), std::move(equipment), snapshot);
+    bind(*report->OpenSubreport(QStringLiteral("Subreport2")), std::move(calls), snapshot);
+    bind(*report, std::move(customers), snapshot);
     report->DiscardSavedData();
     report->ReadRecords();
     if (suppressEquipment)
@@ -71,7 +73,8 @@ void ReportsMod::ShowNavigatorReport(
         report->section(QStringLiteral("Section4"))->setSuppress(true);
     // The report has taken the record sets over: it reads their rows as the viewer's pages
     // need them and closes each after its last row, so the first page of a large search shows
-    // without every customer being read first.
+    // without every customer being read first. They all read one snapshot, so what the user
+    // saves meanwhile neither waits for the report nor shows in it.
     show(std::move(report));
 }
 
@@ -87,10 +90,11 @@ QString ReportsMod::subreportStatement(const QString &subreport)
 void ReportsMod::ShowExportReport(const QString &sql)
 {
     BusyCursor busy;
-    Recordset customers = gDatabase->openRecordset(sql);
+    const std::shared_ptr<Database> snapshot = gDatabase->openSnapshot();
+    Recordset customers = snapshot->openRecordset(sql);
     std::unique_ptr<Report> report
         = Report::fromLayout(QStringLiteral(":/reports/crptNavExportReport.json"));
-    bind(*report, std::move(customers));
+    bind(*report, std::move(customers), snapshot);
     report->DiscardSavedData();
     report->ReadRecords();
     show(std::move(report));

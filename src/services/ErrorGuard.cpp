@@ -29,6 +29,7 @@ QString advice(DbError::Cause cause)
     case DbError::Cause::Full:
         return QStringLiteral("The database file cannot grow any further: the disk is full or "
                               "the file has reached its largest size. Make room and try again.");
+    case DbError::Cause::WrongPassword: // start-up asks for the password itself
     case DbError::Cause::Other:
         break;
     }
