@@ -173,9 +173,10 @@ std::vector<int> column(const BoundStatement &bound, int at, bool whole = true)
         fuzzCheck(QString::fromUtf8(tail).trimmed().isEmpty(), "one whole statement", bound.sql);
     fuzzCheck(sqlite3_bind_parameter_count(statement) == bound.values.size(), "a value per mark",
         bound.sql);
-    for (int i = 0; i < bound.values.size(); ++i)
-        sqlite3_bind_text(statement, i + 1, bound.values[i].toString().toUtf8().constData(), -1,
-            SQLITE_TRANSIENT);
+    for (int i = 0; i < bound.values.size(); ++i) {
+        const QByteArray value = bound.values[i].toString().toUtf8();
+        sqlite3_bind_text(statement, i + 1, value.constData(), int(value.size()), SQLITE_TRANSIENT);
+    }
     std::vector<int> values;
     int step;
     while ((step = sqlite3_step(statement)) == SQLITE_ROW)
@@ -183,6 +184,35 @@ std::vector<int> column(const BoundStatement &bound, int at, bool whole = true)
     sqlite3_finalize(statement);
     fuzzCheck(step == SQLITE_DONE, "the statement runs", bound.sql);
     return values;
+}
+
+// Whether the engine takes the text as statements on the program's tables.
+bool accepted(const QString &sql)
+{
+    const QByteArray utf8 = sql.toUtf8();
+    const char *at = utf8.constData();
+    const char *end = at + utf8.size();
+    while (at < end) {
+        sqlite3_stmt *statement = nullptr;
+        const char *tail = nullptr;
+        const int rc = sqlite3_prepare_v2(database(), at, int(end - at), &statement, &tail);
+        sqlite3_finalize(statement);
+        if (rc != SQLITE_OK || !tail || tail <= at)
+            return false;
+        at = tail;
+    }
+    return true;
+}
+
+// Only a statement the engine takes counts: text that is no statement may come out of a first
+// pass as different text that is no statement either, and the engine refuses both.
+void translation(const QString &sql)
+{
+    const QString once = translateDialect(sql);
+    if (!accepted(once))
+        return;
+    const QString twice = translateDialect(once);
+    fuzzCheck(twice == once, "translating twice changes nothing", sql + "\n" + once + "\n" + twice);
 }
 
 int referenceMask(const QStringList &words, const QStringList &columns)
@@ -193,13 +223,6 @@ int referenceMask(const QStringList &words, const QStringList &columns)
             if (referenceLike(QLatin1Char('*') + words[i] + QLatin1Char('*'), text))
                 mask |= 1 << i;
     return mask;
-}
-
-void translation(const QString &sql)
-{
-    const QString once = translateDialect(sql);
-    const QString twice = translateDialect(once);
-    fuzzCheck(twice == once, "translating twice changes nothing", sql + "\n" + once + "\n" + twice);
 }
 
 void like(const QString &pattern, const QString &text)
@@ -216,8 +239,11 @@ void like(const QString &pattern, const QString &text)
         pattern + " / " + text);
 }
 
-void search(const QString &word1, const QString &word2)
+void search(QString word1, QString word2)
 {
+    // The engine reads a statement's text up to its first NUL, and no one types one.
+    word1.remove(QChar(0));
+    word2.remove(QChar(0));
     SearchCriteria criteria;
     criteria.word1 = word1;
     criteria.word2 = word2;
