@@ -14,9 +14,11 @@ const QString PaymentFormat = QStringLiteral("$#,##0.00;($#,##0.00)");
 // Beyond this a double no longer holds every cent, so "within half a cent" means nothing there.
 constexpr double Largest = 1e12;
 
+// Amounts are rounded on the value's first 15 significant digits, as the database's currency
+// holds them: beyond the places asked for, half a unit of the 15th digit may differ as well.
 bool near(double a, double b, double within)
 {
-    return std::fabs(a - b) <= within + std::fabs(b) * 1e-15;
+    return std::fabs(a - b) <= within + std::fabs(b) * 5e-15;
 }
 
 void payment(const QString &typed)
