@@ -66,7 +66,9 @@ bool writable(const QString &path)
     for (const QChar c : path)
         if (c.unicode() < 0x20 || c == u'"' || c == u'\\' || c == QChar(0x7F))
             return false;
-    return !path.isEmpty() && path.toUtf8().size() < 1000;
+    // A value that starts with "@" is the settings library's own notation ("@@" for one "@");
+    // a tool's full path never does.
+    return !path.isEmpty() && !path.startsWith(u'@') && path.toUtf8().size() < 1000;
 }
 
 } // namespace
