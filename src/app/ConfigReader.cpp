@@ -25,10 +25,12 @@ bool isDigit(QChar c)
 }
 
 // Files come from Notepad as often as from anywhere else: UTF-8 when the bytes are valid UTF-8,
-// otherwise the Western 8-bit code page.
+// otherwise the Western 8-bit code page. Only the file's own start may hold a byte order mark,
+// and the scanner passes over that one: each item is decoded on its own, and one that starts
+// with the mark's character keeps it like any other.
 QString decode(const QByteArray &bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     const QString text = utf8(bytes);
     return utf8.hasError() ? QString::fromLatin1(bytes) : text;
 }

@@ -26,15 +26,20 @@ QString engineErrorText(const DbError &error);
 
 // For connect(): wraps a handler so that it runs through runGuarded. The handler takes either
 // all of the signal's arguments or none of them (a clicked(bool) handler that ignores the flag).
+template <typename F, typename... Args> void callHandler(const F &f, Args &&...args)
+{
+    // Both calls depend on the template's own parameters, so that the one not taken is never
+    // compiled (written in the lambda below, f() with a handler that takes arguments would be).
+    if constexpr (std::is_invocable_v<const F &, Args...>)
+        f(std::forward<Args>(args)...);
+    else
+        f();
+}
+
 template <typename F> auto guarded(const QString &what, F f)
 {
     return [what, f = std::move(f)](auto &&...args) {
-        runGuarded(what, [&] {
-            if constexpr (std::is_invocable_v<const F &, decltype(args)...>)
-                f(std::forward<decltype(args)>(args)...);
-            else
-                f();
-        });
+        runGuarded(what, [&] { callHandler(f, std::forward<decltype(args)>(args)...); });
     };
 }
 

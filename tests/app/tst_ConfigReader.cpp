@@ -79,6 +79,9 @@ void tst_ConfigReader::items_data()
     QTest::newRow("a UTF-8 byte order mark is not part of the first item")
         << QByteArray("\xEF\xBB\xBF\"Corvane\"\nDatabase,/srv/a.db\nx,6\n")
         << QStringList { "Corvane", "Database", "/srv/a.db", "x", "6" };
+    QTest::newRow("the mark's character at the start of a later item is part of it")
+        << QByteArray("Corvane\nDatabase,\xEF\xBB\xBF/srv/a.db\nx,6\n")
+        << QStringList { "Corvane", "Database", QString(QChar(0xFEFF)) + "/srv/a.db", "x", "6" };
     QTest::newRow("UTF-8 text") << QByteArray("Corvane\nDatabase,/srv/Bj\xC3\xB6rk.db\nx,6\n")
                                 << QStringList { "Corvane", "Database",
                                        QString::fromUtf8("/srv/Bj\xC3\xB6rk.db"), "x", "6" };
