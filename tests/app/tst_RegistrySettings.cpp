@@ -38,6 +38,11 @@ void tst_RegistrySettings::readsTheInstalledFile_data()
         << QByteArray("[SOFTWARE/Microsoft/Shared Tools/MSINFO]\nPATH=/opt/a,b/monitor\n")
         << "before"
         << "-";
+    // Written by hand or damaged, the library's notation for serialized values is plain text.
+    QTest::newRow("a value in the settings library's notation")
+        << QByteArray("[SOFTWARE/Microsoft/Shared Tools/MSINFO]\nPATH=@Variant(damaged)\n")
+        << "@Variant(damaged)"
+        << "-";
     QTest::newRow("no file") << QByteArray() << "-"
                              << "-";
 }
