@@ -40,6 +40,8 @@ int main(int argc, char **argv)
         QStringLiteral("startup, search, customer (the customer window and the drill-down), "
                        "reports or all (default all)."),
         QStringLiteral("bench"), QStringLiteral("all") });
+    parser.addOption({ QStringLiteral("no-bare"),
+        QStringLiteral("Leave out the bare engine's runs of the searches.") });
     parser.addOption({ QStringLiteral("keep-pdf"),
         QStringLiteral("With the reports: keep the M report's PDF at this path."),
         QStringLiteral("path") });
@@ -70,7 +72,8 @@ int main(int argc, char **argv)
                                  .filePath(QStringLiteral("bench-%1.db").arg(s.name));
         QStringList lines;
         if (searches)
-            lines << runSearchBench(s, path, runs, parser.value(QStringLiteral("search")));
+            lines << runSearchBench(s, path, runs, parser.value(QStringLiteral("search")),
+                !parser.isSet(QStringLiteral("no-bare")));
         if (all || bench == "startup")
             lines << runStartupBench(s, path, runs);
         if (customer)
