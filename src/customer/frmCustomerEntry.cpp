@@ -2,7 +2,6 @@
 
 #include "ControlPlacement.h"
 #include "CustomerLists.h"
-#include "CustomerNameList.h"
 #include "CustomerRecords.h"
 #include "DataGrid.h"
 #include "Database.h"
@@ -11,6 +10,7 @@
 #include "MsgBox.h"
 #include "ProgramValues.h"
 #include "Recordset.h"
+#include "TextListModel.h"
 #include "TypedList.h"
 #include "WindowNotifier.h"
 #include "WindowRegistry.h"
@@ -56,7 +56,7 @@ void showRequired()
 
 frmCustomerEntry::frmCustomerEntry(QWidget *parent)
     : ChildForm(parent)
-    , m_names(new CustomerNameList(this))
+    , m_names(new TextListModel(this))
 {
     setObjectName(QStringLiteral("frmCustomerEntry"));
     setWindowTitle(Caption);
@@ -278,7 +278,8 @@ void frmCustomerEntry::fillCustomerList()
     // Handed to the list in one go: a large customer base would otherwise cost an insertion
     // per name.
     const QSignalBlocker quiet(cmbCustomer);
-    m_names->load(*gDatabase);
+    // Only the column the list shows: the engine reads it from the index of the names alone.
+    m_names->load(*gDatabase, QStringLiteral("SELECT Customer FROM Customer ORDER BY Customer"));
     cmbCustomer->setCurrentIndex(-1);
     cmbCustomer->setEditText(QString());
 }

@@ -5,7 +5,7 @@
 #include <QList>
 
 class CustomerLists;
-class CustomerNameList;
+class TextListModel;
 class DataGrid;
 class QComboBox;
 class QGroupBox;
@@ -74,7 +74,7 @@ private:
     void btnDelete_Click();
     void btnRename_Click();
 
-    CustomerNameList *m_names;
+    TextListModel *m_names;
     CustomerLists *m_lists;
     bool Saved = true;
     int m_filling = 0;

@@ -29,7 +29,7 @@ QString useWriteAheadJournal(sqlite3 *db);
 // What a file of this program says it is: this mark as its application id, and the version of
 // its layout. A file made before files carried them has neither (both 0).
 constexpr int ApplicationId = 0x436F7276; // "Corv"
-constexpr int CurrentVersion = 2;
+constexpr int CurrentVersion = 3;
 
 struct Identity
 {

@@ -113,9 +113,13 @@ QStringList upgradeStatements(int fromVersion)
 {
     QStringList statements;
     // Version 0 to 1 changed no table. Version 2 lists the customer types from an index of their
-    // own instead of reading every customer.
+    // own instead of reading every customer; version 3 the cities and zips, which the navigator
+    // would otherwise sort from every customer each time it opens.
     if (fromVersion < 2)
         statements << QStringLiteral("CREATE INDEX IF NOT EXISTS CustomerType ON Customer (Type)");
+    if (fromVersion < 3)
+        statements << QStringLiteral("CREATE INDEX IF NOT EXISTS CustomerCity ON Customer (City)")
+                   << QStringLiteral("CREATE INDEX IF NOT EXISTS CustomerZip ON Customer (Zip)");
     return statements;
 }
 

@@ -1,7 +1,6 @@
 #include "frmNavigator.h"
 
 #include "BusyCursor.h"
-#include "CellText.h"
 #include "ComboTypeAhead.h"
 #include "ControlPlacement.h"
 #include "CustomerDetails.h"
@@ -14,8 +13,8 @@
 #include "GridFill.h"
 #include "MsgBox.h"
 #include "ProgramValues.h"
-#include "Recordset.h"
 #include "SearchStatement.h"
+#include "TextListModel.h"
 #include "Twips.h"
 #include "WindowNotifier.h"
 
@@ -238,21 +237,19 @@ void frmNavigator::unload()
 
 void frmNavigator::FillCriteriaLists()
 {
-    auto fill = [](QComboBox *list, const char *sql, const char *column, bool skipEmpty) {
-        Recordset rs = gDatabase->openRecordset(QLatin1String(sql));
-        while (!rs.eof()) {
-            const QString value = cellText(rs.field(QLatin1String(column)));
-            if (!skipEmpty || !value.isEmpty())
-                list->addItem(value);
-            rs.moveNext();
-        }
-        rs.close();
+    // Each list gets a model of its own holding the values in one block: 100,000 names added as
+    // items one by one would keep the window from opening for a second.
+    auto fill = [](QComboBox *list, const char *sql, bool skipEmpty) {
+        auto *values = new TextListModel(list);
+        values->load(*gDatabase, QLatin1String(sql), skipEmpty);
+        list->setModel(values);
         list->setCurrentIndex(-1);
     };
-    fill(cmbCustomer, "SELECT Customer FROM Customer ORDER BY Customer", "Customer", false);
-    fill(cmbCity, "SELECT DISTINCT City FROM Customer ORDER BY City", "City", false);
-    fill(cmbZip, "SELECT DISTINCT Zip FROM Customer ORDER BY Zip", "Zip", false);
-    fill(cmbType, "SELECT DISTINCT Type FROM Customer ORDER BY Type", "Type", true);
+    fill(cmbCustomer, "SELECT Customer FROM Customer ORDER BY Customer", false);
+    fill(cmbCity, "SELECT DISTINCT City FROM Customer ORDER BY City", false);
+    fill(cmbZip, "SELECT DISTINCT Zip FROM Customer ORDER BY Zip", false);
+    // An empty or missing type is no type to pick.
+    fill(cmbType, "SELECT DISTINCT Type FROM Customer ORDER BY Type", true);
 
     const QDate today = QDate::currentDate();
     for (DatePicker *picker :

@@ -209,17 +209,18 @@ void tst_Opening::fileIdentity_data()
     QTest::addColumn<QString>("cause"); // empty when the file opens
     QTest::addColumn<int>("versionAfter");
 
-    QTest::newRow("made by the program") << -1 << -1 << "" << 2;
-    QTest::newRow("made before files were marked") << 0 << 0 << "" << 2;
-    QTest::newRow("version 1, without the type index") << -1 << 1 << "" << 2;
+    QTest::newRow("made by the program") << -1 << -1 << "" << 3;
+    QTest::newRow("made before files were marked") << 0 << 0 << "" << 3;
+    QTest::newRow("version 1, without the type index") << -1 << 1 << "" << 3;
+    QTest::newRow("version 2, without the city and zip indexes") << -1 << 2 << "" << 3;
     QTest::newRow("another application's mark")
         << 0x12345678 << 1 << "the file belongs to another application (application id 305419896)"
         << 1;
     QTest::newRow("another application's version without a mark")
-        << 0 << 3 << "the file belongs to another application (application id 0)" << 3;
+        << 0 << 4 << "the file belongs to another application (application id 0)" << 4;
     QTest::newRow("newer version")
-        << OwnApplicationId << 3 << "the file is of version 3, newer than this program knows (2)"
-        << 3;
+        << OwnApplicationId << 4 << "the file is of version 4, newer than this program knows (3)"
+        << 4;
 }
 
 void tst_Opening::fileIdentity()
@@ -236,10 +237,14 @@ void tst_Opening::fileIdentity()
     {
         Keyed bare(path);
         QCOMPARE(bare.number("PRAGMA application_id"), OwnApplicationId);
-        QCOMPARE(bare.number("PRAGMA user_version"), 2);
+        QCOMPARE(bare.number("PRAGMA user_version"), 3);
         // Files of an older layout lack what later versions added.
         if (version >= 0 && version < 2)
             QCOMPARE(bare.run("DROP INDEX CustomerType"), SQLITE_OK);
+        if (version >= 0 && version < 3) {
+            QCOMPARE(bare.run("DROP INDEX CustomerCity"), SQLITE_OK);
+            QCOMPARE(bare.run("DROP INDEX CustomerZip"), SQLITE_OK);
+        }
         if (applicationId >= 0)
             QCOMPARE(bare.run(QStringLiteral("PRAGMA application_id = %1").arg(applicationId)),
                 SQLITE_OK);
@@ -250,14 +255,14 @@ void tst_Opening::fileIdentity()
     try {
         auto db = Database::open(path);
         QVERIFY2(cause.isEmpty(), "opened");
-        QCOMPARE(db->foundVersion(), version < 0 ? 2 : version);
+        QCOMPARE(db->foundVersion(), version < 0 ? 3 : version);
         QCOMPARE(db->version(), versionAfter);
         QCOMPARE(
-            db->openRecordset(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = ?"),
-                  { QStringLiteral("CustomerType") })
+            db->openRecordset(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name "
+                                             "IN ('CustomerType','CustomerCity','CustomerZip')"))
                 .field(0)
                 .toInt(),
-            1);
+            3);
         QCOMPARE(db->openRecordset(QStringLiteral("SELECT Customer FROM Customer")).field(0),
             QVariant(QStringLiteral("Kept")));
     } catch (const DbError &error) {
@@ -284,13 +289,13 @@ void tst_Opening::upgradeWaitsForNoWriter()
         SQLITE_OK);
     const QString refusal = openRefusal(path);
     QVERIFY2(refusal.startsWith(QStringLiteral("The database %1 could not be opened: it could "
-                                               "not be brought up to version 2 (")
+                                               "not be brought up to version 3 (")
                                     .arg(path)),
         qPrintable(refusal));
     QCOMPARE(other.number("PRAGMA user_version"), 0);
     QCOMPARE(other.run("COMMIT"), SQLITE_OK);
     QCOMPARE(Database::open(path)->foundVersion(), 0);
-    QCOMPARE(other.number("PRAGMA user_version"), 2);
+    QCOMPARE(other.number("PRAGMA user_version"), 3);
     QCOMPARE(other.number("PRAGMA application_id"), OwnApplicationId);
 }
 

@@ -34,7 +34,7 @@ int main(int argc, char **argv)
         QStringLiteral("dir"), QCoreApplication::applicationDirPath() });
     parser.addOption({ QStringLiteral("search"),
         QStringLiteral("Time only this search (none, city, lease_month, callback_month, "
-                       "one_word, two_words, city_word, no_match_word)."),
+                       "one_word, two_words, city_word, no_match_word), or navigator_open."),
         QStringLiteral("search") });
     parser.addOption({ QStringLiteral("bench"),
         QStringLiteral("startup, search, customer (the customer window and the drill-down), "

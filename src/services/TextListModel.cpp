@@ -1,17 +1,18 @@
-#include "CustomerNameList.h"
+#include "TextListModel.h"
 
 #include "Database.h"
 #include "TextRows.h"
 
-void CustomerNameList::load(Database &db)
+void TextListModel::load(Database &db, const QString &sql, bool skipEmpty)
 {
-    // Only the column the list shows: the engine reads it from the index of the names alone.
-    TextRows rows
-        = db.openTextRows(QStringLiteral("SELECT Customer FROM Customer ORDER BY Customer"));
+    TextRows rows = db.openTextRows(sql);
     QByteArray text;
     QList<qsizetype> ends;
     while (rows.next()) {
-        text += rows.text(0);
+        const QByteArrayView value = rows.text(0);
+        if (skipEmpty && value.isEmpty())
+            continue;
+        text += value;
         ends << text.size();
     }
     beginResetModel();
@@ -20,12 +21,12 @@ void CustomerNameList::load(Database &db)
     endResetModel();
 }
 
-int CustomerNameList::rowCount(const QModelIndex &parent) const
+int TextListModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_ends.size());
 }
 
-QVariant CustomerNameList::data(const QModelIndex &index, int role) const
+QVariant TextListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_ends.size()
         || (role != Qt::DisplayRole && role != Qt::EditRole))
