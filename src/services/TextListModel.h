@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QAbstractListModel>
-#include <QByteArray>
 #include <QList>
+#include <string>
 
 class Database;
 
@@ -24,7 +24,7 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
 private:
-    QByteArray m_text;
+    std::string m_text;
     // Where each entry ends in m_text; the next one starts there.
     QList<qsizetype> m_ends;
 };
