@@ -51,7 +51,7 @@ void tst_ToolFiles::createThenCheckCountsNothing()
     const ToolRun checked = ToolRun::of({ QStringLiteral("check"), file });
     QCOMPARE(checked.exitCode, 0);
     QCOMPARE(checked.out,
-        QStringLiteral("integrity: ok\nversion: 2\nCustomer: 0\nEquipment: 0\nTelemarket: 0\n"));
+        QStringLiteral("integrity: ok\nversion: 3\nCustomer: 0\nEquipment: 0\nTelemarket: 0\n"));
 }
 
 void tst_ToolFiles::neverOverwrites_data()
@@ -168,7 +168,7 @@ void tst_ToolFiles::demoFileHoldsTheGeneratorsRows()
     const qint64 calls
         = TableDump::count(*written, QStringLiteral("SELECT Count(*) FROM Telemarket"));
     const QString report = QStringLiteral(
-        "integrity: ok\nversion: 2\nCustomer: 300\nEquipment: %1\nTelemarket: %2\n")
+        "integrity: ok\nversion: 3\nCustomer: 300\nEquipment: %1\nTelemarket: %2\n")
                                .arg(machines)
                                .arg(calls);
     QCOMPARE(ToolRun::of({ QStringLiteral("check"), file }).out, report);
