@@ -304,32 +304,6 @@ const QList<Action> &actions()
                 return t.count("SELECT COUNT(*) FROM Telemarket") == 1
                     && customer(t)->vsfgTelemarket->rows() == 2 && acmeEditKept(t);
             } },
-        { "navigator search", { Locked }, QString(), "The search could not be completed.",
-            [](tst_EngineFaults &t) {
-                t.main().findChild<QAction *>("CustomerNavigator")->trigger();
-                tst_EngineFaults::type(t.window<frmNavigator>()->txtSearch, "Acme");
-            },
-            [](tst_EngineFaults &t) {
-                QTest::mouseClick(t.window<frmNavigator>()->btnFind, Qt::LeftButton);
-            },
-            [](tst_EngineFaults &t) {
-                return t.window<frmNavigator>()->txtSearch->text() == "Acme";
-            },
-            [](tst_EngineFaults &t) {
-                const DataGrid *grid = t.window<frmNavigator>()->vsfgCustomers;
-                return grid->rows() == 2 && grid->textMatrix(1, 0) == "Acme";
-            } },
-        { "report", { Locked }, QString(), "The report could not be made.",
-            [](tst_EngineFaults &t) { t.search(); },
-            [](tst_EngineFaults &t) {
-                QTest::mouseClick(t.window<frmNavigator>()->btnExport, Qt::LeftButton);
-            },
-            [](tst_EngineFaults &t) { return !t.window<Viewer>(); },
-            [](tst_EngineFaults &t) {
-                Viewer *viewer = t.window<Viewer>();
-                return viewer && viewer->CRViewer->pages()
-                    && viewer->CRViewer->pages()->pageCount() > 0;
-            } },
         { "save as PDF", { Unwritable }, QString(), "The report could not be saved as", showExport,
             [](tst_EngineFaults &t) {
                 t.saveAs(t.window<Viewer>()->CRViewer->actSavePdf, t.target("list.pdf"));

@@ -15,7 +15,8 @@ public:
         // The file may not grow: its page limit is lowered to the pages it has now, and rows of
         // the test's own ("zz filler ...") take up the room left in them.
         Full,
-        // Another program holds the file exclusively for longer than the program waits.
+        // Another program writes to the file for longer than the program waits. Only writers
+        // wait for it: the file keeps a write-ahead journal, so searches and reports read on.
         Locked,
         // The engine refuses every change of one table (after the row is written), so that an
         // action writing several tables meets the refusal half-way.

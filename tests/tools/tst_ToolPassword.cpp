@@ -96,7 +96,8 @@ void tst_ToolPassword::setAndReturn()
         QVERIFY_THROWS_EXCEPTION(DbError, Database::open(file, wrong));
         auto db = Database::open(file, opens);
         QCOMPARE(TableDump::allTables(*db), before);
-        QCOMPARE(journalMode(*db), journal);
+        // Whatever the file's journal was, the program keeps it in the write-ahead journal.
+        QCOMPARE(journalMode(*db), QStringLiteral("wal"));
         db.reset();
         const ToolRun check = installation.run(
             { QStringLiteral("check"), file }, opens == own ? answers({ own }) : QByteArray());
