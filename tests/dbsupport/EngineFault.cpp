@@ -131,16 +131,3 @@ void EngineFault::remove()
         break;
     }
 }
-
-QString EngineFault::name(Kind kind)
-{
-    switch (kind) {
-    case Full:
-        return QStringLiteral("database full");
-    case Locked:
-        return QStringLiteral("file locked");
-    case Refused:
-        return QStringLiteral("statement refused");
-    }
-    return {};
-}

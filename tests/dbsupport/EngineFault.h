@@ -31,8 +31,6 @@ public:
     // The cause is gone: the limit raised, the lock released, the refusal dropped.
     void remove();
 
-    static QString name(Kind kind);
-
 private:
     Database &m_db;
     Kind m_kind;
