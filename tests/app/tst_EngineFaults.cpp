@@ -108,28 +108,21 @@ struct Action
     Check kept, done; // what was typed is there, unsaved; the action's effect after the retry
 };
 
-// The customer window on Acme (on Baker with two fields) with an edit not saved yet.
-void editAcme(Test &t)
+// The customer window on a customer with an edit not saved yet, one that makes the row grow.
+Step edit(const QString &name)
 {
-    type(t.customerOn("Acme")->txtCity, "Typed City");
+    return [name](Test &t) {
+        type(t.customerOn(name)->txtCity, "Typed City");
+        type(t.customer()->txtAddress1, QString(50, 'x'));
+    };
 }
 
-bool acmeEditKept(Test &t)
+Check editKept(const QString &name)
 {
-    return t.customer()->cmbCustomer->currentText() == "Acme"
-        && t.customer()->txtCity->text() == "Typed City" && !t.customer()->isSaved();
-}
-
-void editBaker(Test &t)
-{
-    type(t.customerOn("Baker")->txtCity, "Typed City");
-    type(t.customer()->txtAddress1, QString(50, 'x'));
-}
-
-bool bakerEditKept(Test &t)
-{
-    return t.customer() && t.customer()->cmbCustomer->currentText() == "Baker"
-        && t.customer()->txtCity->text() == "Typed City" && !t.customer()->isSaved();
+    return [name](Test &t) {
+        return t.customer() && t.customer()->cmbCustomer->currentText() == name
+            && t.customer()->txtCity->text() == "Typed City" && !t.customer()->isSaved();
+    };
 }
 
 bool bakerStored(Test &t)
@@ -168,15 +161,15 @@ bool machineStored(Test &t)
 Action deleteFrom(const char *name, const char *table, const char *failed,
     DataGrid *frmCustomerEntry::*grid, QPushButton *frmCustomerEntry::*button)
 {
-    return { name, { Locked, Refused }, table, failed, editAcme,
+    return { name, { Locked, Refused }, table, failed, edit("Acme"),
         [=](Test &t) {
             (t.customer()->*grid)->setCurrentCell(1, 0);
             click(t.customer()->*button);
         },
-        acmeEditKept,
+        editKept("Acme"),
         [=](Test &t) {
             return t.count(QString("SELECT COUNT(*) FROM %1").arg(table)) == 1
-                && (t.customer()->*grid)->rows() == 2 && acmeEditKept(t);
+                && (t.customer()->*grid)->rows() == 2 && editKept("Acme")(t);
         } };
 }
 
@@ -206,12 +199,12 @@ const QList<Action> &actions()
 {
     static const QList<Action> all = {
         { "customer save", { Full, Locked, Refused }, "Customer",
-            "The customer could not be saved.", editBaker,
-            [](Test &t) { click(t.customer()->btnSave); }, bakerEditKept,
+            "The customer could not be saved.", edit("Baker"),
+            [](Test &t) { click(t.customer()->btnSave); }, editKept("Baker"),
             [](Test &t) { return bakerStored(t) && t.customer()->isSaved(); } },
         { "customer save on closing", { Full, Locked, Refused }, "Customer",
-            "The customer could not be saved.", editBaker, closeWindow<frmCustomerEntry>,
-            bakerEditKept, [](Test &t) { return bakerStored(t) && !t.customer(); } },
+            "The customer could not be saved.", edit("Baker"), closeWindow<frmCustomerEntry>,
+            editKept("Baker"), [](Test &t) { return bakerStored(t) && !t.customer(); } },
         { "machine save on closing", { Full, Locked, Refused }, "Equipment",
             "The equipment could not be saved.", addMachine, closeWindow<frmEquipmentEntry>,
             machineKept, machineStored },
@@ -235,8 +228,8 @@ const QList<Action> &actions()
                     && t.customer()->vsfgTelemarket->rows() == 4;
             } },
         { "customer delete", { Locked, Refused }, "Telemarket",
-            "The customer could not be deleted.", editAcme,
-            [](Test &t) { click(t.customer()->btnDelete); }, acmeEditKept,
+            "The customer could not be deleted.", edit("Acme"),
+            [](Test &t) { click(t.customer()->btnDelete); }, editKept("Acme"),
             [](Test &t) {
                 return t.db().column("SELECT Customer FROM Customer") == QStringList { "Baker" }
                 && t.count("SELECT COUNT(*) FROM Equipment") == 0

@@ -5,23 +5,16 @@
 
 namespace {
 
-QString fold(const QString &name)
-{
-    return name.toCaseFolded();
-}
-
 // Moves the rows of a detail table from one customer to another; with an empty 'to' they go.
 void moveDetails(QMap<QString, QStringList> &rows, const QString &from, const QString &to)
 {
-    for (auto it = rows.begin(); it != rows.end();) {
-        if (fold(it->first()) != fold(from)) {
-            ++it;
-        } else if (to.isEmpty()) {
-            it = rows.erase(it);
-        } else {
-            it->first() = to;
-            ++it;
-        }
+    const auto moved = [&](const QStringList &row) {
+        return row.first().compare(from, Qt::CaseInsensitive) == 0;
+    };
+    rows.removeIf([&](auto row) { return to.isEmpty() && moved(row.value()); });
+    for (QStringList &row : rows) {
+        if (moved(row))
+            row.first() = to;
     }
 }
 
@@ -56,7 +49,7 @@ void ChurnModel::apply(const QStringList &change)
     const QString &kind = change.at(0);
     const QString &name = change.at(1);
     if (kind == QLatin1String("customer")) {
-        m_customers.insert(fold(name), change.mid(1));
+        m_customers.insert(name.toCaseFolded(), change.mid(1));
     } else if (kind == QLatin1String("machine")) {
         m_machines.insert(change.at(2), { name, change.at(3), change.at(4) });
     } else if (kind == QLatin1String("call")) {
@@ -65,16 +58,12 @@ void ChurnModel::apply(const QStringList &change)
         const QString &to = change.at(2);
         moveDetails(m_machines, name, to);
         moveDetails(m_calls, name, to);
-        if (auto it = m_customers.find(fold(name)); it != m_customers.end()) {
-            QStringList row = *it;
-            row.first() = to;
-            m_customers.erase(it);
-            m_customers.insert(fold(to), row);
-        }
+        if (const QStringList row = m_customers.take(name.toCaseFolded()); !row.isEmpty())
+            m_customers.insert(to.toCaseFolded(), QStringList { to } + row.mid(1));
     } else if (kind == QLatin1String("delete")) {
         moveDetails(m_machines, name, QString());
         moveDetails(m_calls, name, QString());
-        m_customers.remove(fold(name));
+        m_customers.remove(name.toCaseFolded());
     }
     ++m_applied;
 }
