@@ -23,19 +23,15 @@
 #include <QTest>
 #include <functional>
 
-// Every action that writes or reads the database, from the window a user would be in, meeting
+// Every action that writes the database or a file, from the window a user would be in, meeting
 // each fault of the engine (and a file that cannot be written): one message says what failed,
 // the window keeps what was typed and stays unsaved, the database is as it was, and the same
 // action succeeds once the cause is gone.
 
 namespace {
 
-enum Fault {
-    Full = EngineFault::Full,
-    Locked = EngineFault::Locked,
-    Refused = EngineFault::Refused,
-    Unwritable
-};
+using enum EngineFault::Kind;
+constexpr int Unwritable = Refused + 1; // a folder the system refuses to write in
 // Each fault's name, and what the engine (or the system) says for it after the program's words.
 const char *const Faults[][2]
     = { { "database full", "database or disk is full" }, { "file locked", "database is locked" },
@@ -68,11 +64,6 @@ public:
         customer()->cmbCustomer->setEditText(name);
         return customer();
     }
-    frmNavigator *navigator()
-    {
-        main().findChild<QAction *>("CustomerNavigator")->trigger();
-        return window<frmNavigator>();
-    }
     int count(const QString &sql) const { return db().column(sql).value(0).toInt(); }
     // Where a saved file goes: a folder that is at first a plain file, so that nobody, root
     // included, can make a file in it.
@@ -101,7 +92,7 @@ using Check = std::function<bool(Test &)>;
 struct Action
 {
     const char *name;
-    QList<Fault> faults;
+    QList<int> faults;
     QString refusedTable; // the table the action writes second (or only)
     QString failed; // the message's first line
     Step prepare, act; // open the window and type; then the action
@@ -179,7 +170,8 @@ Action saveAs(const char *name, const char *failed, QAction *ReportViewer::*comm
 {
     return { name, { Unwritable }, {}, failed,
         [](Test &t) {
-            click(t.navigator()->btnFind);
+            t.main().findChild<QAction *>("CustomerNavigator")->trigger();
+            click(t.window<frmNavigator>()->btnFind);
             click(t.window<frmNavigator>()->btnExport);
         },
         [=](Test &t) {
@@ -301,10 +293,10 @@ void tst_EngineFaults::meetsFault_data()
 {
     QTest::addColumn<int>("action");
     QTest::addColumn<int>("fault");
-    for (const Fault fault : { Full, Locked, Refused, Unwritable }) {
+    for (int fault = Full; fault <= Unwritable; ++fault) {
         for (int i = 0; i < actions().size(); ++i) {
             if (actions().at(i).faults.contains(fault))
-                QTest::addRow("%s: %s", Faults[fault][0], actions().at(i).name) << i << int(fault);
+                QTest::addRow("%s: %s", Faults[fault][0], actions().at(i).name) << i << fault;
         }
     }
 }
