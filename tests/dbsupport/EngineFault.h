@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <memory>
+#include <functional>
 
 class Database;
 
@@ -32,10 +32,5 @@ public:
     void remove();
 
 private:
-    Database &m_db;
-    Kind m_kind;
-    QString m_table;
-    bool m_active = true;
-    qint64 m_pageLimit = 0;
-    std::unique_ptr<Database> m_otherProgram;
+    std::function<void()> m_remove; // empty once removed
 };
