@@ -1,16 +1,20 @@
 #pragma once
 
-#include "PasswordAnswers.h"
-
 #include <QObject>
 #include <QPair>
 #include <QString>
 #include <QStringList>
 #include <memory>
 
+class PasswordAnswers;
+
 class tst_StartUp : public QObject
 {
     Q_OBJECT
+public:
+    tst_StartUp();
+    ~tst_StartUp() override;
+
 private slots:
     void init();
     void cleanup();

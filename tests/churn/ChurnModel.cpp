@@ -8,11 +8,12 @@ namespace {
 // Moves the rows of a detail table from one customer to another; with an empty 'to' they go.
 void moveDetails(QMap<QString, QStringList> &rows, const QString &from, const QString &to)
 {
-    rows.removeIf([&](auto row) {
-        return to.isEmpty() && row->first().compare(from, Qt::CaseInsensitive) == 0;
-    });
+    const auto moved = [&](const QStringList &row) {
+        return row.first().compare(from, Qt::CaseInsensitive) == 0;
+    };
+    rows.removeIf([&](auto row) { return to.isEmpty() && moved(row.value()); });
     for (QStringList &row : rows) {
-        if (row.first().compare(from, Qt::CaseInsensitive) == 0)
+        if (moved(row))
             row.first() = to;
     }
 }
@@ -57,7 +58,7 @@ void ChurnModel::apply(const QStringList &change)
         const QString &to = change.at(2);
         moveDetails(m_machines, name, to);
         moveDetails(m_calls, name, to);
-        if (QStringList row = m_customers.take(name.toCaseFolded()); !row.isEmpty())
+        if (const QStringList row = m_customers.take(name.toCaseFolded()); !row.isEmpty())
             m_customers.insert(to.toCaseFolded(), QStringList { to } + row.mid(1));
     } else if (kind == QLatin1String("delete")) {
         moveDetails(m_machines, name, QString());

@@ -75,30 +75,38 @@ void emptyFiller(Database &db)
 } // namespace
 
 EngineFault::EngineFault(Database &db, Kind kind, const QString &table)
-    : m_db(db)
-    , m_kind(kind)
-    , m_table(table)
 {
     switch (kind) {
     case Full: {
-        m_pageLimit = pragmaValue(db, QStringLiteral("PRAGMA max_page_count"));
+        const qint64 limit = pragmaValue(db, QStringLiteral("PRAGMA max_page_count"));
         const qint64 pages = pragmaValue(db, QStringLiteral("PRAGMA page_count"));
         pragmaValue(db, QStringLiteral("PRAGMA max_page_count = %1").arg(pages));
         fillTables(db);
+        m_remove = [&db, limit] {
+            emptyFiller(db);
+            pragmaValue(db, QStringLiteral("PRAGMA max_page_count = %1").arg(limit));
+        };
         break;
     }
-    case Locked:
-        m_otherProgram = Database::open(db.path());
-        PreparedStatement::run(m_otherProgram->handle(), QStringLiteral("BEGIN EXCLUSIVE"));
+    case Locked: {
+        const std::shared_ptr<Database> other = Database::open(db.path());
+        PreparedStatement::run(other->handle(), QStringLiteral("BEGIN EXCLUSIVE"));
         sqlite3_busy_timeout(db.handle(), ShortWaitMs);
+        m_remove = [&db, other] {
+            PreparedStatement::run(other->handle(), QStringLiteral("ROLLBACK"));
+            sqlite3_busy_timeout(db.handle(), Database::BusyTimeoutMs);
+        };
         break;
+    }
     case Refused:
-        for (const char *event : Events) {
-            PreparedStatement::run(db.handle(),
-                QStringLiteral("CREATE TEMP TRIGGER refuse_%1_%2 AFTER %2 ON main.%1 BEGIN "
-                               "SELECT RAISE(ABORT, 'refused'); END")
-                    .arg(table, QLatin1String(event)));
-        }
+        const auto forEvents = [&db, table](const char *sql) {
+            for (const char *event : Events)
+                PreparedStatement::run(
+                    db.handle(), QString::fromLatin1(sql).arg(table, QLatin1String(event)));
+        };
+        forEvents("CREATE TEMP TRIGGER refuse_%1_%2 AFTER %2 ON main.%1 BEGIN SELECT "
+                  "RAISE(ABORT, 'refused'); END");
+        m_remove = [forEvents] { forEvents("DROP TRIGGER temp.refuse_%1_%2"); };
         break;
     }
 }
@@ -110,37 +118,7 @@ EngineFault::~EngineFault()
 
 void EngineFault::remove()
 {
-    if (!std::exchange(m_active, false))
-        return;
-    switch (m_kind) {
-    case Full:
-        emptyFiller(m_db);
-        pragmaValue(m_db, QStringLiteral("PRAGMA max_page_count = %1").arg(m_pageLimit));
-        break;
-    case Locked:
-        PreparedStatement::run(m_otherProgram->handle(), QStringLiteral("ROLLBACK"));
-        m_otherProgram.reset();
-        sqlite3_busy_timeout(m_db.handle(), Database::BusyTimeoutMs);
-        break;
-    case Refused:
-        for (const char *event : Events) {
-            PreparedStatement::run(m_db.handle(),
-                QStringLiteral("DROP TRIGGER temp.refuse_%1_%2")
-                    .arg(m_table, QLatin1String(event)));
-        }
-        break;
-    }
-}
-
-QString EngineFault::name(Kind kind)
-{
-    switch (kind) {
-    case Full:
-        return QStringLiteral("database full");
-    case Locked:
-        return QStringLiteral("file locked");
-    case Refused:
-        return QStringLiteral("statement refused");
-    }
-    return {};
+    // The other program's connection, held by the step, closes as the step goes.
+    if (m_remove)
+        std::exchange(m_remove, nullptr)();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <memory>
+#include <functional>
 
 class Database;
 
@@ -32,13 +32,6 @@ public:
     // The cause is gone: the limit raised, the lock released, the refusal dropped.
     void remove();
 
-    static QString name(Kind kind);
-
 private:
-    Database &m_db;
-    Kind m_kind;
-    QString m_table;
-    bool m_active = true;
-    qint64 m_pageLimit = 0;
-    std::unique_ptr<Database> m_otherProgram;
+    std::function<void()> m_remove; // empty once removed
 };

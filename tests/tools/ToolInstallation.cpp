@@ -1,19 +1,17 @@
 #include "ToolInstallation.h"
 
 #include <QFile>
+#include <QTest>
 
-QString ToolInstallation::prepare()
+ToolInstallation::ToolInstallation()
 {
-    if (!m_dir.isValid())
-        return m_dir.errorString();
-    if (!QFile::copy(ToolRun::builtTool(), filePath(QStringLiteral("corvane-db"))))
-        return QStringLiteral("cannot copy %1 (is corvane-db built?)").arg(ToolRun::builtTool());
-    return {};
+    if (!m_dir.isValid() || !QFile::copy(ToolRun::builtTool(), tool()))
+        QTest::qFail("cannot copy corvane-db into a program folder", __FILE__, __LINE__);
 }
 
 ToolRun ToolInstallation::run(const QStringList &arguments, const QByteArray &input) const
 {
-    return ToolRun::of(arguments, input, filePath(QStringLiteral("corvane-db")));
+    return ToolRun::of(arguments, input, tool());
 }
 
 bool ToolInstallation::startCorvane()

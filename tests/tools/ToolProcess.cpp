@@ -1,5 +1,6 @@
 #include "ToolProcess.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTest>
 
@@ -25,4 +26,10 @@ ToolRun ToolRun::of(const QStringList &arguments, const QByteArray &input, const
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+QByteArray ToolRun::contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

@@ -15,4 +15,6 @@ struct ToolRun
     static ToolRun of(const QStringList &arguments, const QByteArray &input = {},
         const QString &program = builtTool());
     static QString builtTool() { return QStringLiteral(CORVANE_BUILD_DIR "/corvane-db"); }
+    // What a file holds as the tool left it; empty when there is none.
+    static QByteArray contents(const QString &path);
 };

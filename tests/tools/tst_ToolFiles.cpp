@@ -16,12 +16,6 @@
 
 namespace {
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void write(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -81,7 +75,7 @@ void tst_ToolFiles::neverOverwrites()
             0);
     else
         write(file, existing);
-    const QByteArray before = contents(file);
+    const QByteArray before = ToolRun::contents(file);
 
     QStringList arguments { command, file };
     if (command == QLatin1String("backup")) {
@@ -94,7 +88,7 @@ void tst_ToolFiles::neverOverwrites()
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(file) && run.err.contains(QStringLiteral("exists already")),
         qPrintable(run.err));
-    QCOMPARE(contents(file), before);
+    QCOMPARE(ToolRun::contents(file), before);
 }
 
 void tst_ToolFiles::checkRefusesFilesItCannotRead_data()
@@ -130,7 +124,7 @@ void tst_ToolFiles::checkFailsOnDamagedFile()
                              QStringLiteral("200") })
                  .exitCode,
         0);
-    QByteArray bytes = contents(file);
+    QByteArray bytes = ToolRun::contents(file);
     QVERIFY(bytes.size() > 64 * 1024);
     // Pages in the middle of the file: every one of them is table data after the first few.
     for (qsizetype i = bytes.size() / 2; i < bytes.size() / 2 + 4096; ++i)
@@ -182,8 +176,8 @@ void tst_ToolFiles::demoFileNeedsThePassword()
                  .exitCode,
         0);
 
-    QVERIFY(!contents(file).startsWith("SQLite format 3"));
-    QVERIFY(!contents(file).contains("Telemarket"));
+    QVERIFY(!ToolRun::contents(file).startsWith("SQLite format 3"));
+    QVERIFY(!ToolRun::contents(file).contains("Telemarket"));
     QVERIFY_THROWS_EXCEPTION(DbError, Database::open(file, QStringLiteral("kxq")));
 
     // The stock engine without the key cannot even list the tables.

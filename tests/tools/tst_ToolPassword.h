@@ -10,7 +10,6 @@ class tst_ToolPassword : public QObject
     Q_OBJECT
 
 private slots:
-    void setAndReturn_data();
     void setAndReturn();
     void refusals_data();
     void refusals();

@@ -20,17 +20,33 @@ namespace {
 // Enough changes for any kill the tests make; a program nobody killed stops by itself.
 constexpr int MostChanges = 20000;
 
-void say(const QString &line)
+void say(const QString &line, FILE *to = stdout)
 {
-    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
-    std::fflush(stdout);
+    std::fputs(qPrintable(line + QLatin1Char('\n')), to);
+    std::fflush(to);
 }
 
-[[noreturn]] void fail(const QString &why)
+void check(bool done, const QString &otherwise)
 {
-    std::fputs(qPrintable(why + QLatin1Char('\n')), stderr);
-    std::fflush(stderr);
-    std::_Exit(3);
+    if (!done) {
+        say(otherwise, stderr);
+        std::_Exit(3);
+    }
+}
+
+template <typename T> T *opened(MDI &main)
+{
+    T *form = main.registry().find<T>();
+    check(form, QStringLiteral("The %1 window did not open").arg(T::staticMetaObject.className()));
+    return form;
+}
+
+// OK in a machine or call window, which must then hold the record stored.
+void store(EntryForm *form, const QString &record)
+{
+    form->btnOK->click();
+    check(form->isSaved(),
+        QStringLiteral("The %1 window did not store %2").arg(form->objectName(), record));
 }
 
 } // namespace
@@ -54,20 +70,71 @@ void Churner::step()
 {
     if (++m_serial > MostChanges)
         return QCoreApplication::exit(0);
+    const QString n = QString::number(m_serial);
+    const auto known
+        = [this] { return m_known.at(int(m_random.bounded(qsizetype(m_known.size())))); };
     // Renames and deletes are the changes made of several statements, so they come often.
-    const int roll = int(m_random.bounded(100));
-    if (m_known.isEmpty() || roll < 25)
-        saveCustomer(freshName("Kestrel"));
-    else if (roll < 30)
-        saveCustomer(pickKnown());
-    else if (roll < 60) {
+    const int roll = m_known.isEmpty() ? 0 : int(m_random.bounded(100));
+    if (roll < 30) {
+        const QString name = roll < 25 ? freshName("Kestrel") : known();
+        const QStringList fields { n + " Harbour Road", "Town " + n, "555-" + n, "Contact " + n };
+        change(QStringList { "customer", name } + fields, [&] {
+            frmCustomerEntry *form = customerWindow(name);
+            form->txtAddress1->setText(fields.at(0));
+            form->txtCity->setText(fields.at(1));
+            form->txtPhone->setText(fields.at(2));
+            form->txtContact1->setText(fields.at(3));
+            form->btnSave->click();
+            check(form->cmbCustomer->currentText().isEmpty(),
+                "The customer window did not save " + name);
+        });
+        if (!m_known.contains(name))
+            m_known << name;
+    } else if (roll < 60) {
         // Now and then a machine or a call under a name typed but never saved as a customer.
-        const QString customer = m_random.bounded(10) == 0 ? freshName("Wren") : pickKnown();
-        roll < 45 ? addMachine(customer) : addCall(customer);
-    } else if (roll < 85)
-        rename(pickKnown());
-    else
-        remove(pickKnown());
+        const QString customer = m_random.bounded(10) == 0 ? freshName("Wren") : known();
+        const QString serial = QStringLiteral("%1-%2").arg(m_seed).arg(n);
+        if (roll < 45) {
+            const QStringList fields { "S" + serial, "Brand " + n, "Model " + n };
+            change(QStringList { "machine", customer } + fields, [&] {
+                customerWindow(customer)->btnAddEquipment->click();
+                auto *form = opened<frmEquipmentEntry>(m_main);
+                form->txtSN->setText(fields.at(0));
+                form->cmbBrand->setEditText(fields.at(1));
+                form->txtModel->setText(fields.at(2));
+                store(form, fields.at(0));
+            });
+        } else {
+            const QStringList fields { "I" + serial, "Caller " + n };
+            change(QStringList { "call", customer } + fields, [&] {
+                customerWindow(customer)->btnAddTelemarket->click();
+                auto *form = opened<frmTelemarketEntry>(m_main);
+                form->txtInterest->setPlainText(fields.at(0));
+                form->txtTelemarketer->setText(fields.at(1));
+                store(form, fields.at(0));
+            });
+        }
+    } else if (roll < 85) {
+        const QString from = known(), to = freshName("Heron");
+        change({ "rename", from, to }, [&] {
+            frmCustomerEntry *form = customerWindow(from);
+            form->btnRename->click();
+            auto *dialog = opened<frmRenameCustomer>(m_main);
+            dialog->txtTo->setText(to);
+            dialog->btnOK->click();
+            check(form->cmbCustomer->currentText() == to, "The rename did not show " + to);
+        });
+        m_known.replace(m_known.indexOf(from), to);
+    } else {
+        const QString name = known();
+        change({ "delete", name }, [&] {
+            frmCustomerEntry *form = customerWindow(name);
+            form->btnDelete->click();
+            check(form->cmbCustomer->currentText().isEmpty(),
+                "The customer window did not delete " + name);
+        });
+        m_known.removeOne(name);
+    }
     // Between two actions the windows get their events, as between two clicks of a user.
     QTimer::singleShot(0, this, &Churner::step);
 }
@@ -80,108 +147,14 @@ template <typename Action> void Churner::change(const QStringList &what, Action 
     say(QStringLiteral("done\t") + text);
 }
 
-void Churner::saveCustomer(const QString &name)
-{
-    const QString n = QString::number(m_serial);
-    const QStringList fields { n + QStringLiteral(" Harbour Road"), QStringLiteral("Town ") + n,
-        QStringLiteral("555-") + n, QStringLiteral("Contact ") + n };
-    change(QStringList { QStringLiteral("customer"), name } + fields, [&] {
-        frmCustomerEntry *form = customerWindow(name);
-        form->txtAddress1->setText(fields.at(0));
-        form->txtCity->setText(fields.at(1));
-        form->txtPhone->setText(fields.at(2));
-        form->txtContact1->setText(fields.at(3));
-        form->btnSave->click();
-        if (!form->cmbCustomer->currentText().isEmpty())
-            fail(QStringLiteral("The customer window did not save ") + name);
-    });
-    if (!m_known.contains(name))
-        m_known << name;
-}
-
-void Churner::addMachine(const QString &customer)
-{
-    const QString n = QString::number(m_serial);
-    const QStringList fields { QStringLiteral("S%1-%2").arg(m_seed).arg(n),
-        QStringLiteral("Brand ") + n, QStringLiteral("Model ") + n };
-    change(QStringList { QStringLiteral("machine"), customer } + fields, [&] {
-        customerWindow(customer)->btnAddEquipment->click();
-        auto *form = opened<frmEquipmentEntry>("equipment");
-        form->txtSN->setText(fields.at(0));
-        form->cmbBrand->setEditText(fields.at(1));
-        form->txtModel->setText(fields.at(2));
-        store(form, fields.at(0));
-    });
-}
-
-void Churner::addCall(const QString &customer)
-{
-    const QString n = QString::number(m_serial);
-    const QStringList fields { QStringLiteral("I%1-%2").arg(m_seed).arg(n),
-        QStringLiteral("Caller ") + n };
-    change(QStringList { QStringLiteral("call"), customer } + fields, [&] {
-        customerWindow(customer)->btnAddTelemarket->click();
-        auto *form = opened<frmTelemarketEntry>("telemarket");
-        form->txtInterest->setPlainText(fields.at(0));
-        form->txtTelemarketer->setText(fields.at(1));
-        store(form, fields.at(0));
-    });
-}
-
-void Churner::rename(const QString &from)
-{
-    const QString to = freshName("Heron");
-    change({ QStringLiteral("rename"), from, to }, [&] {
-        frmCustomerEntry *form = customerWindow(from);
-        form->btnRename->click();
-        auto *dialog = opened<frmRenameCustomer>("rename");
-        dialog->txtTo->setText(to);
-        dialog->btnOK->click();
-        if (form->cmbCustomer->currentText() != to)
-            fail(QStringLiteral("The rename did not show ") + to);
-    });
-    m_known.replace(m_known.indexOf(from), to);
-}
-
-void Churner::remove(const QString &name)
-{
-    change({ QStringLiteral("delete"), name }, [&] {
-        frmCustomerEntry *form = customerWindow(name);
-        form->btnDelete->click();
-        if (!form->cmbCustomer->currentText().isEmpty())
-            fail(QStringLiteral("The customer window did not delete ") + name);
-    });
-    m_known.removeOne(name);
-}
-
-void Churner::store(EntryForm *form, const QString &record)
-{
-    form->btnOK->click();
-    if (!form->isSaved())
-        fail(QStringLiteral("The %1 window did not store %2").arg(form->objectName(), record));
-}
-
 QString Churner::freshName(const char *word)
 {
     return QStringLiteral("%1 %2-%3").arg(QLatin1String(word)).arg(m_seed).arg(m_serial);
-}
-
-QString Churner::pickKnown()
-{
-    return m_known.at(int(m_random.bounded(qsizetype(m_known.size()))));
 }
 
 frmCustomerEntry *Churner::customerWindow(const QString &name)
 {
     frmCustomerEntry *form = m_main.registry().open<frmCustomerEntry>();
     form->cmbCustomer->setEditText(name);
-    return form;
-}
-
-template <typename T> T *Churner::opened(const char *what)
-{
-    T *form = m_main.registry().find<T>();
-    if (!form)
-        fail(QStringLiteral("The %1 window did not open").arg(QLatin1String(what)));
     return form;
 }
