@@ -6,8 +6,8 @@
 class QLockFile;
 
 // One running copy per installation and user: copies a user starts from the same program folder
-// share the guard; copies from other folders, or of other users, do not. Released when the object goes, or when the process
-// dies (a stale guard of a dead process is taken over).
+// share the guard; copies from other folders, or of other users, do not. Released when the object
+// goes, or when the process dies (a stale guard of a dead process is taken over).
 class InstanceGuard
 {
 public:
