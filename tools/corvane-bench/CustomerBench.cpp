@@ -1,5 +1,7 @@
 #include "CustomerBench.h"
 
+#include "BenchFigures.h"
+
 #include "BareEngine.h"
 #include "DataGrid.h"
 #include "Database.h"
@@ -34,13 +36,6 @@ struct Timing
     int rows = 0;
 };
 
-double medianOf(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 double msecsOf(const std::function<void()> &action)
 {
     QElapsedTimer timer;
@@ -51,7 +46,7 @@ double msecsOf(const std::function<void()> &action)
 
 QString line(const BenchScale &scale, const char *name, const Timing &t)
 {
-    const double x = medianOf(t.ours), y = medianOf(t.bare);
+    const double x = median(t.ours), y = median(t.bare);
     return QStringLiteral("%1.%2 median_ms=%3 bare_ms=%4 ratio=%5 rows=%6")
         .arg(scale.name, QLatin1String(name))
         .arg(x, 0, 'f', 3)

@@ -1,5 +1,7 @@
 #include "ReportBench.h"
 
+#include "BenchFigures.h"
+
 #include "DataGrid.h"
 #include "Database.h"
 #include "MDI.h"
@@ -24,13 +26,6 @@
 
 namespace {
 
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 // The most resident memory the process has had, in megabytes.
 double peakMb()
 {
@@ -50,23 +45,16 @@ struct Timing
     int pages = 0;
 };
 
-double cpuNowMs()
-{
-    timespec t {};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
-
 Timing timeRuns(int runs, const std::function<int()> &run)
 {
     Timing t;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer timer;
         timer.start();
-        const double cpu = cpuNowMs();
+        const double cpu = processorMs();
         t.pages = run();
         t.ms << double(timer.nsecsElapsed()) / 1e6;
-        t.cpuMs << cpuNowMs() - cpu;
+        t.cpuMs << processorMs() - cpu;
     }
     return t;
 }

@@ -1,5 +1,7 @@
 #include "SearchBench.h"
 
+#include "BenchFigures.h"
+
 #include "BareEngine.h"
 #include "DataGrid.h"
 #include "Database.h"
@@ -29,13 +31,6 @@ struct Search
     const char *name;
     std::function<void(frmNavigator &)> set;
 };
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 
 QString firstValue(const QString &sql)
 {
@@ -87,12 +82,6 @@ QList<Search> searches()
         // Letters no demo text holds: every row is read and none is found.
         { "no_match_word", [](frmNavigator &f) { f.txtSearch->setText(QStringLiteral("qzxqj")); } },
     };
-}
-
-// The process's own processor time: what a shared, loaded machine does not inflate.
-double processorMs()
-{
-    return double(std::clock()) * 1000.0 / CLOCKS_PER_SEC;
 }
 
 struct Timings

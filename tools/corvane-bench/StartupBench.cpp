@@ -1,5 +1,7 @@
 #include "StartupBench.h"
 
+#include "BenchFigures.h"
+
 #include "MDI.h"
 #include "MainMod.h"
 
@@ -13,13 +15,6 @@
 #include <cstdio>
 
 namespace {
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 
 // Milliseconds from starting the process to its "shown", or a negative value when it failed.
 double timeOneStart(const QString &folder)
