@@ -31,11 +31,11 @@
 namespace {
 
 using enum EngineFault::Kind;
-constexpr int Unwritable = Refused + 1; // a folder the system refuses to write in
+constexpr int Unwritable = Unreadable + 1; // a folder the system refuses to write in
 // Each fault's name, and what the engine (or the system) says for it after the program's words.
-const char *const Faults[][2]
-    = { { "database full", "database or disk is full" }, { "file locked", "database is locked" },
-          { "statement refused", "refused" }, { "folder unwritable", "Not a directory" } };
+const char *const Faults[][2] = { { "database full", "database or disk is full" },
+    { "file locked", "database is locked" }, { "statement refused", "refused" },
+    { "table unreadable", "is prohibited" }, { "folder unwritable", "Not a directory" } };
 const QString LongName = QStringLiteral("Acme Office Supply and Business Machines of Salem");
 
 void click(QAbstractButton *button)
@@ -164,14 +164,24 @@ Action deleteFrom(const char *name, const char *table, const char *failed,
         } };
 }
 
+void openNavigator(Test &t)
+{
+    t.main().findChild<QAction *>("CustomerNavigator")->trigger();
+}
+
+void searchEveryone(Test &t)
+{
+    openNavigator(t);
+    click(t.window<frmNavigator>()->btnFind);
+}
+
 // Saving the export list of a search for everyone from the viewer.
 Action saveAs(const char *name, const char *failed, QAction *ReportViewer::*command,
     const char *file, const std::function<bool(const QByteArray &)> &whole)
 {
     return { name, { Unwritable }, {}, failed,
         [](Test &t) {
-            t.main().findChild<QAction *>("CustomerNavigator")->trigger();
-            click(t.window<frmNavigator>()->btnFind);
+            searchEveryone(t);
             click(t.window<frmNavigator>()->btnExport);
         },
         [=](Test &t) {
@@ -252,6 +262,18 @@ const QList<Action> &actions()
             &frmCustomerEntry::vsfgEquipment, &frmCustomerEntry::btnDeleteEquipment),
         deleteFrom("call delete", "Telemarket", "The selected call could not be deleted.",
             &frmCustomerEntry::vsfgTelemarket, &frmCustomerEntry::btnDeleteTelemarket),
+        { "navigator search", { Unreadable }, "Customer", "The search could not be completed.",
+            [](Test &t) {
+                openNavigator(t);
+                type(t.window<frmNavigator>()->txtSearch, "Acme");
+            },
+            [](Test &t) { click(t.window<frmNavigator>()->btnFind); },
+            [](Test &t) { return t.window<frmNavigator>()->txtSearch->text() == "Acme"; },
+            [](Test &t) { return t.window<frmNavigator>()->vsfgCustomers->rows() == 2; } },
+        { "export list", { Unreadable }, "Customer", "The report could not be made.",
+            searchEveryone, [](Test &t) { click(t.window<frmNavigator>()->btnExport); },
+            [](Test &t) { return !t.window<Viewer>(); },
+            [](Test &t) { return t.window<Viewer>() != nullptr; } },
         saveAs("save as PDF", "The report could not be saved as", &ReportViewer::actSavePdf,
             "list.pdf", [](const QByteArray &pdf) { return pdf.trimmed().endsWith("%%EOF"); }),
         saveAs("save as CSV", "The list could not be saved as", &ReportViewer::actSaveCsv,

@@ -72,6 +72,27 @@ void emptyFiller(Database &db)
     }
 }
 
+// The table no connection may read while an Unreadable fault stands; empty otherwise. The
+// connections keep the check after the fault goes, so it must stay harmless then.
+QByteArray &unreadableTable()
+{
+    static QByteArray table;
+    return table;
+}
+
+int refuseReads(void *, int action, const char *table, const char *, const char *, const char *)
+{
+    return action == SQLITE_READ && table && unreadableTable() == table ? SQLITE_DENY : SQLITE_OK;
+}
+
+int refuseReadsOnOpen(sqlite3 *db, const char **, const sqlite3_api_routines *)
+{
+    sqlite3_set_authorizer(db, refuseReads, nullptr);
+    return SQLITE_OK;
+}
+
+using ExtensionEntry = void (*)();
+
 } // namespace
 
 EngineFault::EngineFault(Database &db, Kind kind, const QString &table)
@@ -98,7 +119,7 @@ EngineFault::EngineFault(Database &db, Kind kind, const QString &table)
         };
         break;
     }
-    case Refused:
+    case Refused: {
         const auto forEvents = [&db, table](const char *sql) {
             for (const char *event : Events)
                 PreparedStatement::run(
@@ -108,6 +129,22 @@ EngineFault::EngineFault(Database &db, Kind kind, const QString &table)
                   "RAISE(ABORT, 'refused'); END");
         m_remove = [forEvents] { forEvents("DROP TRIGGER temp.refuse_%1_%2"); };
         break;
+    }
+    case Unreadable: {
+        unreadableTable() = table.toUtf8();
+        // Setting the check makes the connection prepare its kept statements again.
+        sqlite3_set_authorizer(db.handle(), refuseReads, nullptr);
+        sqlite3_auto_extension(reinterpret_cast<ExtensionEntry>(refuseReadsOnOpen));
+        // Held here, the idle read connection is not the one the next report takes: that one
+        // is opened now, and gets the check.
+        const std::shared_ptr<Database> held = db.openSnapshot();
+        m_remove = [&db, held] {
+            unreadableTable().clear();
+            sqlite3_cancel_auto_extension(reinterpret_cast<ExtensionEntry>(refuseReadsOnOpen));
+            sqlite3_set_authorizer(db.handle(), nullptr, nullptr);
+        };
+        break;
+    }
     }
 }
 

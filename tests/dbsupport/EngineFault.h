@@ -21,9 +21,14 @@ public:
         // The engine refuses every change of one table (after the row is written), so that an
         // action writing several tables meets the refusal half-way.
         Refused,
+        // The engine refuses to read one table, on the program's connection and on every
+        // connection opened meanwhile (the one a report reads through), so that a search or a
+        // report that reads it fails.
+        Unreadable,
     };
 
-    // 'table' is the table whose changes are refused; only Refused uses it.
+    // 'table' is the table whose changes (or reads) are refused; only Refused and Unreadable
+    // use it.
     EngineFault(Database &db, Kind kind, const QString &table = QString());
     ~EngineFault();
     EngineFault(const EngineFault &) = delete;
