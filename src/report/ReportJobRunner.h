@@ -26,6 +26,7 @@ public:
     ~ReportJobRunner() override;
 
     bool running() const { return m_job != nullptr; }
+    const ReportSaveJob *job() const { return m_job.get(); }
     // Starts the work; the dialog's caption says what it is.
     void start(std::unique_ptr<ReportSaveJob> job, const QString &caption);
     void cancel();

@@ -36,6 +36,16 @@ void ReportPages::countSlice()
     emit pagesChanged();
 }
 
+bool ReportPages::hasPage(int index)
+{
+    const bool wasComplete = m_paginator.complete();
+    const bool has = m_paginator.ensurePage(index);
+    // The count may have reached the end on the way ("of N" instead of "of N+").
+    if (!wasComplete && m_paginator.complete())
+        emit pagesChanged();
+    return has;
+}
+
 int ReportPages::pageCount()
 {
     const bool wasComplete = m_paginator.complete();

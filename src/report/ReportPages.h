@@ -26,7 +26,8 @@ public:
 
     int pagesKnown() const { return m_paginator.pagesKnown(); }
     bool complete() const { return m_paginator.complete(); }
-    bool hasPage(int index) { return m_paginator.ensurePage(index); }
+    // Lays out pages until page index (from 0) is known; whether the report has it.
+    bool hasPage(int index);
     // Lays out every page that is left, now.
     int pageCount();
 

@@ -182,7 +182,7 @@ Action saveAs(const char *name, const char *failed, QAction *ReportViewer::*comm
             ReportViewer *control = t.window<Viewer>()->CRViewer;
             (control->*command)->trigger();
             // Written between the user's events: done once the viewer's work has ended.
-            QTest::qWaitFor([control] { return !control->jobs()->running(); }, 600000);
+            QVERIFY(QTest::qWaitFor([control] { return !control->jobs()->running(); }, 600000));
         },
         [=](Test &t) { return !QFile::exists(t.target(file)); },
         [=](Test &t) {
