@@ -162,6 +162,7 @@ void tst_ReportSaveJobs::fileWholeOrAbsent()
         QProgressDialog *progress = jobs->progress();
         progress->show();
         QCOMPARE(progress->isModal(), false);
+        QCOMPARE(progress->windowTitle() + "…", command->text());
         QVERIFY(progress->labelText().startsWith(kind == "csv" ? "Row " : "Page "));
         if (ending == CancelButton) {
             m_f->saveScreenshot(progress, "report-progress-" + kind + ".png");
