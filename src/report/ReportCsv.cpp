@@ -1,9 +1,5 @@
 #include "ReportCsv.h"
 
-#include "Report.h"
-
-#include <QIODevice>
-
 QString ReportCsv::cell(const QString &value)
 {
     QString text = value;
@@ -18,30 +14,11 @@ QString ReportCsv::cell(const QString &value)
     return text;
 }
 
-bool ReportCsv::write(Report &report, QIODevice &out)
+QByteArray ReportCsv::line(const QStringList &values)
 {
-    ReportTable &table = report.table(1);
-    table.readAll();
-    const QStringList columns = table.columnNames();
-    QByteArray chunk("\xEF\xBB\xBF");
-    auto line = [&](const QStringList &cells) {
-        chunk += cells.join(QLatin1Char(',')).toUtf8();
-        chunk += "\r\n";
-    };
     QStringList cells;
-    for (const QString &name : columns)
-        cells << cell(name);
-    line(cells);
-    for (int row = 0; row < table.rowsRead(); ++row) {
-        cells.clear();
-        for (int c = 0; c < columns.size(); ++c)
-            cells << cell(table.text(row, c));
-        line(cells);
-        if (chunk.size() > (1 << 20)) {
-            if (out.write(chunk) != chunk.size())
-                return false;
-            chunk.clear();
-        }
-    }
-    return out.write(chunk) == chunk.size();
+    cells.reserve(values.size());
+    for (const QString &value : values)
+        cells << cell(value);
+    return cells.join(QLatin1Char(',')).toUtf8() + "\r\n";
 }

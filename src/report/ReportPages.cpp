@@ -1,16 +1,9 @@
 #include "ReportPages.h"
 
-#include "WholeFile.h"
+#include "ReportJobRunner.h"
+#include "ReportPdfJob.h"
 
 #include <QElapsedTimer>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QPrinter>
-
-namespace {
-// Long enough to lay out a few pages, short enough that a key press is not felt to wait.
-constexpr qint64 SliceMs = 20;
-} // namespace
 
 ReportPages::ReportPages(std::unique_ptr<Report> report, QObject *parent)
     : QObject(parent)
@@ -37,10 +30,20 @@ void ReportPages::countSlice()
     m_idle.stop();
     QElapsedTimer timer;
     timer.start();
-    while (timer.elapsed() < SliceMs && m_paginator.layoutNext()) { }
+    while (timer.elapsed() < ReportSaveJob::SliceMs && m_paginator.layoutNext()) { }
     if (!m_paginator.complete())
         m_idle.start();
     emit pagesChanged();
+}
+
+bool ReportPages::hasPage(int index)
+{
+    const bool wasComplete = m_paginator.complete();
+    const bool has = m_paginator.ensurePage(index);
+    // The count may have reached the end on the way ("of N" instead of "of N+").
+    if (!wasComplete && m_paginator.complete())
+        emit pagesChanged();
+    return has;
 }
 
 int ReportPages::pageCount()
@@ -60,55 +63,6 @@ void ReportPages::paintPage(QPainter &p, int index)
 
 bool ReportPages::writePdf(const QString &path, QString *problem)
 {
-    // Laid out before the file is opened: a report that cannot be read leaves no file at all.
-    const int pages = pageCount();
-    return WholeFile::write(
-        path, [&](QIODevice &out) { return writePdf(out, pages); }, problem);
-}
-
-bool ReportPages::writePdf(QIODevice &out, int pages)
-{
-    QPdfWriter pdf(&out);
-    pdf.setTitle(m_report->layout().name);
-    pdf.setCreator(QStringLiteral("Corvane"));
-    // At 720 dots an inch one dot is one report unit.
-    pdf.setResolution(int(ReportStyle::UnitsPerInch));
-    pdf.setPageLayout(m_paginator.pageLayout());
-    QPainter painter;
-    if (!painter.begin(&pdf))
-        return false;
-    for (int i = 0; i < pages; ++i) {
-        if (i > 0)
-            pdf.newPage();
-        paintPage(painter, i);
-    }
-    return painter.end();
-}
-
-void ReportPages::print(QPrinter &printer)
-{
-    const int pages = pageCount();
-    // The paper the user chose in the print dialog; the pages are laid out for the locale's
-    // paper and scaled to fit another one whole.
-    printer.setFullPage(true);
-    int from = 0, to = pages - 1;
-    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
-        from = printer.fromPage() - 1;
-        to = std::min(to, printer.toPage() - 1);
-    }
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return;
-    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
-    const double scale
-        = std::min(paper.width() / paperSize().width(), paper.height() / paperSize().height());
-    for (int i = from; i <= to; ++i) {
-        if (i > from)
-            printer.newPage();
-        painter.save();
-        painter.scale(scale, scale);
-        paintPage(painter, i);
-        painter.restore();
-    }
-    painter.end();
+    ReportPdfJob job(*this, path);
+    return ReportJobRunner::runToEnd(job, problem);
 }

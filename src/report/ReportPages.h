@@ -8,12 +8,11 @@
 #include <memory>
 
 class QPainter;
-class QPrinter;
 
 // The pages of one report, the one source for everything that shows them: the viewer's page
-// view, the printer and a PDF file. Pages are laid out as they are asked for; the total is
-// counted in the window thread's idle time, a slice at a time between the user's events, so
-// the first page shows at once and "Page N of M" appears as soon as M is known.
+// view, the printer and a PDF file (ReportPrintJob, ReportPdfJob). Pages are laid out as they are
+// asked for; the total is counted in the window thread's idle time, a slice at a time between the
+// user's events, so the first page shows at once and "Page N of M" appears as soon as M is known.
 class ReportPages : public QObject
 {
     Q_OBJECT
@@ -27,7 +26,8 @@ public:
 
     int pagesKnown() const { return m_paginator.pagesKnown(); }
     bool complete() const { return m_paginator.complete(); }
-    bool hasPage(int index) { return m_paginator.ensurePage(index); }
+    // Lays out pages until page index (from 0) is known; whether the report has it.
+    bool hasPage(int index);
     // Lays out every page that is left, now.
     int pageCount();
 
@@ -37,11 +37,9 @@ public:
     // Draws a page (from 0); the painter's units are report units from the paper's corner.
     void paintPage(QPainter &p, int index);
 
-    // The whole report as a PDF file, put in place only when whole; false when the file cannot
-    // be written, with the system's words for it in 'problem' when given.
+    // The whole report as a PDF file at once, put in place only when whole; false when the file
+    // cannot be written, with the system's words for it in 'problem' when given.
     bool writePdf(const QString &path, QString *problem = nullptr);
-    // The pages the printer's settings ask for (all of them unless a range is set).
-    void print(QPrinter &printer);
 
 signals:
     // More pages are known, or all of them.
@@ -49,7 +47,6 @@ signals:
 
 private:
     void countSlice();
-    bool writePdf(QIODevice &out, int pages);
 
     std::unique_ptr<Report> m_report;
     ReportPaginator m_paginator;

@@ -9,6 +9,10 @@
 class ReportSaveJob
 {
 public:
+    // Long enough for a few pages or a few thousand rows, short enough that a key press is not
+    // felt to wait.
+    static constexpr qint64 SliceMs = 20;
+
     virtual ~ReportSaveJob() = default;
 
     // Does the next slice of the work, a few tens of milliseconds at most; false once nothing

@@ -1,9 +1,11 @@
 #include "ReportViewer.h"
 
-#include "ReportCsv.h"
+#include "ReportCsvJob.h"
+#include "ReportJobRunner.h"
 #include "ReportPageView.h"
 #include "ReportPages.h"
-#include "WholeFile.h"
+#include "ReportPdfJob.h"
+#include "ReportPrintJob.h"
 
 #include <QAction>
 #include <QDir>
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -30,11 +33,9 @@ ReportViewer::FileChooser systemFileChooser()
     };
 }
 
-// What was not saved, naming the file, and the system's own words for why.
-QString failure(const QString &what, const QString &path, const QString &problem)
+QString native(const QString &path)
 {
-    const QString text = what.arg(QDir::toNativeSeparators(path));
-    return problem.isEmpty() ? text : text + QStringLiteral("\n\n") + problem;
+    return QDir::toNativeSeparators(path);
 }
 
 ReportViewer::PrintDialog systemPrintDialog()
@@ -97,6 +98,11 @@ ReportViewer::ReportViewer(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("CRViewer"));
+    m_runner = std::make_unique<ReportJobRunner>(this);
+    connect(m_runner.get(), &ReportJobRunner::ended, this,
+        [this](ReportJobRunner::Outcome outcome, const QString &problem) {
+            jobEnded(outcome == ReportJobRunner::Outcome::Failed, problem);
+        });
     m_toolBar = new QToolBar(this);
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
@@ -187,6 +193,10 @@ QAction *ReportViewer::addCommand(
 void ReportViewer::setReportSource(std::unique_ptr<Report> report)
 {
     m_view->setPages(nullptr);
+    if (m_pages && m_pages.get() == m_jobPages) {
+        disconnect(m_pages.get(), nullptr, this, nullptr);
+        m_retired = std::move(m_pages);
+    }
     m_pages = std::make_unique<ReportPages>(std::move(report));
     connect(m_pages.get(), &ReportPages::pagesChanged, this, [this] {
         updateCommands();
@@ -226,10 +236,14 @@ void ReportViewer::updateCommands()
     actPrevious->setEnabled(shown && page > 0);
     actNext->setEnabled(shown && (!complete || page + 1 < known));
     actLast->setEnabled(shown && (!complete || page + 1 < known));
-    for (QAction *a : { actFitWidth, actFitPage, actZoomIn, actZoomOut, actPrint, actSavePdf })
+    for (QAction *a : { actFitWidth, actFitPage, actZoomIn, actZoomOut })
         a->setEnabled(m_pages != nullptr);
+    // One piece of printing or saving at a time.
+    const bool idle = !m_runner->running();
+    actPrint->setEnabled(m_pages && idle);
+    actSavePdf->setEnabled(m_pages && idle);
     actSaveCsv->setVisible(m_pages && m_pages->report().layout().csv);
-    actSaveCsv->setEnabled(m_pages && m_pages->report().layout().csv);
+    actSaveCsv->setEnabled(m_pages && m_pages->report().layout().csv && idle);
     txtPage->setText(m_pages ? QString::number(page + 1) : QString());
     // The page shown is known to be there before the count has reached it.
     lblPages->setText(!m_pages ? QString()
@@ -241,7 +255,10 @@ QString ReportViewer::choose(const QString &caption, const QString &suffix, cons
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString suggested = QDir(folder).filePath(m_pages->report().layout().title + suffix);
+    const QPointer<ReportViewer> alive(this);
     QString path = fileChooser()(this, caption, suggested, filter);
+    if (!alive || !m_pages)
+        return QString();
     if (!path.isEmpty() && !path.endsWith(suffix, Qt::CaseInsensitive))
         path += suffix;
     return path;
@@ -249,36 +266,60 @@ QString ReportViewer::choose(const QString &caption, const QString &suffix, cons
 
 void ReportViewer::print()
 {
-    if (!m_pages)
+    if (!m_pages || m_runner->running())
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(m_pages->pageLayout());
-    printer.setDocName(m_pages->report().layout().title);
-    printer.setFromTo(1, m_pages->pageCount());
-    if (printDialog()(this, printer))
-        m_pages->print(printer);
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setPageLayout(m_pages->pageLayout());
+    printer->setDocName(m_pages->report().layout().title);
+    // The dialog opens at once: the range it offers is the whole report once the pages are
+    // counted, and its own default until then.
+    if (m_pages->complete())
+        printer->setFromTo(1, m_pages->pagesKnown());
+    const QPointer<ReportViewer> alive(this);
+    if (!printDialog()(this, *printer) || !alive || !m_pages)
+        return;
+    auto job = std::make_unique<ReportPrintJob>(*m_pages, std::move(printer));
+    const QString failed = job->toFile()
+        ? tr("The report could not be printed to %1.").arg(native(job->target()))
+        : tr("The report could not be printed on %1.").arg(job->target());
+    startJob(std::move(job), tr("Print"), failed);
 }
 
 void ReportViewer::savePdf()
 {
-    if (!m_pages)
+    if (!m_pages || m_runner->running())
         return;
     const QString path = choose(tr("Save as PDF"), QStringLiteral(".pdf"), tr("PDF files (*.pdf)"));
-    QString problem;
-    if (!path.isEmpty() && !m_pages->writePdf(path, &problem))
-        emit saveFailed(failure(tr("The report could not be saved as %1."), path, problem));
+    if (!path.isEmpty())
+        startJob(std::make_unique<ReportPdfJob>(*m_pages, path), tr("Save as PDF"),
+            tr("The report could not be saved as %1.").arg(native(path)));
 }
 
 void ReportViewer::saveCsv()
 {
-    if (!m_pages || !m_pages->report().layout().csv)
+    if (!m_pages || !m_pages->report().layout().csv || m_runner->running())
         return;
     const QString path = choose(tr("Save as CSV"), QStringLiteral(".csv"), tr("CSV files (*.csv)"));
-    if (path.isEmpty())
-        return;
-    QString problem;
-    if (!WholeFile::write(
-            path, [this](QIODevice &out) { return ReportCsv::write(m_pages->report(), out); },
-            &problem))
-        emit saveFailed(failure(tr("The list could not be saved as %1."), path, problem));
+    if (!path.isEmpty())
+        startJob(std::make_unique<ReportCsvJob>(m_pages->report(), path), tr("Save as CSV"),
+            tr("The list could not be saved as %1.").arg(native(path)));
+}
+
+void ReportViewer::startJob(
+    std::unique_ptr<ReportSaveJob> job, const QString &caption, const QString &failed)
+{
+    m_failed = failed;
+    m_jobPages = m_pages.get();
+    m_runner->start(std::move(job), caption);
+    updateCommands();
+}
+
+void ReportViewer::jobEnded(bool failed, const QString &problem)
+{
+    m_jobPages = nullptr;
+    m_retired.reset();
+    updateCommands();
+    // What was not done, naming the file, and the system's own words for why.
+    if (failed)
+        emit saveFailed(problem.isEmpty() ? m_failed : m_failed + QStringLiteral("\n\n") + problem);
 }

@@ -11,13 +11,16 @@ class QLineEdit;
 class QPrinter;
 class QToolBar;
 class Report;
+class ReportJobRunner;
 class ReportPageView;
 class ReportPages;
+class ReportSaveJob;
 
 // The report viewer control: a page view and its own toolbar as one widget. It holds one report
 // at a time; setting another replaces it. From the toolbar (or the keyboard) the user pages
 // through, zooms, prints on paper through the system's print dialog and saves as PDF, and a
-// plain list also as CSV.
+// plain list also as CSV. Printing and saving go on between the user's events with their
+// progress shown, one at a time; the pages can be turned meanwhile.
 class ReportViewer : public QWidget
 {
     Q_OBJECT
@@ -31,6 +34,8 @@ public:
 
     ReportPages *pages() const { return m_pages.get(); }
     ReportPageView *pageView() const { return m_view; }
+    // What runs the printing or saving under way.
+    ReportJobRunner *jobs() const { return m_runner.get(); }
     int currentPage() const;
     void goToPage(int index);
 
@@ -61,8 +66,18 @@ private:
     void savePdf();
     void saveCsv();
     QString choose(const QString &caption, const QString &suffix, const QString &filter);
+    // 'failed' is the message's first line should the work fail.
+    void startJob(
+        std::unique_ptr<ReportSaveJob> job, const QString &caption, const QString &failed);
+    void jobEnded(bool failed, const QString &problem);
 
     QToolBar *m_toolBar;
     ReportPageView *m_view;
     std::unique_ptr<ReportPages> m_pages;
+    // A report replaced while work on it runs stays until the work ends.
+    ReportPages *m_jobPages = nullptr;
+    std::unique_ptr<ReportPages> m_retired;
+    QString m_failed;
+    // Last, so that work still running ends before the pages it works on go.
+    std::unique_ptr<ReportJobRunner> m_runner;
 };

@@ -3,6 +3,7 @@
 #include "EngineFault.h"
 #include "MDI.h"
 #include "MsgBox.h"
+#include "ReportJobRunner.h"
 #include "ReportViewer.h"
 #include "TestRegistry.h"
 #include "Viewer.h"
@@ -188,7 +189,10 @@ Action saveAs(const char *name, const char *failed, QAction *ReportViewer::*comm
             const QString path = t.target(file);
             ReportViewer::setFileChooser([path](QWidget *, const QString &, const QString &,
                                              const QString &) { return path; });
-            (t.window<Viewer>()->CRViewer->*command)->trigger();
+            ReportViewer *control = t.window<Viewer>()->CRViewer;
+            (control->*command)->trigger();
+            // Written between the user's events: done once the viewer's work has ended.
+            QVERIFY(QTest::qWaitFor([control] { return !control->jobs()->running(); }, 600000));
         },
         [=](Test &t) { return !QFile::exists(t.target(file)); },
         [=](Test &t) {

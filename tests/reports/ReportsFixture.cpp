@@ -1,6 +1,7 @@
 #include "ReportsFixture.h"
 
 #include "MDI.h"
+#include "ReportJobRunner.h"
 #include "ReportPages.h"
 #include "ReportViewer.h"
 #include "Viewer.h"
@@ -103,6 +104,12 @@ void ReportsFixture::printReport(bool suppressEquipment, bool suppressTelemarket
     options->chkEquipment->setChecked(suppressEquipment);
     options->chkTelemarket->setChecked(suppressTelemarket);
     QTest::mouseClick(options->btnPrint, Qt::LeftButton);
+}
+
+bool ReportsFixture::finishJob() const
+{
+    return QTest::qWaitFor(
+        [this] { return !viewer() || !viewer()->CRViewer->jobs()->running(); }, 600000);
 }
 
 QString ReportsFixture::pdfText(const QStringList &options, const QString &pdfPath) const

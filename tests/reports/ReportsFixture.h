@@ -36,6 +36,8 @@ public:
     static QString numberedWords(const QString &stem, int words);
     // Print in the navigator, then Print in its dialog with the check boxes as given.
     void printReport(bool suppressEquipment = false, bool suppressTelemarket = false);
+    // Lets the viewer's printing or saving under way run to its end; false if it never ends.
+    bool finishJob() const;
 
     // The viewer's report written as PDF and read back, one text per page.
     QStringList pageTexts(const QString &pdfPath = QString()) const;

@@ -90,6 +90,8 @@ QStringList tst_ReportSnapshot::seen()
             [&](QWidget *, const QString &, const QString &, const QString &) { return path; });
         control->actSaveCsv->trigger();
         ReportViewer::setFileChooser(nullptr);
+        if (!m_f->finishJob())
+            return { "the CSV was never written" };
         QFile file(path);
         s << (file.open(QIODevice::ReadOnly) ? file.readAll() : "no CSV file");
     }

@@ -200,6 +200,7 @@ void tst_ReportViewerWindow::csvReadsBackWhole()
             return path;
         });
     m_f->viewer()->CRViewer->actSaveCsv->trigger();
+    QVERIFY(m_f->finishJob());
     QCOMPARE(caption, QString("Save as CSV"));
     QCOMPARE(offered, QString("Customer List.csv"));
     QFile file(path + ".csv");
@@ -247,6 +248,7 @@ void tst_ReportViewerWindow::savingCanBeCancelled()
         return dir.filePath("r.pdf");
     });
     control->actSavePdf->trigger();
+    QVERIFY(m_f->finishJob());
     QFile pdf(dir.filePath("r.pdf"));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.read(5) == "%PDF-");
@@ -308,6 +310,7 @@ void tst_ReportViewerWindow::printsThePagesTheDialogAsksFor()
     QVERIFY(QTest::qWaitForWindowActive(&m_f->main()));
     control->pageView()->setFocus();
     QTest::keyClick(control->pageView(), Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(m_f->finishJob());
     QCOMPARE(shown, 2);
     QProcess text;
     text.start("pdftotext", { "-layout", out, "-" });

@@ -2,10 +2,10 @@
 // test can end it half-way: report_writer csv|pdf <path> <rows>. Exit code 0 once the file
 // stands whole.
 #include "Report.h"
-#include "ReportCsv.h"
+#include "ReportCsvJob.h"
+#include "ReportJobRunner.h"
 #include "ReportPages.h"
 #include "ReportRowSource.h"
-#include "WholeFile.h"
 
 #include <QGuiApplication>
 
@@ -58,10 +58,8 @@ int main(int argc, char **argv)
     report->DiscardSavedData();
     report->ReadRecords();
     if (args[1] == QLatin1String("csv")) {
-        return WholeFile::write(
-                   args[2], [&](QIODevice &out) { return ReportCsv::write(*report, out); })
-            ? 0
-            : 1;
+        ReportCsvJob job(*report, args[2]);
+        return ReportJobRunner::runToEnd(job) ? 0 : 1;
     }
     ReportPages pages(std::move(report));
     return pages.writePdf(args[2]) ? 0 : 1;

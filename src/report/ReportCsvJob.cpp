@@ -1,0 +1,87 @@
+#include "ReportCsvJob.h"
+
+#include "Report.h"
+#include "ReportCsv.h"
+
+#include <QElapsedTimer>
+#include <QIODevice>
+
+namespace {
+// Rows gather in memory up to this size before they go to the file.
+constexpr qsizetype ChunkBytes = 1 << 20;
+} // namespace
+
+ReportCsvJob::ReportCsvJob(Report &report, const QString &path)
+    : m_report(report)
+    , m_file(path)
+{
+    m_open = m_file.open();
+    if (m_open) {
+        m_chunk = ReportCsv::ByteOrderMark;
+        m_chunk += ReportCsv::line(report.table(1).columnNames());
+    }
+}
+
+ReportCsvJob::~ReportCsvJob()
+{
+    cancel();
+}
+
+bool ReportCsvJob::step()
+{
+    if (!m_open || m_ended)
+        return false;
+    ReportTable &table = m_report.table(1);
+    const int columns = int(table.columnNames().size());
+    QStringList values;
+    QElapsedTimer timer;
+    timer.start();
+    do {
+        if (!table.ensureRow(m_row)) {
+            m_ended = true;
+            break;
+        }
+        values.clear();
+        for (int c = 0; c < columns; ++c)
+            values << table.text(m_row, c);
+        m_chunk += ReportCsv::line(values);
+        ++m_row;
+        if (m_chunk.size() > ChunkBytes && !flush())
+            return false;
+    } while (timer.elapsed() < SliceMs);
+    // The file sees every slice's rows, so that a full disk shows at once.
+    return flush() && !m_ended;
+}
+
+bool ReportCsvJob::flush()
+{
+    m_open = m_open && m_file.device().write(m_chunk) == m_chunk.size();
+    m_chunk.clear();
+    return m_open;
+}
+
+qint64 ReportCsvJob::total() const
+{
+    const ReportTable &table = m_report.table(1);
+    return table.complete() ? table.rowsRead() : 0;
+}
+
+QString ReportCsvJob::progressText() const
+{
+    const qint64 all = total();
+    return all > 0 ? tr("Row %1 of %2").arg(m_row).arg(all) : tr("Row %1").arg(m_row);
+}
+
+bool ReportCsvJob::finish(QString *problem)
+{
+    const bool whole = m_open && m_ended && flush() && m_file.commit();
+    if (!whole && problem)
+        *problem = m_file.errorString();
+    return whole;
+}
+
+void ReportCsvJob::cancel()
+{
+    m_open = false;
+    m_file.discard();
+}

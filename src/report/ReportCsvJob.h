@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ReportSaveJob.h"
+#include "WholeFile.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+
+class Report;
+
+// A plain list's rows written to a CSV file a slice at a time, read from the report's table
+// as they are written. The file stays open from the first slice to the last and is put in
+// place only when whole.
+class ReportCsvJob : public ReportSaveJob
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportCsvJob)
+
+public:
+    ReportCsvJob(Report &report, const QString &path);
+    ~ReportCsvJob() override;
+
+    bool step() override;
+    qint64 done() const override { return m_row; }
+    qint64 total() const override;
+    QString progressText() const override;
+    bool finish(QString *problem) override;
+    void cancel() override;
+
+private:
+    // Hands what has gathered to the file; false when the file refused it.
+    bool flush();
+
+    Report &m_report;
+    WholeFile m_file;
+    bool m_open = false;
+    bool m_ended = false;
+    int m_row = 0;
+    QByteArray m_chunk;
+};

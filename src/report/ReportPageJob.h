@@ -1,0 +1,51 @@
+#pragma once
+
+#include "ReportSaveJob.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <climits>
+
+class QPagedPaintDevice;
+class ReportPages;
+
+// Pages of a report painted onto a paged device (a PDF file, a printer) a slice at a time, so
+// that the work can stop between any two pages. A page's footer tells the number of pages, so
+// pages not counted yet are counted first, a page a turn, in the same slices. What the device
+// is and what becomes of it at the end or on a cancel is the concrete job's.
+class ReportPageJob : public ReportSaveJob
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportPageJob)
+
+public:
+    bool step() override;
+    qint64 done() const override { return m_next - m_first; }
+    qint64 total() const override;
+    QString progressText() const override;
+
+protected:
+    // The pages from first to last (from 0); last may lie past the report's end.
+    ReportPageJob(ReportPages &pages, int first, int last = INT_MAX);
+
+    // Begins painting; each page is scaled from report units by scale. False when the device
+    // cannot be painted on; the job then does nothing.
+    bool begin(QPagedPaintDevice &device, double scale);
+    bool begun() const { return m_device != nullptr; }
+    // Ends the painting, the device taking what it was given; false when it refused it.
+    bool endPainting();
+
+    ReportPages &pages() { return m_pages; }
+
+private:
+    // The last page there is to paint, once the pages are counted; -1 until then.
+    int lastKnown() const;
+
+    ReportPages &m_pages;
+    QPainter m_painter;
+    QPagedPaintDevice *m_device = nullptr;
+    double m_scale = 1;
+    int m_first;
+    int m_last;
+    int m_next;
+    bool m_ended = false;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ReportPageJob.h"
+#include "WholeFile.h"
+
+#include <memory>
+
+class QPdfWriter;
+
+// Every page of a report written to a PDF file, the pages laid out as they are written. The
+// file stays open from the first slice to the last and is put in place only when whole.
+class ReportPdfJob : public ReportPageJob
+{
+public:
+    ReportPdfJob(ReportPages &pages, const QString &path);
+    ~ReportPdfJob() override;
+
+    bool finish(QString *problem) override;
+    void cancel() override;
+
+private:
+    WholeFile m_file;
+    std::unique_ptr<QPdfWriter> m_pdf;
+};
