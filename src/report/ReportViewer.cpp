@@ -3,6 +3,7 @@
 #include "ReportCsv.h"
 #include "ReportPageView.h"
 #include "ReportPages.h"
+#include "ReportWorkbook.h"
 #include "WholeFile.h"
 
 #include <QAction>
@@ -137,6 +138,7 @@ ReportViewer::ReportViewer(QWidget *parent)
     actPrint = addCommand(tr("Print…"), { QKeySequence(Qt::CTRL | Qt::Key_P) });
     actSavePdf = addCommand(tr("Save as PDF…"), {});
     actSaveCsv = addCommand(tr("Save as CSV…"), {});
+    actSaveXlsx = addCommand(tr("Save as Excel Workbook…"), {});
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -160,6 +162,7 @@ ReportViewer::ReportViewer(QWidget *parent)
     connect(actPrint, &QAction::triggered, this, &ReportViewer::print);
     connect(actSavePdf, &QAction::triggered, this, &ReportViewer::savePdf);
     connect(actSaveCsv, &QAction::triggered, this, &ReportViewer::saveCsv);
+    connect(actSaveXlsx, &QAction::triggered, this, &ReportViewer::saveXlsx);
     connect(txtPage, &QLineEdit::returnPressed, this,
         [this] { goToPage(txtPage->text().toInt() - 1); });
     updateCommands();
@@ -228,8 +231,11 @@ void ReportViewer::updateCommands()
     actLast->setEnabled(shown && (!complete || page + 1 < known));
     for (QAction *a : { actFitWidth, actFitPage, actZoomIn, actZoomOut, actPrint, actSavePdf })
         a->setEnabled(m_pages != nullptr);
-    actSaveCsv->setVisible(m_pages && m_pages->report().layout().csv);
-    actSaveCsv->setEnabled(m_pages && m_pages->report().layout().csv);
+    // A plain list can also go to a spreadsheet; a report with details cannot.
+    for (QAction *a : { actSaveCsv, actSaveXlsx }) {
+        a->setVisible(m_pages && m_pages->report().layout().csv);
+        a->setEnabled(m_pages && m_pages->report().layout().csv);
+    }
     txtPage->setText(m_pages ? QString::number(page + 1) : QString());
     // The page shown is known to be there before the count has reached it.
     lblPages->setText(!m_pages ? QString()
@@ -280,5 +286,20 @@ void ReportViewer::saveCsv()
     if (!WholeFile::write(
             path, [this](QIODevice &out) { return ReportCsv::write(m_pages->report(), out); },
             &problem))
+        emit saveFailed(failure(tr("The list could not be saved as %1."), path, problem));
+}
+
+void ReportViewer::saveXlsx()
+{
+    if (!m_pages || !m_pages->report().layout().csv)
+        return;
+    const QString path = choose(
+        tr("Save as Excel Workbook"), QStringLiteral(".xlsx"), tr("Excel workbooks (*.xlsx)"));
+    if (path.isEmpty())
+        return;
+    ReportWorkbook job(m_pages->report(), path);
+    while (job.step()) { }
+    QString problem;
+    if (!job.finish(&problem))
         emit saveFailed(failure(tr("The list could not be saved as %1."), path, problem));
 }

@@ -17,7 +17,7 @@ class ReportPages;
 // The report viewer control: a page view and its own toolbar as one widget. It holds one report
 // at a time; setting another replaces it. From the toolbar (or the keyboard) the user pages
 // through, zooms, prints on paper through the system's print dialog and saves as PDF, and a
-// plain list also as CSV.
+// plain list also as CSV or as an Excel workbook.
 class ReportViewer : public QWidget
 {
     Q_OBJECT
@@ -37,7 +37,7 @@ public:
     // What the toolbar offers, each named by its caption.
     QAction *actFirst, *actPrevious, *actNext, *actLast;
     QAction *actFitWidth, *actFitPage, *actZoomIn, *actZoomOut;
-    QAction *actPrint, *actSavePdf, *actSaveCsv;
+    QAction *actPrint, *actSavePdf, *actSaveCsv, *actSaveXlsx;
     QLineEdit *txtPage;
     QLabel *lblPages;
 
@@ -60,6 +60,7 @@ private:
     void print();
     void savePdf();
     void saveCsv();
+    void saveXlsx();
     QString choose(const QString &caption, const QString &suffix, const QString &filter);
 
     QToolBar *m_toolBar;

@@ -1,10 +1,11 @@
-// Writes one large report as a CSV list or a PDF file the way the viewer saves it, so that a
-// test can end it half-way: report_writer csv|pdf <path> <rows>. Exit code 0 once the file
-// stands whole.
+// Writes one large report as a CSV list, an Excel workbook or a PDF file the way the viewer
+// saves it, so that a test can end it half-way: report_writer csv|xlsx|pdf <path> <rows>. Exit
+// code 0 once the file stands whole.
 #include "Report.h"
 #include "ReportCsv.h"
 #include "ReportPages.h"
 #include "ReportRowSource.h"
+#include "ReportWorkbook.h"
 #include "WholeFile.h"
 
 #include <QGuiApplication>
@@ -62,6 +63,11 @@ int main(int argc, char **argv)
                    args[2], [&](QIODevice &out) { return ReportCsv::write(*report, out); })
             ? 0
             : 1;
+    }
+    if (args[1] == QLatin1String("xlsx")) {
+        ReportWorkbook job(*report, args[2]);
+        while (job.step()) { }
+        return job.finish(nullptr) ? 0 : 1;
     }
     ReportPages pages(std::move(report));
     return pages.writePdf(args[2]) ? 0 : 1;
