@@ -70,6 +70,41 @@ QIcon pageArrow(const QWidget *viewer, bool forward, bool toEnd)
     return QIcon(pixmap);
 }
 
+// The zoom commands' pictures: a magnifying glass with a plus or a minus, and for fitting the
+// page a page between two bars, across for its width or upright for the whole page. The commands
+// show as pictures so that every command of the bar shows at the window's first size.
+QIcon zoomPicture(const QWidget *viewer, QChar kind)
+{
+    constexpr int Size = 16;
+    const qreal ratio = viewer->devicePixelRatioF();
+    QPixmap pixmap(QSize(Size, Size) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen pen(viewer->palette().color(QPalette::ButtonText), 1.5);
+    p.setPen(pen);
+    if (kind == QLatin1Char('+') || kind == QLatin1Char('-')) {
+        p.drawEllipse(QPointF(6.5, 6.5), 4.5, 4.5);
+        p.drawLine(QPointF(4.5, 6.5), QPointF(8.5, 6.5));
+        if (kind == QLatin1Char('+'))
+            p.drawLine(QPointF(6.5, 4.5), QPointF(6.5, 8.5));
+        pen.setWidthF(2.5);
+        p.setPen(pen);
+        p.drawLine(QPointF(10, 10), QPointF(14, 14));
+    } else {
+        const bool across = kind == QLatin1Char('w');
+        if (!across) { // upright: the same picture turned a quarter
+            p.translate(Size, 0);
+            p.rotate(90);
+        }
+        p.drawRect(QRectF(4.5, 3.5, 7, 9));
+        p.drawLine(QPointF(1.5, 2), QPointF(1.5, 14));
+        p.drawLine(QPointF(14.5, 2), QPointF(14.5, 14));
+    }
+    return QIcon(pixmap);
+}
+
 ReportViewer::FileChooser &fileChooser()
 {
     static ReportViewer::FileChooser chooser = systemFileChooser();
@@ -129,11 +164,13 @@ ReportViewer::ReportViewer(QWidget *parent)
     actLast = addCommand(
         tr("Last"), { QKeySequence(Qt::CTRL | Qt::Key_End) }, pageArrow(this, true, true));
     m_toolBar->addSeparator();
-    actFitWidth = addCommand(tr("Fit Width"), {});
-    actFitPage = addCommand(tr("Fit Page"), {});
+    actFitWidth = addCommand(tr("Fit Width"), {}, zoomPicture(this, QLatin1Char('w')));
+    actFitPage = addCommand(tr("Fit Page"), {}, zoomPicture(this, QLatin1Char('p')));
     actZoomIn = addCommand(tr("Zoom In"),
-        { QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) });
-    actZoomOut = addCommand(tr("Zoom Out"), { QKeySequence(Qt::CTRL | Qt::Key_Minus) });
+        { QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) },
+        zoomPicture(this, QLatin1Char('+')));
+    actZoomOut = addCommand(tr("Zoom Out"), { QKeySequence(Qt::CTRL | Qt::Key_Minus) },
+        zoomPicture(this, QLatin1Char('-')));
     m_toolBar->addSeparator();
     actPrint = addCommand(tr("Print…"), { QKeySequence(Qt::CTRL | Qt::Key_P) });
     actSavePdf = addCommand(tr("Save as PDF…"), {});
