@@ -46,28 +46,37 @@ ReportViewer::PrintDialog systemPrintDialog()
     };
 }
 
-// A page command's picture: a triangle pointing the way it turns the pages, with a bar at its
-// tip for the first or the last page.
-QIcon pageArrow(const QWidget *viewer, bool forward, bool toEnd)
+// A command's picture, 16 points square, drawn in the colour of the buttons' text.
+constexpr int PictureSize = 16;
+QIcon commandPicture(const QWidget *viewer, const std::function<void(QPainter &)> &draw)
 {
-    constexpr int Size = 16;
     const qreal ratio = viewer->devicePixelRatioF();
-    QPixmap pixmap(QSize(Size, Size) * ratio);
+    QPixmap pixmap(QSize(PictureSize, PictureSize) * ratio);
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    p.setPen(QPen(viewer->palette().color(QPalette::ButtonText), 1.5));
     p.setBrush(viewer->palette().color(QPalette::ButtonText));
-    if (!forward) {
-        p.translate(Size, 0);
-        p.scale(-1, 1);
-    }
-    const qreal tip = toEnd ? 11 : 12.5;
-    p.drawPolygon(QPolygonF { { tip - 8, 3 }, { tip, 8 }, { tip - 8, 13 } });
-    if (toEnd)
-        p.drawRect(QRectF(11.5, 3, 2, 10));
+    draw(p);
     return QIcon(pixmap);
+}
+
+// A page command's picture: a triangle pointing the way it turns the pages, with a bar at its
+// tip for the first or the last page.
+QIcon pageArrow(const QWidget *viewer, bool forward, bool toEnd)
+{
+    return commandPicture(viewer, [&](QPainter &p) {
+        p.setPen(Qt::NoPen);
+        if (!forward) {
+            p.translate(PictureSize, 0);
+            p.scale(-1, 1);
+        }
+        const qreal tip = toEnd ? 11 : 12.5;
+        p.drawPolygon(QPolygonF { { tip - 8, 3 }, { tip, 8 }, { tip - 8, 13 } });
+        if (toEnd)
+            p.drawRect(QRectF(11.5, 3, 2, 10));
+    });
 }
 
 // The zoom commands' pictures: a magnifying glass with a plus or a minus, and for fitting the
@@ -75,34 +84,27 @@ QIcon pageArrow(const QWidget *viewer, bool forward, bool toEnd)
 // show as pictures so that every command of the bar shows at the window's first size.
 QIcon zoomPicture(const QWidget *viewer, QChar kind)
 {
-    constexpr int Size = 16;
-    const qreal ratio = viewer->devicePixelRatioF();
-    QPixmap pixmap(QSize(Size, Size) * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPen pen(viewer->palette().color(QPalette::ButtonText), 1.5);
-    p.setPen(pen);
-    if (kind == QLatin1Char('+') || kind == QLatin1Char('-')) {
-        p.drawEllipse(QPointF(6.5, 6.5), 4.5, 4.5);
-        p.drawLine(QPointF(4.5, 6.5), QPointF(8.5, 6.5));
-        if (kind == QLatin1Char('+'))
-            p.drawLine(QPointF(6.5, 4.5), QPointF(6.5, 8.5));
-        pen.setWidthF(2.5);
-        p.setPen(pen);
-        p.drawLine(QPointF(10, 10), QPointF(14, 14));
-    } else {
-        const bool across = kind == QLatin1Char('w');
-        if (!across) { // upright: the same picture turned a quarter
-            p.translate(Size, 0);
+    return commandPicture(viewer, [&](QPainter &p) {
+        p.setBrush(Qt::NoBrush);
+        if (kind == QLatin1Char('+') || kind == QLatin1Char('-')) {
+            p.drawEllipse(QPointF(6.5, 6.5), 4.5, 4.5);
+            p.drawLine(QPointF(4.5, 6.5), QPointF(8.5, 6.5));
+            if (kind == QLatin1Char('+'))
+                p.drawLine(QPointF(6.5, 4.5), QPointF(6.5, 8.5));
+            QPen handle = p.pen();
+            handle.setWidthF(2.5);
+            p.setPen(handle);
+            p.drawLine(QPointF(10, 10), QPointF(14, 14));
+            return;
+        }
+        if (kind != QLatin1Char('w')) { // upright: the same picture turned a quarter
+            p.translate(PictureSize, 0);
             p.rotate(90);
         }
         p.drawRect(QRectF(4.5, 3.5, 7, 9));
         p.drawLine(QPointF(1.5, 2), QPointF(1.5, 14));
         p.drawLine(QPointF(14.5, 2), QPointF(14.5, 14));
-    }
-    return QIcon(pixmap);
+    });
 }
 
 ReportViewer::FileChooser &fileChooser()

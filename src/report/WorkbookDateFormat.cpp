@@ -1,5 +1,7 @@
 #include "WorkbookDateFormat.h"
 
+#include <algorithm>
+
 namespace {
 
 // Characters a spreadsheet number format shows as they stand; any other literal is quoted, as
@@ -42,35 +44,7 @@ private:
 
     bool field(QChar c)
     {
-        const qsizetype n = run(c);
-        QString code;
-        switch (c.unicode()) {
-        case 'd':
-            code = QString(std::min<qsizetype>(n, 4), QLatin1Char('d'));
-            break;
-        case 'M':
-            code = QString(std::min<qsizetype>(n, 4), QLatin1Char('m'));
-            break;
-        case 'y':
-            code = n >= 4 ? QStringLiteral("yyyy") : QStringLiteral("yy");
-            break;
-        case 'h':
-        case 'H':
-            code = n >= 2 ? QStringLiteral("hh") : QStringLiteral("h");
-            break;
-        case 'm':
-            code = n >= 2 ? QStringLiteral("mm") : QStringLiteral("m");
-            break;
-        case 's':
-            code = n >= 2 ? QStringLiteral("ss") : QStringLiteral("s");
-            break;
-        case 'z':
-            code = n >= 3 ? QStringLiteral("000") : QStringLiteral("0");
-            break;
-        case 't':
-            break; // the zone: a stored moment has none
-        case 'A':
-        case 'a': {
+        if (c == QLatin1Char('A') || c == QLatin1Char('a')) {
             const bool upper = c == QLatin1Char('A');
             const QChar p = upper ? QLatin1Char('P') : QLatin1Char('p');
             m_at += (m_at + 1 < m_in.size() && m_in[m_at + 1] == p) ? 2 : 1;
@@ -78,13 +52,26 @@ private:
             m_out += upper ? QStringLiteral("AM/PM") : QStringLiteral("am/pm");
             return true;
         }
-        default:
-            return false;
+        // Each field and its counterpart: a run of the field's letter gives as many of the
+        // counterpart's, from its shortest form to its longest.
+        struct Field
+        {
+            char qt, code;
+            int shortest, longest;
+        };
+        static constexpr Field Fields[] = { { 'd', 'd', 1, 4 }, { 'M', 'm', 1, 4 },
+            { 'y', 'y', 2, 4 }, { 'h', 'h', 1, 2 }, { 'H', 'h', 1, 2 }, { 'm', 'm', 1, 2 },
+            { 's', 's', 1, 2 }, { 'z', '0', 1, 3 }, { 't', 0, 0, 0 } }; // no zone in a moment
+        for (const Field &f : Fields) {
+            if (c != QLatin1Char(f.qt))
+                continue;
+            const qsizetype n = run(c);
+            m_at += n;
+            flush();
+            m_out += QString(std::clamp<qsizetype>(n, f.shortest, f.longest), QLatin1Char(f.code));
+            return true;
         }
-        m_at += n;
-        flush();
-        m_out += code;
-        return true;
+        return false;
     }
 
     // Text between single quotes, a doubled quote standing for the quote itself, inside quoted
