@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
+#include <QList>
 #include <QStringList>
 
 // Where a report table takes its rows from. The report engine knows no database: the program
@@ -14,6 +16,11 @@ public:
     virtual QStringList columnNames() const = 0;
     // The next row's values as text (Null as empty text); false after the last row.
     virtual bool next(QStringList &values) = 0;
+    // The row next gave last, by column: where a value is a date or a date and time, that
+    // moment (its date and time of day as stored, no zone), an invalid one for every other
+    // value. A file that keeps a date as a date takes it from here rather than reading it back
+    // from its text. Empty for a source without dates.
+    virtual const QList<QDateTime> &dates() const;
     // The key under which two values name the same thing the way the source's engine compares
     // them (names that differ only in letter case are one customer). Rows of a subreport are
     // matched to their entry by this key.

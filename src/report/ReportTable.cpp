@@ -2,11 +2,14 @@
 
 #include "ReportRowSource.h"
 
+#include <limits>
 #include <stdexcept>
 
 namespace {
 // The data tag of a record set; the only kind of data source the engine takes.
 constexpr int RecordsetTag = 3;
+constexpr qint64 NoDate = std::numeric_limits<qint64>::min();
+constexpr qint64 MsPerDay = 24 * 60 * 60 * 1000;
 } // namespace
 
 ReportTable::ReportTable() = default;
@@ -40,6 +43,7 @@ void ReportTable::discardRows()
     m_rowCount = 0;
     m_text.clear();
     m_offsets.clear();
+    m_dates.clear();
     m_lastKey.clear();
     m_linked.clear();
 }
@@ -68,6 +72,10 @@ bool ReportTable::readOne()
     }
     m_offsets.push_back(quint32(m_text.size()));
     const int row = m_rowCount++;
+    const QList<QDateTime> &dates = m_source->dates();
+    for (qsizetype c = 0; c < std::min(dates.size(), columns); ++c)
+        if (dates[c].isValid())
+            keepDate(row, int(c), dates[c]);
     if (m_linkColumn >= 0) {
         m_lastKey = m_source->matchKey(text(row, m_linkColumn));
         m_linked[m_lastKey].push_back(row);
@@ -95,6 +103,26 @@ QString ReportTable::text(int row, int column) const
     const size_t at = size_t(row) * size_t(m_columns.size() + 1) + size_t(column);
     const quint32 from = m_offsets[at], to = m_offsets[at + 1];
     return QString::fromUtf8(m_text.data() + from, qsizetype(to - from));
+}
+
+void ReportTable::keepDate(int row, int column, const QDateTime &moment)
+{
+    m_dates.resize(std::max(m_dates.size(), size_t(column) + 1));
+    std::vector<qint64> &kept = m_dates[size_t(column)];
+    kept.resize(size_t(row), NoDate);
+    kept.push_back(moment.date().toJulianDay() * MsPerDay + moment.time().msecsSinceStartOfDay());
+}
+
+QDateTime ReportTable::dateValue(int row, int column) const
+{
+    if (row < 0 || column < 0 || size_t(column) >= m_dates.size()
+        || size_t(row) >= m_dates[size_t(column)].size())
+        return QDateTime();
+    const qint64 ms = m_dates[size_t(column)][size_t(row)];
+    if (ms == NoDate)
+        return QDateTime();
+    return QDateTime(QDate::fromJulianDay(ms / MsPerDay),
+        QTime::fromMSecsSinceStartOfDay(int(ms % MsPerDay)), Qt::UTC);
 }
 
 void ReportTable::setLinkColumn(const QString &name)

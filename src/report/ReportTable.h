@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -39,6 +40,10 @@ public:
     bool complete() const { return m_complete; }
     int rowsRead() const { return m_rowCount; }
     QString text(int row, int column) const;
+    // The moment a date value stands for, as its source gave it beside the text; invalid for
+    // a value that is not a date. The date and time of day are kept as they were (Qt::UTC
+    // carries them unchanged, not a zone).
+    QDateTime dateValue(int row, int column) const;
 
     // For a subreport: the rows whose link column names the same thing as value, in their order.
     // The source gives its rows ordered by that column, so reading stops once past the value.
@@ -47,6 +52,7 @@ public:
 
 private:
     bool readOne();
+    void keepDate(int row, int column, const QDateTime &moment);
 
     std::unique_ptr<ReportRowSource> m_source;
     QStringList m_columns;
@@ -55,6 +61,9 @@ private:
     int m_rowCount = 0;
     std::string m_text;
     std::vector<quint32> m_offsets; // columns + 1 per row into m_text
+    // By column, for the columns that hold dates: each row's moment in milliseconds from the
+    // start of Julian day 0, NoDate where the value is not a date.
+    std::vector<std::vector<qint64>> m_dates;
     QString m_linkName;
     int m_linkColumn = -1;
     QByteArray m_lastKey;

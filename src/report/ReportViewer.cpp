@@ -6,6 +6,7 @@
 #include "ReportPages.h"
 #include "ReportPdfJob.h"
 #include "ReportPrintJob.h"
+#include "ReportWorkbook.h"
 
 #include <QAction>
 #include <QDir>
@@ -46,28 +47,65 @@ ReportViewer::PrintDialog systemPrintDialog()
     };
 }
 
-// A page command's picture: a triangle pointing the way it turns the pages, with a bar at its
-// tip for the first or the last page.
-QIcon pageArrow(const QWidget *viewer, bool forward, bool toEnd)
+// A command's picture, 16 points square, drawn in the colour of the buttons' text.
+constexpr int PictureSize = 16;
+QIcon commandPicture(const QWidget *viewer, const std::function<void(QPainter &)> &draw)
 {
-    constexpr int Size = 16;
     const qreal ratio = viewer->devicePixelRatioF();
-    QPixmap pixmap(QSize(Size, Size) * ratio);
+    QPixmap pixmap(QSize(PictureSize, PictureSize) * ratio);
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    p.setPen(QPen(viewer->palette().color(QPalette::ButtonText), 1.5));
     p.setBrush(viewer->palette().color(QPalette::ButtonText));
-    if (!forward) {
-        p.translate(Size, 0);
-        p.scale(-1, 1);
-    }
-    const qreal tip = toEnd ? 11 : 12.5;
-    p.drawPolygon(QPolygonF { { tip - 8, 3 }, { tip, 8 }, { tip - 8, 13 } });
-    if (toEnd)
-        p.drawRect(QRectF(11.5, 3, 2, 10));
+    draw(p);
     return QIcon(pixmap);
+}
+
+// A page command's picture: a triangle pointing the way it turns the pages, with a bar at its
+// tip for the first or the last page.
+QIcon pageArrow(const QWidget *viewer, bool forward, bool toEnd)
+{
+    return commandPicture(viewer, [&](QPainter &p) {
+        p.setPen(Qt::NoPen);
+        if (!forward) {
+            p.translate(PictureSize, 0);
+            p.scale(-1, 1);
+        }
+        const qreal tip = toEnd ? 11 : 12.5;
+        p.drawPolygon(QPolygonF { { tip - 8, 3 }, { tip, 8 }, { tip - 8, 13 } });
+        if (toEnd)
+            p.drawRect(QRectF(11.5, 3, 2, 10));
+    });
+}
+
+// The zoom commands' pictures: a magnifying glass with a plus or a minus, and for fitting the
+// page a page between two bars, across for its width or upright for the whole page. The commands
+// show as pictures so that every command of the bar shows at the window's first size.
+QIcon zoomPicture(const QWidget *viewer, QChar kind)
+{
+    return commandPicture(viewer, [&](QPainter &p) {
+        p.setBrush(Qt::NoBrush);
+        if (kind == QLatin1Char('+') || kind == QLatin1Char('-')) {
+            p.drawEllipse(QPointF(6.5, 6.5), 4.5, 4.5);
+            p.drawLine(QPointF(4.5, 6.5), QPointF(8.5, 6.5));
+            if (kind == QLatin1Char('+'))
+                p.drawLine(QPointF(6.5, 4.5), QPointF(6.5, 8.5));
+            QPen handle = p.pen();
+            handle.setWidthF(2.5);
+            p.setPen(handle);
+            p.drawLine(QPointF(10, 10), QPointF(14, 14));
+            return;
+        }
+        if (kind != QLatin1Char('w')) { // upright: the same picture turned a quarter
+            p.translate(PictureSize, 0);
+            p.rotate(90);
+        }
+        p.drawRect(QRectF(4.5, 3.5, 7, 9));
+        p.drawLine(QPointF(1.5, 2), QPointF(1.5, 14));
+        p.drawLine(QPointF(14.5, 2), QPointF(14.5, 14));
+    });
 }
 
 ReportViewer::FileChooser &fileChooser()
@@ -134,15 +172,18 @@ ReportViewer::ReportViewer(QWidget *parent)
     actLast = addCommand(
         tr("Last"), { QKeySequence(Qt::CTRL | Qt::Key_End) }, pageArrow(this, true, true));
     m_toolBar->addSeparator();
-    actFitWidth = addCommand(tr("Fit Width"), {});
-    actFitPage = addCommand(tr("Fit Page"), {});
+    actFitWidth = addCommand(tr("Fit Width"), {}, zoomPicture(this, QLatin1Char('w')));
+    actFitPage = addCommand(tr("Fit Page"), {}, zoomPicture(this, QLatin1Char('p')));
     actZoomIn = addCommand(tr("Zoom In"),
-        { QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) });
-    actZoomOut = addCommand(tr("Zoom Out"), { QKeySequence(Qt::CTRL | Qt::Key_Minus) });
+        { QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) },
+        zoomPicture(this, QLatin1Char('+')));
+    actZoomOut = addCommand(tr("Zoom Out"), { QKeySequence(Qt::CTRL | Qt::Key_Minus) },
+        zoomPicture(this, QLatin1Char('-')));
     m_toolBar->addSeparator();
     actPrint = addCommand(tr("Print…"), { QKeySequence(Qt::CTRL | Qt::Key_P) });
     actSavePdf = addCommand(tr("Save as PDF…"), {});
     actSaveCsv = addCommand(tr("Save as CSV…"), {});
+    actSaveXlsx = addCommand(tr("Save as Excel Workbook…"), {});
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -166,6 +207,7 @@ ReportViewer::ReportViewer(QWidget *parent)
     connect(actPrint, &QAction::triggered, this, &ReportViewer::print);
     connect(actSavePdf, &QAction::triggered, this, &ReportViewer::savePdf);
     connect(actSaveCsv, &QAction::triggered, this, &ReportViewer::saveCsv);
+    connect(actSaveXlsx, &QAction::triggered, this, &ReportViewer::saveXlsx);
     connect(txtPage, &QLineEdit::returnPressed, this,
         [this] { goToPage(txtPage->text().toInt() - 1); });
     updateCommands();
@@ -242,8 +284,11 @@ void ReportViewer::updateCommands()
     const bool idle = !m_runner->running();
     actPrint->setEnabled(m_pages && idle);
     actSavePdf->setEnabled(m_pages && idle);
-    actSaveCsv->setVisible(m_pages && m_pages->report().layout().csv);
-    actSaveCsv->setEnabled(m_pages && m_pages->report().layout().csv && idle);
+    // A plain list can also go to a spreadsheet; a report with details cannot.
+    for (QAction *a : { actSaveCsv, actSaveXlsx }) {
+        a->setVisible(m_pages && m_pages->report().layout().csv);
+        a->setEnabled(m_pages && m_pages->report().layout().csv && idle);
+    }
     txtPage->setText(m_pages ? QString::number(page + 1) : QString());
     // The page shown is known to be there before the count has reached it.
     lblPages->setText(!m_pages ? QString()
@@ -322,4 +367,16 @@ void ReportViewer::jobEnded(bool failed, const QString &problem)
     // What was not done, naming the file, and the system's own words for why.
     if (failed)
         emit saveFailed(problem.isEmpty() ? m_failed : m_failed + QStringLiteral("\n\n") + problem);
+}
+
+void ReportViewer::saveXlsx()
+{
+    if (!m_pages || !m_pages->report().layout().csv || m_runner->running())
+        return;
+    const QString path = choose(
+        tr("Save as Excel Workbook"), QStringLiteral(".xlsx"), tr("Excel workbooks (*.xlsx)"));
+    if (!path.isEmpty())
+        startJob(std::make_unique<ReportWorkbook>(m_pages->report(), path),
+            tr("Save as Excel Workbook"),
+            tr("The list could not be saved as %1.").arg(native(path)));
 }

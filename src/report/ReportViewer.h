@@ -19,8 +19,8 @@ class ReportSaveJob;
 // The report viewer control: a page view and its own toolbar as one widget. It holds one report
 // at a time; setting another replaces it. From the toolbar (or the keyboard) the user pages
 // through, zooms, prints on paper through the system's print dialog and saves as PDF, and a
-// plain list also as CSV. Printing and saving go on between the user's events with their
-// progress shown, one at a time; the pages can be turned meanwhile.
+// plain list also as CSV or as an Excel workbook. Printing and saving go on between the user's
+// events with their progress shown, one at a time; the pages can be turned meanwhile.
 class ReportViewer : public QWidget
 {
     Q_OBJECT
@@ -42,7 +42,7 @@ public:
     // What the toolbar offers, each named by its caption.
     QAction *actFirst, *actPrevious, *actNext, *actLast;
     QAction *actFitWidth, *actFitPage, *actZoomIn, *actZoomOut;
-    QAction *actPrint, *actSavePdf, *actSaveCsv;
+    QAction *actPrint, *actSavePdf, *actSaveCsv, *actSaveXlsx;
     QLineEdit *txtPage;
     QLabel *lblPages;
 
@@ -65,6 +65,7 @@ private:
     void print();
     void savePdf();
     void saveCsv();
+    void saveXlsx();
     QString choose(const QString &caption, const QString &suffix, const QString &filter);
     // 'failed' is the message's first line should the work fail.
     void startJob(

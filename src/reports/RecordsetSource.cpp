@@ -29,14 +29,33 @@ bool RecordsetSource::next(QStringList &values)
     if (m_rs.eof())
         return false;
     values.clear();
+    if (!m_dates.isEmpty())
+        m_dates.fill(QDateTime());
     for (int i = 0; i < m_columns.size(); ++i) {
         const QVariant value = m_rs.field(i);
+        keepDate(i, value);
         // The one number column of the tables is the monthly payment, an amount of money.
         values << (value.typeId() == QMetaType::Double
                 ? formatNumber(value.toDouble(), QStringLiteral("$#,##0.00;($#,##0.00)"))
                 : cellText(value));
     }
     return true;
+}
+
+const QList<QDateTime> &RecordsetSource::dates() const
+{
+    return m_dates;
+}
+
+void RecordsetSource::keepDate(int column, const QVariant &value)
+{
+    const int type = value.typeId();
+    if (value.isNull() || (type != QMetaType::QDate && type != QMetaType::QDateTime))
+        return;
+    if (m_dates.isEmpty())
+        m_dates.resize(m_columns.size());
+    m_dates[column]
+        = type == QMetaType::QDate ? QDateTime(value.toDate(), QTime(0, 0)) : value.toDateTime();
 }
 
 QByteArray RecordsetSource::matchKey(const QString &value) const

@@ -20,14 +20,18 @@ public:
 
     QStringList columnNames() const override;
     bool next(QStringList &values) override;
+    const QList<QDateTime> &dates() const override;
     QByteArray matchKey(const QString &value) const override;
     void close() override;
 
 private:
+    void keepDate(int column, const QVariant &value);
+
     // Declared before the record set: the cursor goes before its connection.
     std::shared_ptr<Database> m_snapshot;
     Recordset m_rs;
     QStringList m_columns;
+    QList<QDateTime> m_dates; // of the current row; empty while no row has held a date
     bool m_started = false;
     bool m_closed = false;
 };

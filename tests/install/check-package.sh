@@ -19,7 +19,7 @@ diff -u "$here/files.txt" <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^[^.]*\.
   sort) || fail "the package's files differ from the installation's"
 [ "$(dpkg-deb -I "$deb" conffiles)" = /etc/corvane/config.txt ] || fail "conffiles"
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libsqlcipher0 qt6-qpa-plugins fonts-liberation2; do
+for needed in libqt6widgets6 libsqlcipher0 libxlsxwriter4 qt6-qpa-plugins fonts-liberation2; do
   [[ ", $depends," == *", $needed"[\ ,]* ]] || fail "Depends lacks $needed: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Description | wc -l)" -gt 3 ] || fail "no long description"

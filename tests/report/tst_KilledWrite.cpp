@@ -35,13 +35,23 @@ qint64 bytesInProgress(qint64 pid, const QString &folder)
     return bytes;
 }
 
-// Empty when the file is whole: a CSV list with every row, or a PDF its reader accepts.
+// Empty when the file is whole: a CSV list or a workbook with every row, or a PDF its reader
+// accepts.
 QString wholeProblem(const QString &format, const QString &path, int rows)
 {
     if (format == QLatin1String("csv")) {
         QFile file(path);
         const qsizetype lines = file.open(QIODevice::ReadOnly) ? file.readAll().count("\r\n") : -1;
         return lines == rows + 1 ? QString() : QStringLiteral("%1 lines").arg(lines);
+    }
+    if (format == QLatin1String("xlsx")) {
+        QProcess unzip;
+        unzip.start(QStringLiteral("unzip"), { "-p", path, "xl/worksheets/sheet1.xml" });
+        unzip.waitForFinished(-1);
+        const qsizetype sheetRows = unzip.readAllStandardOutput().count("<row ");
+        return unzip.exitCode() == 0 && sheetRows == rows + 1
+            ? QString()
+            : QStringLiteral("%1 rows, unzip %2").arg(sheetRows).arg(unzip.exitCode());
     }
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), { path });
@@ -64,7 +74,8 @@ void tst_KilledWrite::fileIsWholeOrAbsent_data()
     QTest::addColumn<QString>("format");
     QTest::addColumn<int>("rows"); // enough that writing can be cut at several points
     QTest::addColumn<bool>("existing"); // a whole file of that name is there from before
-    for (const auto &[format, rows] : { std::pair { "csv", 400000 }, { "pdf", 6000 } }) {
+    for (const auto &[format, rows] :
+        { std::pair { "csv", 400000 }, { "xlsx", 400000 }, { "pdf", 6000 } }) {
         QTest::addRow("%s, new", format) << QString(format) << rows << false;
         QTest::addRow("%s, over an older one", format) << QString(format) << rows << true;
     }

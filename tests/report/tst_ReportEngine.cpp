@@ -4,8 +4,12 @@
 #include "ReportRowSource.h"
 #include "ReportStyle.h"
 #include "ReportTemplate.h"
+#include "ReportWorkbook.h"
 #include "TestRegistry.h"
+#include "WorkbookDateFormat.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -75,6 +79,9 @@ private slots:
     void subreportRowsMatchTheirEntry();
     void pagesAreLaidOutAsAskedFor();
     void unknownNamesAreRefused();
+    void workbookDateFormats_data();
+    void workbookDateFormats();
+    void workbookCancelKeepsTheOlderFile();
 };
 
 void tst_ReportEngine::templates_data()
@@ -240,6 +247,50 @@ void tst_ReportEngine::unknownNamesAreRefused()
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, report.ReadRecords());
     QVERIFY_THROWS_EXCEPTION(std::runtime_error,
         ReportLayout::fromJson("{\"sections\":[{\"name\":\"A\",\"kind\":\"nonsense\"}]}"));
+}
+
+void tst_ReportEngine::workbookDateFormats_data()
+{
+    QTest::addColumn<QString>("qt");
+    QTest::addColumn<QString>("workbook");
+    QTest::newRow("United States") << "M/d/yyyy h:mm:ss AP"
+                                   << "m/d/yyyy h:mm:ss AM/PM";
+    QTest::newRow("words in quotes") << "d 'de' MMMM 'de' yyyy"
+                                     << R"(d "de" mmmm "de" yyyy)";
+    QTest::newRow("letters without quotes") << "yyyy/M/d H時mm分ss秒"
+                                            << R"(yyyy/m/d h"時"mm"分"ss"秒")";
+    QTest::newRow("quotes") << "h 'o''clock' '\"'ap"
+                            << R"(h "o'clock" \"am/pm)";
+}
+
+void tst_ReportEngine::workbookDateFormats()
+{
+    QFETCH(QString, qt);
+    QFETCH(QString, workbook);
+    QCOMPARE(WorkbookDateFormat::fromQt(qt), workbook);
+}
+
+// A workbook cancelled once it is written, before it is put in place, leaves the older file.
+void tst_ReportEngine::workbookCancelKeepsTheOlderFile()
+{
+    QTemporaryDir dir;
+    QFile older(dir.filePath("list.xlsx"));
+    QVERIFY(older.open(QIODevice::WriteOnly) && older.write("older") == 5);
+    older.close();
+    QList<QStringList> rows;
+    for (int i = 0; i < 1000; ++i)
+        rows << QStringList { QString("Customer %1").arg(i), "Salem" };
+    Report report(ReportLayout::fromJson(Layout));
+    report.table(1).setDataSource(
+        std::make_unique<ListSource>(QStringList { "Customer", "City" }, rows), 3);
+    ReportWorkbook job(report, older.fileName());
+    while (job.step()) { }
+    QCOMPARE(job.progressText(), "Row 1000 of 1000");
+    job.cancel();
+    QVERIFY(!job.finish(nullptr));
+    QVERIFY(older.open(QIODevice::ReadOnly));
+    QCOMPARE(older.readAll(), "older");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "list.xlsx" });
 }
 
 CORVANE_TEST(tst_ReportEngine)

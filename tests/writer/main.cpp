@@ -1,11 +1,12 @@
-// Writes one large report as a CSV list or a PDF file the way the viewer saves it, so that a
-// test can end it half-way: report_writer csv|pdf <path> <rows>. Exit code 0 once the file
-// stands whole.
+// Writes one large report as a CSV list, an Excel workbook or a PDF file the way the viewer
+// saves it, so that a test can end it half-way: report_writer csv|xlsx|pdf <path> <rows>. Exit
+// code 0 once the file stands whole.
 #include "Report.h"
 #include "ReportCsvJob.h"
 #include "ReportJobRunner.h"
 #include "ReportPages.h"
 #include "ReportRowSource.h"
+#include "ReportWorkbook.h"
 
 #include <QGuiApplication>
 
@@ -59,6 +60,10 @@ int main(int argc, char **argv)
     report->ReadRecords();
     if (args[1] == QLatin1String("csv")) {
         ReportCsvJob job(*report, args[2]);
+        return ReportJobRunner::runToEnd(job) ? 0 : 1;
+    }
+    if (args[1] == QLatin1String("xlsx")) {
+        ReportWorkbook job(*report, args[2]);
         return ReportJobRunner::runToEnd(job) ? 0 : 1;
     }
     ReportPages pages(std::move(report));
