@@ -70,6 +70,8 @@ bool whole(const QString &kind, const QByteArray &bytes)
 {
     if (kind == "csv")
         return bytes.startsWith("\xEF\xBB\xBF") && bytes.count("\r\n") == Customers + 1;
+    if (kind == "xlsx") // a zip archive ends with its central directory's end record
+        return bytes.startsWith("PK\x03\x04") && bytes.right(22).startsWith("PK\x05\x06");
     return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF");
 }
 
@@ -103,6 +105,7 @@ void tst_ReportSaveJobs::fileWholeOrAbsent_data()
         "report replaced", "unwritable", "unreadable" };
     for (const auto &[kind, failed] : { std::pair { "pdf", "The report could not be saved as" },
              { "csv", "The list could not be saved as" },
+             { "xlsx", "The list could not be saved as" },
              { "print", "The report could not be printed to" } }) {
         for (int ending = ToEnd; ending <= Unreadable; ++ending)
             QTest::addRow("%s, %s", kind, endings[ending]) << kind << ending << failed;
@@ -128,7 +131,7 @@ void tst_ReportSaveJobs::fileWholeOrAbsent()
     // The folder is a plain file when it must refuse the file.
     QTemporaryDir dir;
     const QString folder = dir.filePath("out"),
-                  name = "list." + QString(kind == "csv" ? "csv" : "pdf");
+                  name = "list." + QString(kind == "print" ? "pdf" : kind);
     const QString target = folder + "/" + name;
     if (ending == Unwritable) {
         QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
@@ -147,6 +150,7 @@ void tst_ReportSaveJobs::fileWholeOrAbsent()
     ScriptedMsgBox messages;
     QAction *command = kind == "pdf" ? control->actSavePdf
         : kind == "csv"              ? control->actSaveCsv
+        : kind == "xlsx"             ? control->actSaveXlsx
                                      : control->actPrint;
     command->trigger();
     ReportJobRunner *jobs = control->jobs();
@@ -163,7 +167,8 @@ void tst_ReportSaveJobs::fileWholeOrAbsent()
         progress->show();
         QCOMPARE(progress->isModal(), false);
         QCOMPARE(progress->windowTitle() + "…", command->text());
-        QVERIFY(progress->labelText().startsWith(kind == "csv" ? "Row " : "Page "));
+        QVERIFY(
+            progress->labelText().startsWith(kind == "csv" || kind == "xlsx" ? "Row " : "Page "));
         if (ending == CancelButton) {
             m_f->saveScreenshot(progress, "report-progress-" + kind + ".png");
             QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
