@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <memory>
 
 // Where a report table takes its rows from. The report engine knows no database: the program
 // hands it a record set wrapped in one of these, which reads the rows one at a time as the
@@ -14,6 +15,8 @@ public:
     virtual QStringList columnNames() const = 0;
     // The next row's values as text (Null as empty text); false after the last row.
     virtual bool next(QStringList &values) = 0;
+    // Moves past the next row without making its values; false after the last row.
+    virtual bool skip();
     // The key under which two values name the same thing the way the source's engine compares
     // them (names that differ only in letter case are one customer). Rows of a subreport are
     // matched to their entry by this key.
@@ -21,4 +24,9 @@ public:
     // The key's byte order is the order the source gives its rows in.
     // Lets the source's cursor go once every row has been read; matchKey still works after.
     virtual void close() = 0;
+    // A second reader of the same rows, as they stood when this one began and in the same
+    // order, standing before the first row; it works after close too. A table lets go of rows
+    // no page on show needs and reads them again through one of these. Null when the rows
+    // cannot be read twice: the table then keeps every row it reads.
+    virtual std::unique_ptr<ReportRowSource> reopen() const;
 };

@@ -5,18 +5,25 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
-#include <string>
 #include <vector>
 
+class ReportRowBlock;
 class ReportRowSource;
 
 // The one database table of a report or subreport: the rows of the record set bound to it,
-// read only as far as the pages shown so far need them and kept compactly (one block of UTF-8
-// text for all values), so that a report of 100,000 customers shows its first page at once and
-// later pages can be laid out again from the rows without asking the source twice.
+// read only as far as the pages shown so far need them, so that a report of 100,000 customers
+// shows its first page at once. Rows are kept in blocks of consecutive rows, and only as many
+// blocks as a few pages need: a block no page has asked for lately is let go, and read again
+// through a second reader of the same rows when a page needs it, so that memory stays flat
+// however long the report. Any row read once can be asked for again and is the same.
 class ReportTable
 {
 public:
+    // How many rows make one block.
+    static constexpr int BlockRows = 256;
+    // What the blocks of one table may hold in memory before the oldest are let go.
+    static constexpr qint64 DefaultRowBudget = 2 << 20;
+
     ReportTable();
     ~ReportTable();
     ReportTable(const ReportTable &) = delete;
@@ -28,6 +35,8 @@ public:
     bool hasSource() const { return m_source != nullptr; }
     // Forgets the rows kept so far (a source is read once; rows already read are gone).
     void discardRows();
+    // How many bytes of rows the table keeps at most (blocks being read aside).
+    void setRowBudget(qint64 bytes) { m_budget = bytes; }
 
     QStringList columnNames() const { return m_columns; }
     int columnIndex(const QString &name) const;
@@ -38,6 +47,9 @@ public:
     void readAll();
     bool complete() const { return m_complete; }
     int rowsRead() const { return m_rowCount; }
+    // Rows kept in memory now.
+    int rowsHeld() const;
+    // Any row read so far; one that was let go is read again. Throws what the source throws.
     QString text(int row, int column) const;
 
     // For a subreport: the rows whose link column names the same thing as value, in their order.
@@ -46,17 +58,43 @@ public:
     std::vector<int> rowsMatching(const QString &value);
 
 private:
+    // A block of rows, held or let go, and the keys of its first and last rows (for a
+    // subreport), which stay when the rows go so that a block is read again only for a key it
+    // holds.
+    struct Slot
+    {
+        std::unique_ptr<ReportRowBlock> rows;
+        quint64 used = 0;
+        QByteArray firstKey;
+        QByteArray lastKey;
+    };
+
     bool readOne();
+    void append(const QStringList &values);
+    // The rows of block b, read again if they were let go.
+    const ReportRowBlock &block(size_t b) const;
+    std::unique_ptr<ReportRowBlock> readAgain(size_t b) const;
+    // Lets go of the blocks used longest ago while the rest is over the budget; never the
+    // block being filled nor keep.
+    void trim(size_t keep) const;
+    void closeSource();
 
     std::unique_ptr<ReportRowSource> m_source;
     QStringList m_columns;
     QHash<QString, int> m_columnIndex; // by folded name
     bool m_complete = false;
     int m_rowCount = 0;
-    std::string m_text;
-    std::vector<quint32> m_offsets; // columns + 1 per row into m_text
     QString m_linkName;
     int m_linkColumn = -1;
     QByteArray m_lastKey;
-    QHash<QByteArray, std::vector<int>> m_linked;
+    qint64 m_budget = DefaultRowBudget;
+
+    mutable std::vector<Slot> m_slots;
+    mutable qint64 m_heldBytes = 0; // of the full blocks held
+    mutable quint64 m_clock = 0;
+    // Reads blocks again; stands before row m_rereadAt. Made when a block is first let go.
+    mutable std::unique_ptr<ReportRowSource> m_rereader;
+    mutable int m_rereadAt = 0;
+    // The source cannot be read twice: every row stays.
+    mutable bool m_keepAll = false;
 };

@@ -5,8 +5,10 @@
 #include "FoldedCollation.h"
 #include "Formats.h"
 
-RecordsetSource::RecordsetSource(Recordset recordset, std::shared_ptr<Database> snapshot)
+RecordsetSource::RecordsetSource(
+    Recordset recordset, const QString &sql, std::shared_ptr<Database> snapshot)
     : m_snapshot(std::move(snapshot))
+    , m_sql(sql)
     , m_rs(std::move(recordset))
 {
     for (int i = 0; i < m_rs.fieldCount(); ++i)
@@ -18,7 +20,7 @@ QStringList RecordsetSource::columnNames() const
     return m_columns;
 }
 
-bool RecordsetSource::next(QStringList &values)
+bool RecordsetSource::advance()
 {
     if (m_closed)
         return false;
@@ -26,7 +28,12 @@ bool RecordsetSource::next(QStringList &values)
     if (m_started)
         m_rs.moveNext();
     m_started = true;
-    if (m_rs.eof())
+    return !m_rs.eof();
+}
+
+bool RecordsetSource::next(QStringList &values)
+{
+    if (!advance())
         return false;
     values.clear();
     for (int i = 0; i < m_columns.size(); ++i) {
@@ -37,6 +44,11 @@ bool RecordsetSource::next(QStringList &values)
                 : cellText(value));
     }
     return true;
+}
+
+bool RecordsetSource::skip()
+{
+    return advance();
 }
 
 QByteArray RecordsetSource::matchKey(const QString &value) const
@@ -50,6 +62,11 @@ void RecordsetSource::close()
     if (!m_closed)
         m_rs.close();
     m_closed = true;
-    // The last source of a report to finish ends the snapshot's read transaction.
-    m_snapshot.reset();
+}
+
+std::unique_ptr<ReportRowSource> RecordsetSource::reopen() const
+{
+    // The snapshot's read transaction is still the one the first reading began in, so the
+    // statement run again gives the same rows in the same order.
+    return std::make_unique<RecordsetSource>(m_snapshot->openRecordset(m_sql), m_sql, m_snapshot);
 }

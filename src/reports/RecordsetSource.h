@@ -14,18 +14,25 @@ class Database;
 class RecordsetSource : public ReportRowSource
 {
 public:
-    // The record set is one of the snapshot's: the source keeps the snapshot open until it has
-    // read its last row or the report goes, so that every row comes from the same moment.
-    RecordsetSource(Recordset recordset, std::shared_ptr<Database> snapshot);
+    // The record set is the snapshot's, opened on sql. The source keeps the snapshot as long
+    // as it lives, so that every row comes from the same moment, and rows read before can be
+    // read again from that moment by running sql once more.
+    RecordsetSource(Recordset recordset, const QString &sql, std::shared_ptr<Database> snapshot);
 
     QStringList columnNames() const override;
     bool next(QStringList &values) override;
+    bool skip() override;
     QByteArray matchKey(const QString &value) const override;
     void close() override;
+    std::unique_ptr<ReportRowSource> reopen() const override;
 
 private:
+    // Moves to the next row; false after the last.
+    bool advance();
+
     // Declared before the record set: the cursor goes before its connection.
     std::shared_ptr<Database> m_snapshot;
+    QString m_sql;
     Recordset m_rs;
     QStringList m_columns;
     bool m_started = false;
