@@ -20,8 +20,9 @@ QString ReportCsv::cell(const QString &value)
 
 bool ReportCsv::write(Report &report, QIODevice &out)
 {
+    // Row by row in the report's order, as far as the source goes: the table keeps only the
+    // rows of a few pages, whatever the length of the list.
     ReportTable &table = report.table(1);
-    table.readAll();
     const QStringList columns = table.columnNames();
     QByteArray chunk("\xEF\xBB\xBF");
     auto line = [&](const QStringList &cells) {
@@ -32,7 +33,7 @@ bool ReportCsv::write(Report &report, QIODevice &out)
     for (const QString &name : columns)
         cells << cell(name);
     line(cells);
-    for (int row = 0; row < table.rowsRead(); ++row) {
+    for (int row = 0; table.ensureRow(row); ++row) {
         cells.clear();
         for (int c = 0; c < columns.size(); ++c)
             cells << cell(table.text(row, c));

@@ -1,5 +1,6 @@
 #include "ReportRowBlock.h"
 
+#include <QHashFunctions>
 #include <algorithm>
 
 ReportRowBlock::ReportRowBlock(int columns)
@@ -9,9 +10,11 @@ ReportRowBlock::ReportRowBlock(int columns)
 void ReportRowBlock::append(const QStringList &values)
 {
     for (int c = 0; c < m_columns; ++c) {
+        const qint64 from = qint64(m_text.size());
         if (c < values.size())
             m_text += values[c].toStdString();
         m_ends.push_back(qint64(m_text.size()));
+        m_digest = qHashBits(m_text.data() + from, size_t(m_ends.back() - from), m_digest + 1);
     }
     ++m_rows;
 }

@@ -29,6 +29,8 @@ public:
     std::pair<int, int> linked(const QByteArray &key) const;
     // What the block holds in memory, in bytes.
     qint64 bytes() const;
+    // A digest of every value, to tell rows read again from those read before.
+    size_t digest() const { return m_digest; }
 
 private:
     struct Run
@@ -42,4 +44,5 @@ private:
     std::string m_text;
     std::vector<qint64> m_ends; // where each value ends in m_text, row by row
     std::vector<Run> m_runs;
+    size_t m_digest = 0;
 };

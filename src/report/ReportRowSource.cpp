@@ -8,7 +8,12 @@ bool ReportRowSource::skip()
     return next(values);
 }
 
-std::unique_ptr<ReportRowSource> ReportRowSource::reopen() const
+int ReportRowSource::seekColumn() const
+{
+    return -1;
+}
+
+std::unique_ptr<ReportRowSource> ReportRowSource::reopen(const QString &) const
 {
     return nullptr;
 }

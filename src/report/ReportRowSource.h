@@ -24,9 +24,13 @@ public:
     // The key's byte order is the order the source gives its rows in.
     // Lets the source's cursor go once every row has been read; matchKey still works after.
     virtual void close() = 0;
+    // The column the rows are ordered by first, or -1: a second reader can then start at a
+    // value of it rather than at the first row.
+    virtual int seekColumn() const;
     // A second reader of the same rows, as they stood when this one began and in the same
-    // order, standing before the first row; it works after close too. A table lets go of rows
-    // no page on show needs and reads them again through one of these. Null when the rows
-    // cannot be read twice: the table then keeps every row it reads.
-    virtual std::unique_ptr<ReportRowSource> reopen() const;
+    // order; it works after close too. It stands before the first row or, with from given, before
+    // the first row whose seek column is not below from. A table lets go of rows no page on
+    // show needs and reads them again through one of these. Null when the rows cannot be read
+    // twice: the table then keeps every row it reads.
+    virtual std::unique_ptr<ReportRowSource> reopen(const QString &from) const;
 };

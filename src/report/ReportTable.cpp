@@ -9,6 +9,16 @@
 namespace {
 // The data tag of a record set; the only kind of data source the engine takes.
 constexpr int RecordsetTag = 3;
+// A reader that stands this close before a block goes on to it rather than seeking.
+constexpr int NearRows = 2 * ReportTable::BlockRows;
+// A reader that can seek is not kept after it has read this many rows: what the engine keeps
+// for a statement (the rows it has seen, for DISTINCT) grows with them.
+constexpr int KeptReaderRows = 8 * ReportTable::BlockRows;
+
+std::runtime_error lostRows()
+{
+    return std::runtime_error("report: rows read before cannot be read again as they were");
+}
 } // namespace
 
 ReportTable::ReportTable() = default;
@@ -30,6 +40,7 @@ void ReportTable::setDataSource(std::unique_ptr<ReportRowSource> source, int dat
     closeSource();
     m_source = std::move(source);
     m_columns = m_source->columnNames();
+    m_seekColumn = m_source->seekColumn();
     m_columnIndex.clear();
     for (int c = int(m_columns.size()) - 1; c >= 0; --c) {
         m_columnIndex.insert(m_columns[c].toCaseFolded(), c);
@@ -45,6 +56,8 @@ void ReportTable::discardRows()
     m_complete = m_source == nullptr;
     m_rowCount = 0;
     m_lastKey.clear();
+    m_seekKey.clear();
+    m_seekRun = 0;
     m_slots.clear();
     m_heldBytes = 0;
     m_rereader.reset();
@@ -77,6 +90,7 @@ void ReportTable::append(const QStringList &values)
     if (m_slots.empty() || m_slots.back().rows->rows() == BlockRows) {
         if (!m_slots.empty()) {
             m_slots.back().rows->seal();
+            m_slots.back().digest = m_slots.back().rows->digest();
             m_heldBytes += m_slots.back().rows->bytes();
         }
         m_slots.emplace_back();
@@ -93,6 +107,16 @@ void ReportTable::append(const QStringList &values)
         if (slot.rows->rows() == 1)
             slot.firstKey = m_lastKey;
         slot.lastKey = m_lastKey;
+    }
+    if (m_seekColumn >= 0) {
+        const QString value = values.value(m_seekColumn);
+        const QByteArray key = m_seekColumn == m_linkColumn ? m_lastKey : m_source->matchKey(value);
+        m_seekRun = m_rowCount > 1 && key == m_seekKey ? m_seekRun + 1 : 1;
+        m_seekKey = key;
+        if (slot.rows->rows() == 1) {
+            slot.seekValue = value;
+            slot.lead = m_seekRun - 1;
+        }
     }
 }
 
@@ -138,34 +162,53 @@ const ReportRowBlock &ReportTable::block(size_t b) const
 
 std::unique_ptr<ReportRowBlock> ReportTable::readAgain(size_t b) const
 {
+    const Slot &slot = m_slots[b];
     const int from = int(b) * BlockRows;
     const int rows = std::min(BlockRows, m_rowCount - from);
-    // The reader goes on from where it stands when the block lies ahead of it; otherwise a
-    // new one starts from the first row. It is put back only once the block is whole, so a
-    // failure in between leaves no reader standing at an unknown row.
+    // A reader that stands a little before the block goes on to it; otherwise a new one
+    // starts at the block's first value where the source can seek, or at the first row. The
+    // reader is put back only once the block is whole, so a failure in between leaves none
+    // standing at an unknown row.
     std::unique_ptr<ReportRowSource> reader = std::move(m_rereader);
-    if (!reader || m_rereadAt > from) {
-        reader = m_source->reopen();
-        m_rereadAt = 0;
+    const bool seek = m_seekColumn >= 0 && !slot.seekValue.isEmpty();
+    if (seek && !(reader && m_rereadAt <= from && from - m_rereadAt <= NearRows)) {
+        reader = m_source->reopen(slot.seekValue);
+        m_rereadAt = m_rereadFrom = from - slot.lead;
     }
-    auto lost = [] { return std::runtime_error("report: rows read before cannot be read again"); };
+    std::unique_ptr<ReportRowBlock> block;
+    if (reader && m_rereadAt <= from)
+        block = readBlock(reader.get(), from, rows);
+    if (!block || block->digest() != slot.digest) {
+        // Slow but certain: from the first row, as the rows were read the first time.
+        reader = m_source->reopen(QString());
+        m_rereadAt = m_rereadFrom = 0;
+        block = readBlock(reader.get(), from, rows);
+        if (!block || block->digest() != slot.digest)
+            throw lostRows();
+    }
+    if (!seek || m_rereadAt - m_rereadFrom < KeptReaderRows)
+        m_rereader = std::move(reader);
+    return block;
+}
+
+std::unique_ptr<ReportRowBlock> ReportTable::readBlock(
+    ReportRowSource *reader, int from, int rows) const
+{
     if (!reader)
-        throw lost();
+        throw lostRows();
     for (; m_rereadAt < from; ++m_rereadAt)
         if (!reader->skip())
-            throw lost();
+            return nullptr;
     auto block = std::make_unique<ReportRowBlock>(int(m_columns.size()));
     QStringList values;
-    for (int r = 0; r < rows; ++r) {
+    for (int r = 0; r < rows; ++r, ++m_rereadAt) {
         if (!reader->next(values))
-            throw lost();
+            return nullptr;
         block->append(values);
         if (m_linkColumn >= 0)
             block->linkLast(m_source->matchKey(values.value(m_linkColumn)));
     }
     block->seal();
-    m_rereadAt = from + rows;
-    m_rereader = std::move(reader);
     return block;
 }
 
@@ -175,8 +218,8 @@ void ReportTable::trim(size_t keep) const
         return;
     if (!m_rereader) {
         // Rows are let go only when they can be read again.
-        m_rereader = m_source->reopen();
-        m_rereadAt = 0;
+        m_rereader = m_source->reopen(QString());
+        m_rereadAt = m_rereadFrom = 0;
         m_keepAll = !m_rereader;
         if (m_keepAll)
             return;

@@ -58,15 +58,19 @@ public:
     std::vector<int> rowsMatching(const QString &value);
 
 private:
-    // A block of rows, held or let go, and the keys of its first and last rows (for a
-    // subreport), which stay when the rows go so that a block is read again only for a key it
-    // holds.
+    // A block of rows, held or let go, and what stays of it when the rows go: the link keys of
+    // its first and last rows (for a subreport), so that it is read again only for a key it
+    // holds; where a reader can start to read it again (its first row's value in the column the
+    // source is ordered by, and how many rows before it have the same value); its digest.
     struct Slot
     {
         std::unique_ptr<ReportRowBlock> rows;
         quint64 used = 0;
         QByteArray firstKey;
         QByteArray lastKey;
+        QString seekValue;
+        int lead = 0;
+        size_t digest = 0;
     };
 
     bool readOne();
@@ -74,6 +78,9 @@ private:
     // The rows of block b, read again if they were let go.
     const ReportRowBlock &block(size_t b) const;
     std::unique_ptr<ReportRowBlock> readAgain(size_t b) const;
+    // Reads rows from the reader that stands before row m_rereadAt, from row from on; null
+    // when the reader ends before them.
+    std::unique_ptr<ReportRowBlock> readBlock(ReportRowSource *reader, int from, int rows) const;
     // Lets go of the blocks used longest ago while the rest is over the budget; never the
     // block being filled nor keep.
     void trim(size_t keep) const;
@@ -87,6 +94,9 @@ private:
     QString m_linkName;
     int m_linkColumn = -1;
     QByteArray m_lastKey;
+    int m_seekColumn = -1;
+    QByteArray m_seekKey; // of the last row read
+    int m_seekRun = 0; // rows read with that key, one after the other
     qint64 m_budget = DefaultRowBudget;
 
     mutable std::vector<Slot> m_slots;
@@ -95,6 +105,7 @@ private:
     // Reads blocks again; stands before row m_rereadAt. Made when a block is first let go.
     mutable std::unique_ptr<ReportRowSource> m_rereader;
     mutable int m_rereadAt = 0;
+    mutable int m_rereadFrom = 0; // where it began
     // The source cannot be read twice: every row stays.
     mutable bool m_keepAll = false;
 };

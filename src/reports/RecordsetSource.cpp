@@ -5,10 +5,11 @@
 #include "FoldedCollation.h"
 #include "Formats.h"
 
-RecordsetSource::RecordsetSource(
-    Recordset recordset, const QString &sql, std::shared_ptr<Database> snapshot)
+RecordsetSource::RecordsetSource(Recordset recordset, const QString &sql, const QString &orderedBy,
+    std::shared_ptr<Database> snapshot)
     : m_snapshot(std::move(snapshot))
     , m_sql(sql)
+    , m_orderedBy(orderedBy)
     , m_rs(std::move(recordset))
 {
     for (int i = 0; i < m_rs.fieldCount(); ++i)
@@ -64,9 +65,21 @@ void RecordsetSource::close()
     m_closed = true;
 }
 
-std::unique_ptr<ReportRowSource> RecordsetSource::reopen() const
+int RecordsetSource::seekColumn() const
+{
+    return m_orderedBy.isEmpty() ? -1 : int(m_columns.indexOf(m_orderedBy));
+}
+
+std::unique_ptr<ReportRowSource> RecordsetSource::reopen(const QString &from) const
 {
     // The snapshot's read transaction is still the one the first reading began in, so the
-    // statement run again gives the same rows in the same order.
-    return std::make_unique<RecordsetSource>(m_snapshot->openRecordset(m_sql), m_sql, m_snapshot);
+    // statement run again gives the same rows in the same order. From a value on, the engine
+    // goes straight to it through the column's index instead of reading every row before it;
+    // the column compares as it orders, so no row of the value is left out.
+    const bool seek = !from.isEmpty() && seekColumn() >= 0;
+    const QString sql
+        = seek ? QStringLiteral("SELECT * FROM (%1) WHERE %2 >= ?").arg(m_sql, m_orderedBy) : m_sql;
+    return std::make_unique<RecordsetSource>(
+        m_snapshot->openRecordset(sql, seek ? QVariantList { from } : QVariantList()), m_sql,
+        m_orderedBy, m_snapshot);
 }

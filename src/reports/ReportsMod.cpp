@@ -25,12 +25,14 @@ const char *const CallSQL = "SELECT ID,Customer,DateofCall,Telemarketer,NextCall
 constexpr int RecordsetTag = 3;
 
 // Every record set of a report is one of the report's own snapshot, which its sources keep
-// with the statement, to read rows again that the report let go.
+// with the statement, to read rows again that the report let go. Every statement of the
+// reports orders its rows by the customer's name first.
 void bind(
     Report &report, Recordset rs, const QString &sql, const std::shared_ptr<Database> &snapshot)
 {
     report.table(1).setDataSource(
-        std::make_unique<RecordsetSource>(std::move(rs), sql, snapshot), RecordsetTag);
+        std::make_unique<RecordsetSource>(std::move(rs), sql, QStringLiteral("Customer"), snapshot),
+        RecordsetTag);
 }
 
 // The windows of the main window the viewer opens in: the program's, or the one a test made.
