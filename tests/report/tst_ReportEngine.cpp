@@ -6,7 +6,11 @@
 #include "ReportTemplate.h"
 #include "TestRegistry.h"
 
+#include <QBuffer>
+#include <QPainter>
+#include <QPicture>
 #include <QTest>
+#include <limits>
 
 namespace {
 
@@ -14,10 +18,17 @@ namespace {
 class ListSource : public ReportRowSource
 {
 public:
-    ListSource(QStringList columns, QList<QStringList> rows, int *read = nullptr)
+    // How a second reader of the rows finds a value: it cannot, it starts at the first row not
+    // below it, or it claims to but starts at the first row (a source whose order is not the
+    // one it states).
+    enum class Seek { None, Exact, Wrong };
+
+    ListSource(
+        QStringList columns, QList<QStringList> rows, int *read = nullptr, Seek seek = Seek::None)
         : m_columns(std::move(columns))
         , m_rows(std::move(rows))
         , m_read(read)
+        , m_seek(seek)
     { }
     QStringList columnNames() const override { return m_columns; }
     bool next(QStringList &values) override
@@ -34,12 +45,22 @@ public:
         return value.toCaseFolded().toUtf8();
     }
     void close() override { }
+    int seekColumn() const override { return m_seek == Seek::None ? -1 : 0; }
+    std::unique_ptr<ReportRowSource> reopen(const QString &from) const override
+    {
+        auto again = std::make_unique<ListSource>(m_columns, m_rows, nullptr, m_seek);
+        while (m_seek == Seek::Exact && !from.isEmpty() && again->m_at < m_rows.size()
+            && matchKey(m_rows[again->m_at][0]) < matchKey(from))
+            ++again->m_at;
+        return again;
+    }
 
 private:
     QStringList m_columns;
     QList<QStringList> m_rows;
     qsizetype m_at = 0;
     int *m_read;
+    Seek m_seek;
 };
 
 const QByteArray Layout
@@ -74,6 +95,8 @@ private slots:
     void textWrapsWhole();
     void subreportRowsMatchTheirEntry();
     void pagesAreLaidOutAsAskedFor();
+    void pagesLaidOutAgainAfterTheirRowsWentAreUnchanged_data();
+    void pagesLaidOutAgainAfterTheirRowsWentAreUnchanged();
     void unknownNamesAreRefused();
 };
 
@@ -228,6 +251,79 @@ void tst_ReportEngine::pagesAreLaidOutAsAskedFor()
     QVERIFY(count > 10);
     QCOMPARE(customersRead, 400);
     QVERIFY(!pages.hasPage(count));
+}
+
+void tst_ReportEngine::pagesLaidOutAgainAfterTheirRowsWentAreUnchanged_data()
+{
+    QTest::addColumn<ListSource::Seek>("seek");
+    QTest::addColumn<double>("at"); // the page, as a share of the pages
+    const QList<std::pair<const char *, ListSource::Seek>> seeks { { "read from start",
+                                                                       ListSource::Seek::None },
+        { "sought", ListSource::Seek::Exact }, { "sought wrongly", ListSource::Seek::Wrong } };
+    // The second customer's machines fill the first pages: a fifth of the way is inside them.
+    const QList<std::pair<const char *, double>> pages { { "first page", 0 },
+        { "inside a long entry", 0.2 }, { "middle", 0.5 }, { "last", 1 } };
+    for (const auto &[how, seek] : seeks)
+        for (const auto &[page, at] : pages)
+            QTest::addRow("%s, %s", page, how) << seek << at;
+}
+
+void tst_ReportEngine::pagesLaidOutAgainAfterTheirRowsWentAreUnchanged()
+{
+    QFETCH(ListSource::Seek, seek);
+    QFETCH(double, at);
+    QList<QStringList> customers, machines;
+    for (int i = 0; i < 700; ++i) {
+        const QString name = QString("C%1").arg(i, 4, 10, QChar('0'));
+        customers << QStringList { i % 3 ? name : name.toLower(), QString("City %1").arg(i) };
+        for (int m = 0; m < (i == 1 ? 1500 : i % 5); ++m)
+            machines << QStringList { i % 2 ? name : name.toLower(), QString("Brand %1").arg(m) };
+    }
+    // The same report twice: one keeps every row, the other as few as it can.
+    auto pagesOf = [&](qint64 budget) {
+        auto report = std::make_unique<Report>(ReportLayout::fromJson(Layout));
+        ReportTable &sub = report->OpenSubreport("Sub")->table(1);
+        sub.setDataSource(
+            std::make_unique<ListSource>(QStringList { "Owner", "Brand" }, machines, nullptr, seek),
+            3);
+        report->table(1).setDataSource(
+            std::make_unique<ListSource>(
+                QStringList { "Customer", "City" }, customers, nullptr, seek),
+            3);
+        report->DiscardSavedData();
+        report->ReadRecords();
+        sub.setRowBudget(budget);
+        report->table(1).setRowBudget(budget);
+        return std::make_unique<ReportPages>(std::move(report));
+    };
+    auto drawing = [](ReportPages &pages, int page) {
+        QPicture picture;
+        QPainter painter(&picture);
+        pages.paintPage(painter, page);
+        painter.end();
+        return QByteArray(picture.data(), picture.size());
+    };
+    auto csv = [](ReportPages &pages) {
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        ReportCsv::write(pages.report(), out);
+        return out.data();
+    };
+    const auto whole = pagesOf(std::numeric_limits<qint64>::max());
+    const auto kept = pagesOf(1);
+    const int count = whole->pageCount();
+    QCOMPARE(kept->pageCount(), count);
+    ReportTable &machineRows = kept->report().OpenSubreport("Sub")->table(1);
+    QVERIFY(machineRows.rowsHeld() < machineRows.rowsRead() / 4);
+    QVERIFY(kept->report().table(1).rowsHeld() < kept->report().table(1).rowsRead());
+
+    const int page = std::min(count - 1, int(at * count));
+    const QByteArray first = drawing(*whole, page);
+    QCOMPARE(drawing(*kept, page), first);
+    // Far away and back again: the rows the page needs were let go on the way.
+    drawing(*kept, page < count / 2 ? count - 1 : 0);
+    QCOMPARE(drawing(*kept, page), first);
+    QCOMPARE(csv(*kept), csv(*whole));
 }
 
 void tst_ReportEngine::unknownNamesAreRefused()
