@@ -11,6 +11,7 @@
 #include <QPicture>
 #include <QTest>
 #include <limits>
+#include <numeric>
 
 namespace {
 
@@ -44,11 +45,13 @@ public:
     {
         return value.toCaseFolded().toUtf8();
     }
+    // Passes a row by without counting it: only rows whose values are made cost much.
+    bool skip() override { return m_at < m_rows.size() && ++m_at > 0; }
     void close() override { }
     int seekColumn() const override { return m_seek == Seek::None ? -1 : 0; }
     std::unique_ptr<ReportRowSource> reopen(const QString &from) const override
     {
-        auto again = std::make_unique<ListSource>(m_columns, m_rows, nullptr, m_seek);
+        auto again = std::make_unique<ListSource>(m_columns, m_rows, m_read, m_seek);
         while (m_seek == Seek::Exact && !from.isEmpty() && again->m_at < m_rows.size()
             && matchKey(m_rows[again->m_at][0]) < matchKey(from))
             ++again->m_at;
@@ -94,6 +97,8 @@ private slots:
     void textWrapsWhole_data();
     void textWrapsWhole();
     void subreportRowsMatchTheirEntry();
+    void subreportRowsLetGoAreFoundAgain_data();
+    void subreportRowsLetGoAreFoundAgain();
     void pagesAreLaidOutAsAskedFor();
     void pagesLaidOutAgainAfterTheirRowsWentAreUnchanged_data();
     void pagesLaidOutAgainAfterTheirRowsWentAreUnchanged();
@@ -223,6 +228,53 @@ void tst_ReportEngine::subreportRowsMatchTheirEntry()
     QCOMPARE(sub.rowsMatching("baker"), (std::vector<int> { 2 }));
     QCOMPARE(sub.rowsMatching("Nobody"), std::vector<int> {});
     QCOMPARE(sub.text(1, 1), QString("Xerox"));
+}
+
+void tst_ReportEngine::subreportRowsLetGoAreFoundAgain_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("from"); // the rows found, [from, to)
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("readAgain"); // at most, in rows
+    // Blocks of 256 rows: A 0-99, B 100-299, C 300-1099, E 1100-1299; the last block stays.
+    QTest::newRow("in the first block") << "a" << 0 << 100 << 256;
+    QTest::newRow("over a block's end") << "B" << 100 << 300 << 512;
+    QTest::newRow("filling blocks between") << "c" << 300 << 1100 << 512;
+    QTest::newRow("into the last block") << "E" << 1100 << 1300 << 256;
+    QTest::newRow("between two names") << "D" << 0 << 0 << 256;
+    QTest::newRow("before the first") << "0" << 0 << 0 << 0;
+    QTest::newRow("after the last") << "Z" << 0 << 0 << 0;
+}
+
+void tst_ReportEngine::subreportRowsLetGoAreFoundAgain()
+{
+    QFETCH(QString, value);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, readAgain);
+    QList<QStringList> rows;
+    for (int r = 0; r < 1300; ++r)
+        rows << QStringList { r < 100 ? "A"
+                : r < 300             ? "B"
+                : r < 1100            ? "C"
+                                      : "e",
+            QString::number(r) };
+    int read = 0;
+    ReportTable table;
+    table.setDataSource(std::make_unique<ListSource>(
+                            QStringList { "Owner", "Row" }, rows, &read, ListSource::Seek::Exact),
+        3);
+    table.setLinkColumn("Owner");
+    table.setRowBudget(1);
+    table.readAll();
+    QCOMPARE(table.rowsHeld(), 1300 - 5 * ReportTable::BlockRows);
+    read = 0;
+    std::vector<int> expected(size_t(to - from));
+    std::iota(expected.begin(), expected.end(), from);
+    QCOMPARE(table.rowsMatching(value), expected);
+    QVERIFY2(read <= readAgain, qPrintable(QString::number(read)));
+    if (from < to)
+        QCOMPARE(table.text(to - 1, 1), QString::number(to - 1));
 }
 
 void tst_ReportEngine::pagesAreLaidOutAsAskedFor()
