@@ -61,8 +61,8 @@ void ReportTable::discardRows()
     m_slots.clear();
     m_heldBytes = 0;
     m_rereader.reset();
-    m_rereadAt = 0;
-    m_keepAll = false;
+    m_rereadAt = m_rereadFrom = 0;
+    m_keepAll = m_rereadable = false;
 }
 
 int ReportTable::columnIndex(const QString &name) const
@@ -216,11 +216,12 @@ void ReportTable::trim(size_t keep) const
 {
     if (m_keepAll || m_heldBytes <= m_budget)
         return;
-    if (!m_rereader) {
+    if (!m_rereadable) {
         // Rows are let go only when they can be read again.
         m_rereader = m_source->reopen(QString());
         m_rereadAt = m_rereadFrom = 0;
         m_keepAll = !m_rereader;
+        m_rereadable = !m_keepAll;
         if (m_keepAll)
             return;
     }

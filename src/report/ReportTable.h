@@ -106,6 +106,8 @@ private:
     mutable std::unique_ptr<ReportRowSource> m_rereader;
     mutable int m_rereadAt = 0;
     mutable int m_rereadFrom = 0; // where it began
-    // The source cannot be read twice: every row stays.
+    // Whether the source can be read twice is found out when rows are first to be let go;
+    // if it cannot, every row stays.
+    mutable bool m_rereadable = false;
     mutable bool m_keepAll = false;
 };
