@@ -24,6 +24,10 @@ namespace {
 // so a cache that holds a large customer base whole keeps the search from decrypting it again
 // each time. The engine takes memory for it only as pages are read.
 constexpr const char *CacheSize = "PRAGMA cache_size = -524288";
+// A snapshot's reader goes through its statements' rows once, in order, and reads a page again
+// only for a report page laid out again: a small cache serves it, where the search's would hold
+// the whole file for as long as a report is shown.
+constexpr const char *ReaderCacheSize = "PRAGMA cache_size = -8192";
 
 void tuneConnection(sqlite3 *db)
 {
@@ -100,6 +104,7 @@ struct Database::Readers
             throw refusal(handle.db, rc);
         DatabaseFile::applyKey(handle.db, password);
         tuneConnection(handle.db);
+        sqlite3_exec(handle.db, ReaderCacheSize, nullptr, nullptr, nullptr);
         // The same comparisons as the program's own connection, so that a report orders and
         // matches its rows as the windows do.
         if (EngineFunctions::install(handle.db) != SQLITE_OK)

@@ -5,8 +5,11 @@
 #include "FoldedCollation.h"
 #include "Formats.h"
 
-RecordsetSource::RecordsetSource(Recordset recordset, std::shared_ptr<Database> snapshot)
+RecordsetSource::RecordsetSource(Recordset recordset, const QString &sql, const QString &orderedBy,
+    std::shared_ptr<Database> snapshot)
     : m_snapshot(std::move(snapshot))
+    , m_sql(sql)
+    , m_orderedBy(orderedBy)
     , m_rs(std::move(recordset))
 {
     for (int i = 0; i < m_rs.fieldCount(); ++i)
@@ -18,7 +21,7 @@ QStringList RecordsetSource::columnNames() const
     return m_columns;
 }
 
-bool RecordsetSource::next(QStringList &values)
+bool RecordsetSource::advance()
 {
     if (m_closed)
         return false;
@@ -26,7 +29,12 @@ bool RecordsetSource::next(QStringList &values)
     if (m_started)
         m_rs.moveNext();
     m_started = true;
-    if (m_rs.eof())
+    return !m_rs.eof();
+}
+
+bool RecordsetSource::next(QStringList &values)
+{
+    if (!advance())
         return false;
     values.clear();
     if (!m_dates.isEmpty())
@@ -58,6 +66,11 @@ void RecordsetSource::keepDate(int column, const QVariant &value)
         = type == QMetaType::QDate ? QDateTime(value.toDate(), QTime(0, 0)) : value.toDateTime();
 }
 
+bool RecordsetSource::skip()
+{
+    return advance();
+}
+
 QByteArray RecordsetSource::matchKey(const QString &value) const
 {
     const QByteArray utf8 = value.toUtf8();
@@ -69,6 +82,23 @@ void RecordsetSource::close()
     if (!m_closed)
         m_rs.close();
     m_closed = true;
-    // The last source of a report to finish ends the snapshot's read transaction.
-    m_snapshot.reset();
+}
+
+int RecordsetSource::seekColumn() const
+{
+    return m_orderedBy.isEmpty() ? -1 : int(m_columns.indexOf(m_orderedBy));
+}
+
+std::unique_ptr<ReportRowSource> RecordsetSource::reopen(const QString &from) const
+{
+    // The snapshot's read transaction is still the one the first reading began in, so the
+    // statement run again gives the same rows in the same order. From a value on, the engine
+    // goes straight to it through the column's index instead of reading every row before it;
+    // the column compares as it orders, so no row of the value is left out.
+    const bool seek = !from.isEmpty() && seekColumn() >= 0;
+    const QString sql
+        = seek ? QStringLiteral("SELECT * FROM (%1) WHERE %2 >= ?").arg(m_sql, m_orderedBy) : m_sql;
+    return std::make_unique<RecordsetSource>(
+        m_snapshot->openRecordset(sql, seek ? QVariantList { from } : QVariantList()), m_sql,
+        m_orderedBy, m_snapshot);
 }

@@ -14,21 +14,31 @@ class Database;
 class RecordsetSource : public ReportRowSource
 {
 public:
-    // The record set is one of the snapshot's: the source keeps the snapshot open until it has
-    // read its last row or the report goes, so that every row comes from the same moment.
-    RecordsetSource(Recordset recordset, std::shared_ptr<Database> snapshot);
+    // The record set is the snapshot's, opened on sql. The source keeps the snapshot as long
+    // as it lives, so that every row comes from the same moment, and rows read before can be
+    // read again from that moment by running sql once more. sql orders its rows by the column
+    // named orderedBy first (empty for none): a second reader then starts at a value of it.
+    RecordsetSource(Recordset recordset, const QString &sql, const QString &orderedBy,
+        std::shared_ptr<Database> snapshot);
 
     QStringList columnNames() const override;
     bool next(QStringList &values) override;
     const QList<QDateTime> &dates() const override;
+    bool skip() override;
     QByteArray matchKey(const QString &value) const override;
     void close() override;
+    int seekColumn() const override;
+    std::unique_ptr<ReportRowSource> reopen(const QString &from) const override;
 
 private:
     void keepDate(int column, const QVariant &value);
+    // Moves to the next row; false after the last.
+    bool advance();
 
     // Declared before the record set: the cursor goes before its connection.
     std::shared_ptr<Database> m_snapshot;
+    QString m_sql;
+    QString m_orderedBy;
     Recordset m_rs;
     QStringList m_columns;
     QList<QDateTime> m_dates; // of the current row; empty while no row has held a date

@@ -24,11 +24,15 @@ const char *const CallSQL = "SELECT ID,Customer,DateofCall,Telemarketer,NextCall
 // Record sets go to the engine with this data tag.
 constexpr int RecordsetTag = 3;
 
-// Every record set of a report is one of the report's own snapshot, which its sources keep.
-void bind(Report &report, Recordset rs, const std::shared_ptr<Database> &snapshot)
+// Every record set of a report is one of the report's own snapshot, which its sources keep
+// with the statement, to read rows again that the report let go. Every statement of the
+// reports orders its rows by the customer's name first.
+void bind(
+    Report &report, Recordset rs, const QString &sql, const std::shared_ptr<Database> &snapshot)
 {
     report.table(1).setDataSource(
-        std::make_unique<RecordsetSource>(std::move(rs), snapshot), RecordsetTag);
+        std::make_unique<RecordsetSource>(std::move(rs), sql, QStringLiteral("Customer"), snapshot),
+        RecordsetTag);
 }
 
 // The windows of the main window the viewer opens in: the program's, or the one a test made.
@@ -58,13 +62,16 @@ void ReportsMod::ShowNavigatorReport(
     BusyCursor busy;
     const std::shared_ptr<Database> snapshot = gDatabase->openSnapshot();
     Recordset customers = snapshot->openRecordset(sql);
-    Recordset equipment = snapshot->openRecordset(subreportStatement(QStringLiteral("Subreport1")));
-    Recordset calls = snapshot->openRecordset(subreportStatement(QStringLiteral("Subreport2")));
+    const QString equipmentSql = subreportStatement(QStringLiteral("Subreport1"));
+    Recordset equipment = snapshot->openRecordset(equipmentSql);
+    const QString callSql = subreportStatement(QStringLiteral("Subreport2"));
+    Recordset calls = snapshot->openRecordset(callSql);
     std::unique_ptr<Report> report
         = Report::fromLayout(QStringLiteral(":/reports/crptNavReport.json"));
-    bind(*report->OpenSubreport(QStringLiteral("Subreport1")), std::move(equipment), snapshot);
-    bind(*report->OpenSubreport(QStringLiteral("Subreport2")), std::move(calls), snapshot);
-    bind(*report, std::move(customers), snapshot);
+    bind(*report->OpenSubreport(QStringLiteral("Subreport1")), std::move(equipment), equipmentSql,
+        snapshot);
+    bind(*report->OpenSubreport(QStringLiteral("Subreport2")), std::move(calls), callSql, snapshot);
+    bind(*report, std::move(customers), sql, snapshot);
     report->DiscardSavedData();
     report->ReadRecords();
     if (suppressEquipment)
@@ -73,8 +80,9 @@ void ReportsMod::ShowNavigatorReport(
         report->section(QStringLiteral("Section4"))->setSuppress(true);
     // The report has taken the record sets over: it reads their rows as the viewer's pages
     // need them and closes each after its last row, so the first page of a large search shows
-    // without every customer being read first. They all read one snapshot, so what the user
-    // saves meanwhile neither waits for the report nor shows in it.
+    // without every customer being read first. They all read one snapshot, kept while the
+    // report lives, so what the user saves meanwhile neither waits for the report nor shows in
+    // it, and a page laid out again reads the same rows.
     show(std::move(report));
 }
 
@@ -94,7 +102,7 @@ void ReportsMod::ShowExportReport(const QString &sql)
     Recordset customers = snapshot->openRecordset(sql);
     std::unique_ptr<Report> report
         = Report::fromLayout(QStringLiteral(":/reports/crptNavExportReport.json"));
-    bind(*report, std::move(customers), snapshot);
+    bind(*report, std::move(customers), sql, snapshot);
     report->DiscardSavedData();
     report->ReadRecords();
     show(std::move(report));
