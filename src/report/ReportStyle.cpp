@@ -1,5 +1,7 @@
 #include "ReportStyle.h"
 
+#include "ReportGlyphs.h"
+
 #include <QPainter>
 #include <QTextLayout>
 #include <cmath>
@@ -36,8 +38,10 @@ ReportStyle::ReportStyle()
     m_fonts[Cell] = fontOf(7.5, false);
     m_fonts[Note] = fontOf(7, false, true);
     m_fonts[Small] = fontOf(7.5, false);
-    for (int r = 0; r < RoleCount; ++r)
+    for (int r = 0; r < RoleCount; ++r) {
         m_metrics[r] = new QFontMetricsF(m_fonts[r]);
+        m_glyphs[r] = std::make_unique<ReportGlyphs>(m_fonts[r]);
+    }
 }
 
 ReportStyle::~ReportStyle()
@@ -48,6 +52,8 @@ ReportStyle::~ReportStyle()
 
 double ReportStyle::advance(Role role, const QString &text) const
 {
+    if (double width = 0; m_glyphs[role]->width(text, width))
+        return width;
     QHash<QString, double> &cache = m_advances[role];
     if (const auto it = cache.constFind(text); it != cache.constEnd())
         return *it;
@@ -121,7 +127,9 @@ void ReportStyle::drawAt(QPainter &p, Role role, const QString &line, const QRec
     if (line.isEmpty())
         return;
     const double x = alignRight ? box.right() - advance(role, line) : box.left();
-    p.drawText(QPointF(x, top + m_metrics[role]->ascent()), line);
+    const QPointF origin(x, top + m_metrics[role]->ascent());
+    if (!m_glyphs[role]->draw(p, origin, line))
+        p.drawText(origin, line);
 }
 
 void ReportStyle::drawText(QPainter &p, Role role, const QString &text, const QRectF &box,

@@ -5,6 +5,9 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QStringList>
+#include <memory>
+
+class ReportGlyphs;
 
 class QPainter;
 
@@ -28,8 +31,7 @@ struct ReportStyle
     const QFontMetricsF &metrics(Role role) const { return *m_metrics[role]; }
     double lineHeight(Role role) const { return m_metrics[role]->lineSpacing(); }
 
-    // The width of one line of text; widths of texts seen before come from a cache, as a
-    // report repeats the same brands, names and dates on thousands of pages.
+    // The width of one line of text, as Qt's shaping gives it.
     double advance(Role role, const QString &text) const;
     // The lines a text takes in a box of the given width. Paper keeps every character: a text
     // wider than its box breaks at spaces where it can, inside a word where the word alone is
@@ -43,8 +45,8 @@ struct ReportStyle
         return lineCount(role, text, width) * lineHeight(role);
     }
     // Draws count of the text's lines from line from, the first at the box's top. A text that
-    // fits on its one line, by far the most common, is drawn at a point from its cached width
-    // without being laid out: a PDF of thousands of pages draws hundreds of thousands of cells.
+    // fits on its one line, by far the most common, is drawn at a point without being laid out
+    // or shaped: a PDF of thousands of pages draws hundreds of thousands of cells.
     void drawText(QPainter &p, Role role, const QString &text, const QRectF &box,
         bool alignRight = false, int from = 0, int count = 1 << 30) const;
     // Draws one line known to fit its box, at a point.
@@ -74,6 +76,8 @@ private:
 
     QFont m_fonts[RoleCount];
     QFontMetricsF *m_metrics[RoleCount];
+    std::unique_ptr<ReportGlyphs> m_glyphs[RoleCount];
+    // Widths of the texts the glyph tables cannot measure.
     mutable QHash<QString, double> m_advances[RoleCount];
     // The lines of texts too wide for their box, by text and width: a row is measured when its
     // page is counted and again when it is drawn.
