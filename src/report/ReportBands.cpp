@@ -1,6 +1,7 @@
 #include "ReportBands.h"
 
 #include "Report.h"
+#include "ReportTextRun.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -289,9 +290,11 @@ void ReportBands::drawHeaderRow(QPainter &p, const QList<ReportColumnLayout> &co
     p.drawLine(QPointF(x, y + height), QPointF(x + total, y + height));
     p.setFont(m_style.font(ReportStyle::TableHeader));
     p.setPen(m_style.muted);
+    ReportTextRun run(p, m_style.glyphs(ReportStyle::TableHeader));
     for (int c = 0; c < columns.size(); ++c) {
         const QRectF cell(x + Pad, y + Pad, widths[c] - 2 * Pad, height - 2 * Pad);
-        m_style.drawText(p, ReportStyle::TableHeader, columns[c].header, cell, columns[c].right);
+        m_style.drawText(p, ReportStyle::TableHeader, columns[c].header, cell, columns[c].right, 0,
+            1 << 30, &run);
         x += widths[c];
     }
 }
@@ -306,10 +309,11 @@ void ReportBands::drawRow(QPainter &p, const QList<ReportColumnLayout> &columns,
     const double height = lines * m_style.lineHeight(ReportStyle::Cell);
     p.setFont(m_style.font(ReportStyle::Cell));
     p.setPen(m_style.ink);
+    ReportTextRun run(p, m_style.glyphs(ReportStyle::Cell));
     for (int c = 0; c < columns.size(); ++c) {
         const QRectF cell(x + Pad, y + Pad, widths[c] - 2 * Pad, height);
         m_style.drawText(p, ReportStyle::Cell, text(columns[c].text, table, band.row), cell,
-            columns[c].right, band.firstLine, lines);
+            columns[c].right, band.firstLine, lines, &run);
         x += widths[c];
     }
 }

@@ -1,6 +1,7 @@
 #include "ReportEntryBlock.h"
 
 #include "ReportLayout.h"
+#include "ReportTextRun.h"
 
 #include <QPainter>
 
@@ -88,10 +89,11 @@ void ReportEntryBlock::draw(QPainter &p, double y) const
         top += m_style.lineHeight(ReportStyle::GroupTitle);
         p.setFont(m_style.font(ReportStyle::Body));
         p.setPen(m_style.ink);
+        ReportTextRun run(p, m_style.glyphs(ReportStyle::Body));
         for (const QStringList &lines : group.lines) {
             const double height = double(lines.size()) * m_style.lineHeight(ReportStyle::Body);
-            m_style.drawLines(
-                p, ReportStyle::Body, lines, QRectF(x, top, m_columnWidth - 2 * BarPad, height));
+            m_style.drawLines(p, ReportStyle::Body, lines,
+                QRectF(x, top, m_columnWidth - 2 * BarPad, height), false, &run);
             top += height;
         }
         x += m_columnWidth;

@@ -137,23 +137,37 @@ bool ReportGlyphs::width(const QString &text, double &width) const
     return true;
 }
 
-bool ReportGlyphs::draw(QPainter &p, const QPointF &origin, const QString &text) const
+bool ReportGlyphs::append(const QPointF &origin, const QString &text, QList<quint32> &glyphs,
+    QList<QPointF> &positions) const
 {
     thread_local std::vector<double> at;
     if (!layout(text, at))
         return false;
-    QList<quint32> glyphs;
-    QList<QPointF> positions;
-    glyphs.reserve(text.size());
-    positions.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         glyphs << m_glyph[text[i].unicode() - First];
-        positions << QPointF(at[size_t(i)], 0);
+        positions << QPointF(origin.x() + at[size_t(i)], origin.y());
     }
+    return true;
+}
+
+void ReportGlyphs::draw(
+    QPainter &p, const QList<quint32> &glyphs, const QList<QPointF> &positions) const
+{
+    if (glyphs.isEmpty())
+        return;
     QGlyphRun run;
     run.setRawFont(m_raw);
     run.setGlyphIndexes(glyphs);
     run.setPositions(positions);
-    p.drawGlyphRun(origin, run);
+    p.drawGlyphRun(QPointF(0, 0), run);
+}
+
+bool ReportGlyphs::draw(QPainter &p, const QPointF &origin, const QString &text) const
+{
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    if (!append(origin, text, glyphs, positions))
+        return false;
+    draw(p, glyphs, positions);
     return true;
 }

@@ -26,6 +26,12 @@ public:
     // Draws the text with its baseline's left end at origin; false, and nothing drawn, when
     // the text is not for the tables.
     bool draw(QPainter &p, const QPointF &origin, const QString &text) const;
+    // Adds the text's glyphs, and where they stand, to a run; false, and nothing added, when
+    // the text is not for the tables.
+    bool append(const QPointF &origin, const QString &text, QList<quint32> &glyphs,
+        QList<QPointF> &positions) const;
+    // Draws a run of this font's glyphs with one call.
+    void draw(QPainter &p, const QList<quint32> &glyphs, const QList<QPointF> &positions) const;
 
     // The characters the tables hold: from the space to the end of Latin-1.
     static constexpr char16_t First = 0x20;

@@ -1,6 +1,7 @@
 #include "ReportStyle.h"
 
 #include "ReportGlyphs.h"
+#include "ReportTextRun.h"
 
 #include <QPainter>
 #include <QTextLayout>
@@ -122,36 +123,38 @@ int ReportStyle::lineCount(Role role, const QString &text, double width) const
 }
 
 void ReportStyle::drawAt(QPainter &p, Role role, const QString &line, const QRectF &box, double top,
-    bool alignRight) const
+    bool alignRight, ReportTextRun *run) const
 {
     if (line.isEmpty())
         return;
     const double x = alignRight ? box.right() - advance(role, line) : box.left();
     const QPointF origin(x, top + m_metrics[role]->ascent());
+    if (run && &run->glyphs() == m_glyphs[role].get() && run->add(origin, line))
+        return;
     if (!m_glyphs[role]->draw(p, origin, line))
         p.drawText(origin, line);
 }
 
 void ReportStyle::drawText(QPainter &p, Role role, const QString &text, const QRectF &box,
-    bool alignRight, int from, int count) const
+    bool alignRight, int from, int count, ReportTextRun *run) const
 {
     if (text.isEmpty() || count <= 0)
         return;
     if (from == 0 && fits(role, text, box.width())) {
-        drawAt(p, role, text, box, box.top(), alignRight);
+        drawAt(p, role, text, box, box.top(), alignRight, run);
         return;
     }
     const QStringList all = lines(role, text, box.width());
     if (from < all.size())
-        drawLines(p, role, all.mid(from, count), box, alignRight);
+        drawLines(p, role, all.mid(from, count), box, alignRight, run);
 }
 
-void ReportStyle::drawLines(
-    QPainter &p, Role role, const QStringList &lines, const QRectF &box, bool alignRight) const
+void ReportStyle::drawLines(QPainter &p, Role role, const QStringList &lines, const QRectF &box,
+    bool alignRight, ReportTextRun *run) const
 {
     double top = box.top();
     for (const QString &line : lines) {
-        drawAt(p, role, line, box, top, alignRight);
+        drawAt(p, role, line, box, top, alignRight, run);
         top += lineHeight(role);
     }
 }

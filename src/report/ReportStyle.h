@@ -8,6 +8,7 @@
 #include <memory>
 
 class ReportGlyphs;
+class ReportTextRun;
 
 class QPainter;
 
@@ -47,8 +48,10 @@ struct ReportStyle
     // Draws count of the text's lines from line from, the first at the box's top. A text that
     // fits on its one line, by far the most common, is drawn at a point without being laid out
     // or shaped: a PDF of thousands of pages draws hundreds of thousands of cells.
+    // With a run of the role's glyphs, what it can take is drawn with it.
     void drawText(QPainter &p, Role role, const QString &text, const QRectF &box,
-        bool alignRight = false, int from = 0, int count = 1 << 30) const;
+        bool alignRight = false, int from = 0, int count = 1 << 30,
+        ReportTextRun *run = nullptr) const;
     // Draws one line known to fit its box, at a point.
     void drawLine(QPainter &p, Role role, const QString &line, const QRectF &box,
         bool alignRight = false) const
@@ -57,7 +60,9 @@ struct ReportStyle
     }
     // Draws lines already broken, the first at the box's top.
     void drawLines(QPainter &p, Role role, const QStringList &lines, const QRectF &box,
-        bool alignRight = false) const;
+        bool alignRight = false, ReportTextRun *run = nullptr) const;
+    // The glyph tables of a role, to gather a run of its texts with.
+    const ReportGlyphs &glyphs(Role role) const { return *m_glyphs[role]; }
 
     QColor ink { 0x20, 0x20, 0x20 };
     QColor muted { 0x5f, 0x66, 0x70 };
@@ -72,7 +77,7 @@ private:
     ~ReportStyle();
     bool fits(Role role, const QString &text, double width) const;
     void drawAt(QPainter &p, Role role, const QString &line, const QRectF &box, double top,
-        bool alignRight) const;
+        bool alignRight, ReportTextRun *run = nullptr) const;
 
     QFont m_fonts[RoleCount];
     QFontMetricsF *m_metrics[RoleCount];
