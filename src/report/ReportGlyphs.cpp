@@ -57,6 +57,7 @@ ReportGlyphs::ReportGlyphs(const QFont &font)
     , m_glyph(Count, 0)
     , m_advance(Count, 0)
     , m_charState(Count, 0)
+    , m_pair(size_t(Count) * Count, Unknown)
 { }
 
 bool ReportGlyphs::charKnown(char16_t c) const
@@ -80,8 +81,6 @@ bool ReportGlyphs::charKnown(char16_t c) const
 
 double ReportGlyphs::pairStep(char16_t a, char16_t b) const
 {
-    if (m_pair.empty())
-        m_pair.assign(size_t(Count) * Count, Unknown);
     float &step = m_pair[size_t(a - First) * Count + size_t(b - First)];
     if (step == Unknown) {
         // The pair is plain when shaping leaves its two glyphs as they are, on the baseline,
@@ -105,26 +104,20 @@ bool ReportGlyphs::layout(const QString &text, std::vector<double> &at) const
     const qsizetype n = text.size();
     if (n == 0)
         return false;
+    for (const QChar c : text)
+        if (!charKnown(c.unicode()))
+            return false;
     at.reserve(size_t(n) + 1);
     double x = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        if (!charKnown(c))
-            return false;
+    for (qsizetype i = 0; i + 1 < n; ++i) {
         at.push_back(x);
-        if (i + 1 < n) {
-            const char16_t next = text[i + 1].unicode();
-            if (!charKnown(next))
-                return false;
-            const double step = pairStep(c, next);
-            if (std::isnan(step))
-                return false;
-            x += step;
-        } else {
-            x += m_advance[c - First];
-        }
+        const double step = pairStep(text[i].unicode(), text[i + 1].unicode());
+        if (std::isnan(step))
+            return false;
+        x += step;
     }
     at.push_back(x);
+    at.push_back(x + m_advance[text[n - 1].unicode() - First]);
     return true;
 }
 
