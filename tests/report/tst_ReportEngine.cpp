@@ -118,6 +118,21 @@ void tst_ReportEngine::templates()
         { "Zip", "97301" }, { "Fax", "" }, { "None", "0" }, { "One", "1" }, { "Many", "1,001" } };
     QCOMPARE(
         ReportTemplate(text).render([&](const QString &f) { return values.value(f); }), expected);
+    // The same from a table's row, the fields found as its columns once: columns in another
+    // order and case than the template names them, one it does not name and a row before it
+    // must not put another value in a field's place.
+    QStringList columns { "Unused" }, row { "x" };
+    for (auto it = values.constKeyValueBegin(); it != values.constKeyValueEnd(); ++it) {
+        columns.prepend(it->first.toLower());
+        row.prepend(it->second);
+    }
+    ReportTable table;
+    table.setDataSource(std::make_unique<ListSource>(
+                            columns, QList<QStringList> { QStringList(row.size(), "wrong"), row }),
+        3);
+    QVERIFY(table.ensureRow(1));
+    const ReportTemplate bound(text);
+    QCOMPARE(bound.render(table, 1, bound.columnsIn(table)), expected);
 }
 
 void tst_ReportEngine::csvCells_data()
