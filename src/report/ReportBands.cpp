@@ -1,7 +1,7 @@
 #include "ReportBands.h"
 
 #include "Report.h"
-#include "ReportEntryBlock.h"
+#include "ReportTextRun.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -40,6 +40,20 @@ QString ReportBands::value(const ReportTable &table, int row, const QString &fie
     return table.text(row, table.columnIndex(field));
 }
 
+QString ReportBands::text(const ReportTemplate &line, const ReportTable &table, int row) const
+{
+    auto it = m_columnsOf.constFind(&line);
+    if (it == m_columnsOf.constEnd())
+        it = m_columnsOf.insert(&line, line.columnsIn(table));
+    return line.render(table, row, *it);
+}
+
+ReportEntryBlock::Field ReportBands::entryField(int row) const
+{
+    const ReportTable &table = m_report.table(1);
+    return [this, &table, row](const ReportTemplate &line) { return text(line, table, row); };
+}
+
 QList<double> ReportBands::columnWidths(
     const QList<ReportColumnLayout> &columns, double width) const
 {
@@ -67,9 +81,9 @@ int ReportBands::cellLines(const QList<ReportColumnLayout> &columns, const QList
 {
     int lines = 1;
     for (int c = 0; c < columns.size(); ++c) {
-        const QString text = columns[c].text.render(
-            [&](const QString &field) { return value(table, row, field); });
-        lines = std::max(lines, m_style.lineCount(ReportStyle::Cell, text, widths[c] - 2 * Pad));
+        lines = std::max(lines,
+            m_style.lineCount(
+                ReportStyle::Cell, text(columns[c].text, table, row), widths[c] - 2 * Pad));
     }
     return lines;
 }
@@ -101,11 +115,9 @@ double ReportBands::entryHeight(int section, int row)
     std::vector<double> &known = m_entryHeights;
     if (size_t(row) < known.size() && known[size_t(row)] > 0)
         return known[size_t(row)];
-    const ReportTable &table = m_report.table(1);
-    const double height = ReportEntryBlock(
-        m_report.layout().sections[section], [&](const QString &f) { return value(table, row, f); },
-        m_width, false)
-                              .height();
+    const double height
+        = ReportEntryBlock(m_report.layout().sections[section], entryField(row), m_width, false)
+              .height();
     if (known.size() <= size_t(row))
         known.resize(size_t(row) + 1);
     known[size_t(row)] = height;
@@ -119,7 +131,7 @@ QString ReportBands::noteOf(int sub, int row) const
     if (note.isEmpty())
         return QString();
     const ReportTable &table = const_cast<Report &>(subreport).table(1);
-    return note.render([&](const QString &f) { return value(table, row, f); });
+    return text(note, table, row);
 }
 
 double ReportBands::noteWidth() const
@@ -244,9 +256,7 @@ ReportBand ReportBands::continuedHeading(int row) const
     const ReportSectionLayout *section = entrySection();
     if (!section)
         return { ReportBand::Entry, 0, -1, -1, row };
-    const ReportTable &table = m_report.table(1);
-    const ReportEntryBlock block(
-        *section, [&](const QString &f) { return value(table, row, f); }, m_width, true);
+    const ReportEntryBlock block(*section, entryField(row), m_width, true);
     return { ReportBand::Entry, block.height(), -1, -1, row };
 }
 
@@ -280,9 +290,11 @@ void ReportBands::drawHeaderRow(QPainter &p, const QList<ReportColumnLayout> &co
     p.drawLine(QPointF(x, y + height), QPointF(x + total, y + height));
     p.setFont(m_style.font(ReportStyle::TableHeader));
     p.setPen(m_style.muted);
+    ReportTextRun run(p, m_style.glyphs(ReportStyle::TableHeader));
     for (int c = 0; c < columns.size(); ++c) {
         const QRectF cell(x + Pad, y + Pad, widths[c] - 2 * Pad, height - 2 * Pad);
-        m_style.drawText(p, ReportStyle::TableHeader, columns[c].header, cell, columns[c].right);
+        m_style.drawText(p, ReportStyle::TableHeader, columns[c].header, cell, columns[c].right, 0,
+            1 << 30, &run);
         x += widths[c];
     }
 }
@@ -297,11 +309,11 @@ void ReportBands::drawRow(QPainter &p, const QList<ReportColumnLayout> &columns,
     const double height = lines * m_style.lineHeight(ReportStyle::Cell);
     p.setFont(m_style.font(ReportStyle::Cell));
     p.setPen(m_style.ink);
+    ReportTextRun run(p, m_style.glyphs(ReportStyle::Cell));
     for (int c = 0; c < columns.size(); ++c) {
-        const QString text
-            = columns[c].text.render([&](const QString &f) { return value(table, band.row, f); });
         const QRectF cell(x + Pad, y + Pad, widths[c] - 2 * Pad, height);
-        m_style.drawText(p, ReportStyle::Cell, text, cell, columns[c].right, band.firstLine, lines);
+        m_style.drawText(p, ReportStyle::Cell, text(columns[c].text, table, band.row), cell,
+            columns[c].right, band.firstLine, lines, &run);
         x += widths[c];
     }
 }
@@ -350,10 +362,7 @@ void ReportBands::draw(QPainter &p, const ReportBand &band, double y) const
         const ReportSectionLayout *entry = section ? section : entrySection();
         if (!entry)
             break;
-        const ReportTable &table = m_report.table(1);
-        ReportEntryBlock(
-            *entry, [&](const QString &f) { return value(table, band.row, f); }, m_width, !section)
-            .draw(p, y);
+        ReportEntryBlock(*entry, entryField(band.row), m_width, !section).draw(p, y);
         break;
     }
     case ReportBand::SubHead: {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ReportEntryBlock.h"
 #include "ReportStyle.h"
+
+#include <QHash>
 
 #include <QList>
 #include <QRectF>
@@ -71,6 +74,9 @@ private:
     RowLines rowLines(int sub, int row);
     double entryHeight(int section, int row);
     QString value(const ReportTable &table, int row, const QString &field) const;
+    // A line of the layout for a row of the table it is bound to.
+    QString text(const ReportTemplate &line, const ReportTable &table, int row) const;
+    ReportEntryBlock::Field entryField(int row) const;
     QString noteOf(int sub, int row) const;
     double noteWidth() const;
     QList<double> columnWidths(const QList<ReportColumnLayout> &columns, double width) const;
@@ -100,4 +106,6 @@ private:
     QList<double> m_subHeaders;
     std::vector<std::vector<RowLines>> m_rowLines; // the main table's, then each subreport's
     std::vector<double> m_entryHeights; // a layout has one entry section
+    // The columns each line of the layout names, by the line (the layout outlives the bands).
+    mutable QHash<const ReportTemplate *, QList<int>> m_columnsOf;
 };

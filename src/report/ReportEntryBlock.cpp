@@ -1,6 +1,7 @@
 #include "ReportEntryBlock.h"
 
 #include "ReportLayout.h"
+#include "ReportTextRun.h"
 
 #include <QPainter>
 
@@ -17,12 +18,12 @@ ReportEntryBlock::ReportEntryBlock(
 {
     // The aside takes what it needs of the bar's right half; the name has the rest.
     if (!continued) {
-        const QString aside = section.aside.render(field);
+        const QString aside = field(section.aside);
         m_aside = m_style.lines(ReportStyle::Small, aside, width / 2 - 2 * BarPad);
         for (const QString &line : std::as_const(m_aside))
             m_asideWidth = std::max(m_asideWidth, m_style.advance(ReportStyle::Small, line));
     }
-    QString name = section.text.render(field);
+    QString name = field(section.text);
     if (continued)
         name += QStringLiteral(" (continued)");
     m_name = m_style.lines(ReportStyle::Heading, name, width - m_asideWidth - 6 * BarPad);
@@ -45,7 +46,7 @@ ReportEntryBlock::ReportEntryBlock(
         Group group { layout.title, {} };
         qsizetype lines = 0;
         for (const ReportTemplate &line : layout.lines)
-            if (const QString text = line.render(field); !text.isEmpty()) {
+            if (const QString text = field(line); !text.isEmpty()) {
                 group.lines << m_style.lines(ReportStyle::Body, text, m_columnWidth - 2 * BarPad);
                 lines += group.lines.last().size();
             }
@@ -88,10 +89,11 @@ void ReportEntryBlock::draw(QPainter &p, double y) const
         top += m_style.lineHeight(ReportStyle::GroupTitle);
         p.setFont(m_style.font(ReportStyle::Body));
         p.setPen(m_style.ink);
+        ReportTextRun run(p, m_style.glyphs(ReportStyle::Body));
         for (const QStringList &lines : group.lines) {
             const double height = double(lines.size()) * m_style.lineHeight(ReportStyle::Body);
-            m_style.drawLines(
-                p, ReportStyle::Body, lines, QRectF(x, top, m_columnWidth - 2 * BarPad, height));
+            m_style.drawLines(p, ReportStyle::Body, lines,
+                QRectF(x, top, m_columnWidth - 2 * BarPad, height), false, &run);
             top += height;
         }
         x += m_columnWidth;

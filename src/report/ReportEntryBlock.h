@@ -7,6 +7,7 @@
 #include <functional>
 
 class QPainter;
+class ReportTemplate;
 struct ReportSectionLayout;
 
 // The heading block of one entry of a report: the entry's name in a bar with its aside on the
@@ -17,7 +18,8 @@ struct ReportSectionLayout;
 class ReportEntryBlock
 {
 public:
-    using Field = std::function<QString(const QString &)>;
+    // The text of a line of the layout for the entry's row.
+    using Field = std::function<QString(const ReportTemplate &)>;
 
     // continued: the block heads a page that goes on with the entry, and shows its name only.
     ReportEntryBlock(

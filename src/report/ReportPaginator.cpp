@@ -69,11 +69,16 @@ double ReportPaginator::bodyBottom() const
 
 bool ReportPaginator::layoutNext()
 {
+    return layoutNext(nullptr);
+}
+
+bool ReportPaginator::layoutNext(QPainter *p)
+{
     if (m_complete)
         return false;
     bool done = false;
     const Start start = m_next;
-    m_next = layoutPage(start, nullptr, int(m_starts.size()), done);
+    m_next = layoutPage(start, p, int(m_starts.size()), done);
     m_starts.push_back(start);
     m_complete = done;
     return true;
@@ -89,15 +94,30 @@ bool ReportPaginator::ensurePage(int index)
 
 void ReportPaginator::paintPage(QPainter &p, int index)
 {
-    if (!ensurePage(index))
+    if (index < 0 || !ensurePage(index - 1))
+        return;
+    // The page after the last one known is laid out as it is drawn, its end kept as the start
+    // of the page after it: each page is laid out once as the viewer pages on. Its frame comes
+    // last, once the layout has told whether the report ends on it.
+    const bool next = index == pagesKnown();
+    if (next && m_complete)
         return;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    drawFrame(p, index);
+    if (!next)
+        drawFrame(p, index);
+    p.save();
     p.translate(ReportStyle::Margin, 0);
-    bool done = false;
-    layoutPage(m_starts[size_t(index)], &p, index, done);
+    if (next) {
+        layoutNext(&p);
+    } else {
+        bool done = false;
+        layoutPage(m_starts[size_t(index)], &p, index, done);
+    }
+    p.restore();
+    if (next)
+        drawFrame(p, index);
     p.restore();
 }
 

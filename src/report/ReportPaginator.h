@@ -33,6 +33,8 @@ public:
     bool layoutNext();
 
     // Draws a page; the painter's units are report units from the paper's top left corner.
+    // Any page known may be drawn, in any order, and the one after the last known, which
+    // then becomes known.
     void paintPage(QPainter &p, int index);
 
 private:
@@ -41,6 +43,8 @@ private:
         int record = 0;
         int band = 0;
     };
+    // Lays out the next page, and with a painter draws it.
+    bool layoutNext(QPainter *p);
     // Lays out (and with a painter, draws) the page that begins at start; the next page's start,
     // or done set once the report has ended on this page.
     Start layoutPage(Start start, QPainter *p, int index, bool &done);

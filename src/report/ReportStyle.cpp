@@ -1,5 +1,8 @@
 #include "ReportStyle.h"
 
+#include "ReportGlyphs.h"
+#include "ReportTextRun.h"
+
 #include <QPainter>
 #include <QTextLayout>
 #include <cmath>
@@ -36,8 +39,10 @@ ReportStyle::ReportStyle()
     m_fonts[Cell] = fontOf(7.5, false);
     m_fonts[Note] = fontOf(7, false, true);
     m_fonts[Small] = fontOf(7.5, false);
-    for (int r = 0; r < RoleCount; ++r)
+    for (int r = 0; r < RoleCount; ++r) {
         m_metrics[r] = new QFontMetricsF(m_fonts[r]);
+        m_glyphs[r] = std::make_unique<ReportGlyphs>(m_fonts[r]);
+    }
 }
 
 ReportStyle::~ReportStyle()
@@ -48,6 +53,8 @@ ReportStyle::~ReportStyle()
 
 double ReportStyle::advance(Role role, const QString &text) const
 {
+    if (double width = 0; m_glyphs[role]->width(text, width))
+        return width;
     QHash<QString, double> &cache = m_advances[role];
     if (const auto it = cache.constFind(text); it != cache.constEnd())
         return *it;
@@ -116,34 +123,38 @@ int ReportStyle::lineCount(Role role, const QString &text, double width) const
 }
 
 void ReportStyle::drawAt(QPainter &p, Role role, const QString &line, const QRectF &box, double top,
-    bool alignRight) const
+    bool alignRight, ReportTextRun *run) const
 {
     if (line.isEmpty())
         return;
     const double x = alignRight ? box.right() - advance(role, line) : box.left();
-    p.drawText(QPointF(x, top + m_metrics[role]->ascent()), line);
+    const QPointF origin(x, top + m_metrics[role]->ascent());
+    if (run && &run->glyphs() == m_glyphs[role].get() && run->add(origin, line))
+        return;
+    if (!m_glyphs[role]->draw(p, origin, line))
+        p.drawText(origin, line);
 }
 
 void ReportStyle::drawText(QPainter &p, Role role, const QString &text, const QRectF &box,
-    bool alignRight, int from, int count) const
+    bool alignRight, int from, int count, ReportTextRun *run) const
 {
     if (text.isEmpty() || count <= 0)
         return;
     if (from == 0 && fits(role, text, box.width())) {
-        drawAt(p, role, text, box, box.top(), alignRight);
+        drawAt(p, role, text, box, box.top(), alignRight, run);
         return;
     }
     const QStringList all = lines(role, text, box.width());
     if (from < all.size())
-        drawLines(p, role, all.mid(from, count), box, alignRight);
+        drawLines(p, role, all.mid(from, count), box, alignRight, run);
 }
 
-void ReportStyle::drawLines(
-    QPainter &p, Role role, const QStringList &lines, const QRectF &box, bool alignRight) const
+void ReportStyle::drawLines(QPainter &p, Role role, const QStringList &lines, const QRectF &box,
+    bool alignRight, ReportTextRun *run) const
 {
     double top = box.top();
     for (const QString &line : lines) {
-        drawAt(p, role, line, box, top, alignRight);
+        drawAt(p, role, line, box, top, alignRight, run);
         top += lineHeight(role);
     }
 }

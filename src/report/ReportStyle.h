@@ -5,6 +5,10 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QStringList>
+#include <memory>
+
+class ReportGlyphs;
+class ReportTextRun;
 
 class QPainter;
 
@@ -28,8 +32,7 @@ struct ReportStyle
     const QFontMetricsF &metrics(Role role) const { return *m_metrics[role]; }
     double lineHeight(Role role) const { return m_metrics[role]->lineSpacing(); }
 
-    // The width of one line of text; widths of texts seen before come from a cache, as a
-    // report repeats the same brands, names and dates on thousands of pages.
+    // The width of one line of text, as Qt's shaping gives it.
     double advance(Role role, const QString &text) const;
     // The lines a text takes in a box of the given width. Paper keeps every character: a text
     // wider than its box breaks at spaces where it can, inside a word where the word alone is
@@ -43,10 +46,12 @@ struct ReportStyle
         return lineCount(role, text, width) * lineHeight(role);
     }
     // Draws count of the text's lines from line from, the first at the box's top. A text that
-    // fits on its one line, by far the most common, is drawn at a point from its cached width
-    // without being laid out: a PDF of thousands of pages draws hundreds of thousands of cells.
+    // fits on its one line, by far the most common, is drawn at a point without being laid out
+    // or shaped: a PDF of thousands of pages draws hundreds of thousands of cells.
+    // With a run of the role's glyphs, what it can take is drawn with it.
     void drawText(QPainter &p, Role role, const QString &text, const QRectF &box,
-        bool alignRight = false, int from = 0, int count = 1 << 30) const;
+        bool alignRight = false, int from = 0, int count = 1 << 30,
+        ReportTextRun *run = nullptr) const;
     // Draws one line known to fit its box, at a point.
     void drawLine(QPainter &p, Role role, const QString &line, const QRectF &box,
         bool alignRight = false) const
@@ -55,7 +60,9 @@ struct ReportStyle
     }
     // Draws lines already broken, the first at the box's top.
     void drawLines(QPainter &p, Role role, const QStringList &lines, const QRectF &box,
-        bool alignRight = false) const;
+        bool alignRight = false, ReportTextRun *run = nullptr) const;
+    // The glyph tables of a role, to gather a run of its texts with.
+    const ReportGlyphs &glyphs(Role role) const { return *m_glyphs[role]; }
 
     QColor ink { 0x20, 0x20, 0x20 };
     QColor muted { 0x5f, 0x66, 0x70 };
@@ -70,10 +77,12 @@ private:
     ~ReportStyle();
     bool fits(Role role, const QString &text, double width) const;
     void drawAt(QPainter &p, Role role, const QString &line, const QRectF &box, double top,
-        bool alignRight) const;
+        bool alignRight, ReportTextRun *run = nullptr) const;
 
     QFont m_fonts[RoleCount];
     QFontMetricsF *m_metrics[RoleCount];
+    std::unique_ptr<ReportGlyphs> m_glyphs[RoleCount];
+    // Widths of the texts the glyph tables cannot measure.
     mutable QHash<QString, double> m_advances[RoleCount];
     // The lines of texts too wide for their box, by text and width: a row is measured when its
     // page is counted and again when it is drawn.

@@ -1,5 +1,7 @@
 #include "ReportTemplate.h"
 
+#include "ReportTable.h"
+
 #include <QLocale>
 
 ReportTemplate::ReportTemplate(const QString &text)
@@ -62,12 +64,33 @@ QStringList ReportTemplate::fields() const
 
 QString ReportTemplate::render(const std::function<QString(const QString &)> &value) const
 {
+    return build([&](const QString &name, int) { return value(name); });
+}
+
+QList<int> ReportTemplate::columnsIn(const ReportTable &table) const
+{
+    QList<int> columns;
+    for (const Part &part : m_parts)
+        if (part.field)
+            columns << table.columnIndex(part.text);
+    return columns;
+}
+
+QString ReportTemplate::render(const ReportTable &table, int row, const QList<int> &columns) const
+{
+    return build(
+        [&](const QString &, int field) { return table.text(row, columns.value(field, -1)); });
+}
+
+template <class Value> QString ReportTemplate::build(const Value &value) const
+{
     // Each part's text, then which groups have a value: a group shows only around a value.
     QStringList texts;
     QList<int> groupsWithValue;
     bool anyField = false, anyValue = false;
+    int field = 0;
     for (const Part &part : m_parts) {
-        QString text = part.field ? value(part.text) : part.text;
+        QString text = part.field ? value(part.text, field++) : part.text;
         if (part.field) {
             anyField = true;
             if (!text.trimmed().isEmpty()) {

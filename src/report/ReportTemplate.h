@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <functional>
 
+class ReportTable;
+
 // A line of a report layout with fields in braces, such as "{City}, {State} {Zip}". The
 // literal text only shows around values: a line whose fields are all empty is empty, so an
 // entry leaves out a line the customer has nothing for instead of printing a lone comma.
@@ -24,8 +26,17 @@ public:
 
     // value gives a field's text by name.
     QString render(const std::function<QString(const QString &)> &value) const;
+    // The columns of the table its fields name, in the order of fields(); -1 for a name the
+    // table does not have. Found once, a row's text is then put together without a look-up
+    // by name for every field of every row.
+    QList<int> columnsIn(const ReportTable &table) const;
+    // The text for a row of the table, from the columns columnsIn gave.
+    QString render(const ReportTable &table, int row, const QList<int> &columns) const;
 
 private:
+    // value gives the text of the field that is the given part (its index among the fields).
+    template <class Value> QString build(const Value &value) const;
+
     struct Part
     {
         QString text;

@@ -11,6 +11,7 @@
 #include "WorkbookDateFormat.h"
 
 #include <QDir>
+#include <QImage>
 #include <QPainter>
 #include <QPicture>
 #include <QTemporaryDir>
@@ -107,6 +108,10 @@ private slots:
     void pagesAreLaidOutAsAskedFor();
     void pagesLaidOutAgainAfterTheirRowsWentAreUnchanged_data();
     void pagesLaidOutAgainAfterTheirRowsWentAreUnchanged();
+    void pagesDrawTheSameInAnyOrder_data();
+    void pagesDrawTheSameInAnyOrder();
+    void textDrawsAsShaped_data();
+    void textDrawsAsShaped();
     void unknownNamesAreRefused();
     void workbookDateFormats_data();
     void workbookDateFormats();
@@ -148,6 +153,21 @@ void tst_ReportEngine::templates()
         { "Zip", "97301" }, { "Fax", "" }, { "None", "0" }, { "One", "1" }, { "Many", "1,001" } };
     QCOMPARE(
         ReportTemplate(text).render([&](const QString &f) { return values.value(f); }), expected);
+    // The same from a table's row, the fields found as its columns once: columns in another
+    // order and case than the template names them, one it does not name and a row before it
+    // must not put another value in a field's place.
+    QStringList columns { "Unused" }, row { "x" };
+    for (auto it = values.constKeyValueBegin(); it != values.constKeyValueEnd(); ++it) {
+        columns.prepend(it->first.toLower());
+        row.prepend(it->second);
+    }
+    ReportTable table;
+    table.setDataSource(std::make_unique<ListSource>(
+                            columns, QList<QStringList> { QStringList(row.size(), "wrong"), row }),
+        3);
+    QVERIFY(table.ensureRow(1));
+    const ReportTemplate bound(text);
+    QCOMPARE(bound.render(table, 1, bound.columnsIn(table)), expected);
 }
 
 void tst_ReportEngine::csvCells_data()
@@ -197,6 +217,48 @@ void tst_ReportEngine::textWrapsWhole_data()
         << "first second" << QStringList { "first", "second", "third", "", "fourth" };
     QTest::newRow("empty") << ""
                            << "x" << QStringList {};
+}
+
+void tst_ReportEngine::textDrawsAsShaped_data()
+{
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("kerned pairs") << int(ReportStyle::Cell) << "AVAWAY To Ta Yo Wa LT P.";
+    QTest::newRow("kerned around spaces") << int(ReportStyle::Heading) << "A Top Y";
+    QTest::newRow("date and amount") << int(ReportStyle::Cell) << "12/31/2019 $1,045.50";
+    QTest::newRow("Latin-1 letters") << int(ReportStyle::Body) << "Müller & Söhne, Québec ß";
+    QTest::newRow("e-mail in bold") << int(ReportStyle::TableHeader) << "j.doe@acme-office.com";
+    QTest::newRow("italic note") << int(ReportStyle::Note) << "fi fl ffi office (AT&T)";
+    QTest::newRow("beyond Latin-1") << int(ReportStyle::Cell) << "Łódź – Ωmega “quoted”";
+    QTest::newRow("soft hyphen") << int(ReportStyle::Cell) << "Copy\u00adcenter";
+    QTest::newRow("tab") << int(ReportStyle::Cell) << "Ricoh\tAficio";
+}
+
+void tst_ReportEngine::textDrawsAsShaped()
+{
+    QFETCH(int, role);
+    QFETCH(QString, text);
+    const ReportStyle &style = ReportStyle::instance();
+    const auto r = ReportStyle::Role(role);
+    QCOMPARE(style.advance(r, text), style.metrics(r).horizontalAdvance(text));
+    // Drawn by the style and by Qt's own text drawing, the same pixels at the viewer's scale.
+    auto image = [&](bool own) {
+        QImage out(900, 60, QImage::Format_RGB32);
+        out.fill(Qt::white);
+        QPainter p(&out);
+        p.scale(0.25, 0.25);
+        p.setFont(style.font(r));
+        p.setPen(style.ink);
+        const QRectF box(13.3, 20.7, 3400, style.lineHeight(r));
+        if (own)
+            style.drawLine(p, r, text, box, true);
+        else
+            p.drawText(QPointF(box.right() - style.metrics(r).horizontalAdvance(text),
+                           box.top() + style.metrics(r).ascent()),
+                text);
+        return out;
+    };
+    QCOMPARE(image(true), image(false));
 }
 
 void tst_ReportEngine::textWrapsWhole()
@@ -386,6 +448,57 @@ void tst_ReportEngine::pagesLaidOutAgainAfterTheirRowsWentAreUnchanged()
     drawing(*kept, page < count / 2 ? count - 1 : 0);
     QCOMPARE(drawing(*kept, page), first);
     QCOMPARE(csv(*kept), csv(*whole));
+}
+
+void tst_ReportEngine::pagesDrawTheSameInAnyOrder_data()
+{
+    QTest::addColumn<QList<int>>("order");
+    QTest::newRow("each the next one unknown") << QList<int> { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 };
+    QTest::newRow("jumping ahead, then back") << QList<int> { 4, 2, 5, 6, 0, 9, 7 };
+    QTest::newRow("the same page twice") << QList<int> { 0, 0, 1, 3, 3 };
+}
+
+void tst_ReportEngine::pagesDrawTheSameInAnyOrder()
+{
+    QFETCH(QList<int>, order);
+    auto open = [] {
+        QList<QStringList> customers, machines;
+        for (int i = 0; i < 300; ++i) {
+            const QString name = QString("C%1").arg(i, 4, 10, QChar('0'));
+            customers << QStringList { name, i % 7 ? "Salem" : "" };
+            for (int m = 0; m < i % 6; ++m)
+                machines << QStringList { name, QString("Brand %1").arg(m) };
+        }
+        auto report = std::make_unique<Report>(ReportLayout::fromJson(Layout));
+        report->OpenSubreport("Sub")->table(1).setDataSource(
+            std::make_unique<ListSource>(QStringList { "Owner", "Brand" }, machines), 3);
+        report->table(1).setDataSource(
+            std::make_unique<ListSource>(QStringList { "Customer", "City" }, customers), 3);
+        report->DiscardSavedData();
+        report->ReadRecords();
+        return std::make_unique<ReportPages>(std::move(report));
+    };
+    auto image = [](ReportPages &pages, int index) {
+        QImage out(QSize(200, 260), QImage::Format_RGB32);
+        out.fill(Qt::white);
+        QPainter p(&out);
+        p.scale(200 / pages.paperSize().width(), 260 / pages.paperSize().height());
+        pages.paintPage(p, index);
+        return out;
+    };
+    // Drawn straight away, a page is laid out as it is drawn; the reference lays each out
+    // first.
+    const auto drawn = open(), reference = open();
+    for (int index : order) {
+        QVERIFY(reference->hasPage(index));
+        QCOMPARE(image(*drawn, index), image(*reference, index));
+        QCOMPARE(drawn->pagesKnown(), reference->pagesKnown());
+    }
+    // Then on to the end, the last page with its total.
+    for (int index = order.last() + 1; reference->hasPage(index); ++index)
+        QCOMPARE(image(*drawn, index), image(*reference, index));
+    QVERIFY(drawn->complete());
+    QCOMPARE(drawn->pageCount(), reference->pageCount());
 }
 
 void tst_ReportEngine::unknownNamesAreRefused()
