@@ -3,6 +3,44 @@
 #include "DbError.h"
 #include "RowChangeLog.h"
 
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// The reading yields the processor to the windows of this program and others: it is work the
+// user is not waiting for yet.
+void lowerThisThreadsPriority()
+{
+#ifdef Q_OS_LINUX
+    setpriority(PRIO_PROCESS, id_t(gettid()), 10);
+#endif
+}
+
+} // namespace
+
+LiveWordIndex::Pause::Pause(LiveWordIndex *index)
+    : m_index(index)
+{
+    if (m_index) {
+        const std::lock_guard<std::mutex> hold(m_index->m_gate);
+        ++m_index->m_pauses;
+    }
+}
+
+LiveWordIndex::Pause::~Pause()
+{
+    if (m_index) {
+        {
+            const std::lock_guard<std::mutex> hold(m_index->m_gate);
+            --m_index->m_pauses;
+        }
+        m_index->m_gateOpened.notify_all();
+    }
+}
+
 LiveWordIndex::LiveWordIndex(Database &db)
     : m_log(db.rowChangeLog())
     , m_openSnapshot(db.snapshotOpener())
@@ -12,7 +50,11 @@ LiveWordIndex::LiveWordIndex(Database &db)
 
 LiveWordIndex::~LiveWordIndex()
 {
-    m_stop = true;
+    {
+        const std::lock_guard<std::mutex> hold(m_gate);
+        m_stop = true;
+    }
+    m_gateOpened.notify_all();
     if (m_reader.joinable())
         m_reader.join();
     m_log->stop();
@@ -25,9 +67,13 @@ void LiveWordIndex::startReading()
     m_log->start();
     m_done = false;
     m_reader = std::thread([this] {
+        lowerThisThreadsPriority();
         try {
-            const std::shared_ptr<Database> snapshot = m_openSnapshot();
-            m_read = WordIndex::build(*snapshot, m_stop);
+            const WordIndex::GoOn goOn = [this] { return this->goOn(); };
+            if (goOn()) {
+                const std::shared_ptr<Database> snapshot = m_openSnapshot();
+                m_read = WordIndex::build(*snapshot, goOn);
+            }
         } catch (...) {
             // Nothing may leave the thread. The search takes the engine's path, which meets an
             // engine failure in its turn.
@@ -35,6 +81,13 @@ void LiveWordIndex::startReading()
         }
         m_done.store(true, std::memory_order_release);
     });
+}
+
+bool LiveWordIndex::goOn()
+{
+    std::unique_lock<std::mutex> hold(m_gate);
+    m_gateOpened.wait(hold, [this] { return m_pauses == 0 || m_stop; });
+    return !m_stop;
 }
 
 bool LiveWordIndex::collect(bool wait)

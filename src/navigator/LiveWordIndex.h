@@ -4,7 +4,9 @@
 #include "WordIndex.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 class RowChangeLog;
@@ -18,6 +20,21 @@ class RowChangeLog;
 class LiveWordIndex
 {
 public:
+    // Holds the reading back while it lives: a search that takes the engine's path meanwhile
+    // has the processor to itself, so it takes no longer than without the index.
+    class Pause
+    {
+    public:
+        // Holds nothing for null.
+        explicit Pause(LiveWordIndex *index);
+        ~Pause();
+        Pause(const Pause &) = delete;
+        Pause &operator=(const Pause &) = delete;
+
+    private:
+        LiveWordIndex *m_index;
+    };
+
     explicit LiveWordIndex(Database &db);
     // Stops a read under way and waits for it to end.
     ~LiveWordIndex();
@@ -27,7 +44,8 @@ public:
     // The index as the file stands now, brought up to date through db (the connection it was
     // made with); null while it is being read or when it could not be.
     const WordIndex *current(Database &db);
-    // Waits for a read under way to end; for measuring and testing the ready index.
+    // Waits for a read under way to end (never while paused); for measuring and testing the
+    // ready index.
     void waitForRead();
     // The memory the ready index holds, in bytes; 0 while there is none.
     qsizetype bytes() const { return m_index ? m_index->bytes() : 0; }
@@ -37,6 +55,8 @@ private:
     // Takes what the reading thread made once it has ended (waiting for that, or not); false
     // while it goes on.
     bool collect(bool wait);
+    // On the reading thread: waits while paused; false when stopped.
+    bool goOn();
 
     std::shared_ptr<RowChangeLog> m_log;
     Database::SnapshotOpener m_openSnapshot;
@@ -45,6 +65,10 @@ private:
     // before it says it is done.
     std::unique_ptr<WordIndex> m_read;
     std::atomic<bool> m_done { false };
-    std::atomic<bool> m_stop { false };
+    // The reading thread waits at the gate while paused, and ends when stopped.
+    std::mutex m_gate;
+    std::condition_variable m_gateOpened;
+    int m_pauses = 0;
+    bool m_stop = false;
     std::thread m_reader;
 };

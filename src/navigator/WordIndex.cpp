@@ -19,7 +19,7 @@ const char *const Statements[RowChangeLog::TableCount] = {
 constexpr int SearchedFrom = 2;
 constexpr int SearchedColumns[RowChangeLog::TableCount] = { 13, 6, 2 };
 
-// How often a build looks whether it is still wanted.
+// How often a build asks whether to go on.
 constexpr int RowsBetweenStops = 4096;
 
 } // namespace
@@ -47,17 +47,17 @@ bool WordIndex::covered(quint32 own, quint32 machines, quint32 calls, quint32 al
     return false;
 }
 
-bool WordIndex::read(Database &db, Table table, const QString &sql, const QVariantList &values,
-    const std::atomic<bool> *stop)
+bool WordIndex::read(
+    Database &db, Table table, const QString &sql, const QVariantList &values, const GoOn *goOn)
 {
     FoldedRows &rows = m_tables[size_t(table)];
     TextRows row = db.openTextRows(sql, values);
     for (int n = 1; row.next(); ++n) {
-        if (stop && n % RowsBetweenStops == 0 && stop->load(std::memory_order_relaxed))
+        if (goOn && n % RowsBetweenStops == 0 && !(*goOn)())
             return false;
         // A row without a customer name joins no customer.
         const qint32 group = row.isNull(1) ? FoldedRows::NoGroup : qint32(m_names.of(row.text(1)));
-        if (stop)
+        if (goOn)
             rows.append(row.number(0), group, row);
         else
             rows.put(row.number(0), group, row);
@@ -65,11 +65,11 @@ bool WordIndex::read(Database &db, Table table, const QString &sql, const QVaria
     return true;
 }
 
-std::unique_ptr<WordIndex> WordIndex::build(Database &db, const std::atomic<bool> &stop)
+std::unique_ptr<WordIndex> WordIndex::build(Database &db, const GoOn &goOn)
 {
     auto index = std::make_unique<WordIndex>();
     for (int table = 0; table < RowChangeLog::TableCount; ++table) {
-        if (!index->read(db, Table(table), QLatin1String(Statements[table]), {}, &stop))
+        if (!index->read(db, Table(table), QLatin1String(Statements[table]), {}, &goOn))
             return nullptr;
         index->m_tables[size_t(table)].squeeze();
     }

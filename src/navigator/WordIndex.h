@@ -6,7 +6,7 @@
 
 #include <QStringList>
 #include <array>
-#include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -24,8 +24,10 @@ public:
     // Whether the index can look for the word: plain text, no Like wildcard or character list.
     static bool takes(const QString &word);
 
-    // Reads the three tables; null when stop was set before it was done. Throws DbError.
-    static std::unique_ptr<WordIndex> build(Database &db, const std::atomic<bool> &stop);
+    // Asked now and then while the tables are read: false to stop reading. It may wait.
+    using GoOn = std::function<bool()>;
+    // Reads the three tables; null when told to stop before it was done. Throws DbError.
+    static std::unique_ptr<WordIndex> build(Database &db, const GoOn &goOn);
     // Reads again the rows named, dropping those that are gone. Throws DbError.
     void update(Database &db, const RowChangeLog::Rows &rows);
 
@@ -48,7 +50,7 @@ private:
 
     // Reads the rows of a table's statement into it; false when stopped.
     bool read(Database &db, Table table, const QString &sql, const QVariantList &values,
-        const std::atomic<bool> *stop);
+        const GoOn *goOn);
     std::vector<quint32> maskSets(Table table, const std::vector<QByteArray> &needles) const;
 
     // The customer names rows join by, numbered as the groups of the rows.

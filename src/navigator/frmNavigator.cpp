@@ -285,8 +285,10 @@ void frmNavigator::UpdateGrids()
     const SearchCriteria c = criteria();
     // Kept before the search runs, so that it names the latest search even when that fails.
     mSearchSQL = searchStatement(c);
-    const QStringList found
-        = findCustomers(*gDatabase, c, m_words ? m_words->current(*gDatabase) : nullptr);
+    const WordIndex *index = m_words ? m_words->current(*gDatabase) : nullptr;
+    // A search by the engine's path has the processor to itself while the index is read.
+    const LiveWordIndex::Pause pause(index ? nullptr : m_words.get());
+    const QStringList found = findCustomers(*gDatabase, c, index);
     beginGridFill(*vsfgCustomers, CustomerHeaders);
     for (const QString &line : found)
         vsfgCustomers->addItem(line);

@@ -139,6 +139,23 @@ QString timeNavigatorOpen(const BenchScale &scale, MDI &main, frmNavigator *form
             + form->cmbCustomer->count());
 }
 
+// A customer saved as the customer window saves it: read, one field changed, written back.
+QList<double> timeSaves(const QString &name, int runs, const std::function<void()> &after)
+{
+    QList<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        ms << timeIt([&] {
+            Recordset rs = gDatabase->openRecordset(
+                QStringLiteral("SELECT * FROM Customer WHERE Customer = ?"), { name });
+            rs.edit();
+            rs.setField(QStringLiteral("Address2"), i % 2 ? "Suite 1" : "Suite 2");
+            rs.update();
+        });
+        after();
+    }
+    return ms;
+}
+
 void ensureDatabase(const BenchScale &scale, const QString &path)
 {
     if (QFileInfo::exists(path))
@@ -156,6 +173,9 @@ QStringList runSearchBench(
     ensureDatabase(scale, path);
     gDatabase = Database::open(path);
     BareEngine bare(path);
+    // Saves with no navigator open, which logs no changed rows.
+    const QString saved = firstValue(QStringLiteral("SELECT Customer FROM Customer LIMIT 1"));
+    const QList<double> savesClosed = timeSaves(saved, 41, [] {});
 
     MDI main;
     main.show();
@@ -232,6 +252,18 @@ QStringList runSearchBench(
         if (rows != bareRows)
             line += QStringLiteral(" MISMATCH bare_rows=%1").arg(bareRows);
         lines << line;
+    }
+    // Saves with the navigator open, then what the next search spends bringing its index up to
+    // date with the saved row.
+    if (LiveWordIndex *index = form->wordIndex(); index && only.isEmpty()) {
+        QList<double> follow;
+        const QList<double> savesOpen
+            = timeSaves(saved, 41, [&] { follow << timeIt([&] { index->current(*gDatabase); }); });
+        lines << QStringLiteral("%1.customer_save median_ms=%2 navigator_open_ms=%3 follow_ms=%4")
+                     .arg(scale.name)
+                     .arg(median(savesClosed), 0, 'f', 3)
+                     .arg(median(savesOpen), 0, 'f', 3)
+                     .arg(median(follow), 0, 'f', 3);
     }
     if (only.isEmpty() || only == QLatin1String("navigator_open"))
         lines << timeNavigatorOpen(scale, main, form, runs);
