@@ -2,7 +2,4 @@
 #include "TestRegistry.h"
 
 // The program's own application object: its font and its event-boundary guard.
-int main(int argc, char **argv)
-{
-    return runRegisteredTests<CorvaneApplication>(argc, argv);
-}
+int main(int argc, char **argv) { return runRegisteredTests<CorvaneApplication>(argc, argv); }

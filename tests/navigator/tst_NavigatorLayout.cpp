@@ -33,10 +33,12 @@ void tst_NavigatorLayout::resize_data()
 
     QTest::newRow("roomy") << 10000.0 << 8000.0 << 9700.0 << 9500.0 << 1862.0 << 1562.0 << 4362.0
                            << 1516.5 << 1216.5 << 5978.5;
-    QTest::newRow("300 wide: no width changes") << 300.0 << 8000.0 << 11175.0 << 10935.0 << 1862.0
-                                                << 1562.0 << 4362.0 << 1516.5 << 1216.5 << 5978.5;
-    QTest::newRow("frames too narrow for grids") << 450.0 << 8000.0 << 150.0 << 10935.0 << 1862.0
-                                                 << 1562.0 << 4362.0 << 1516.5 << 1216.5 << 5978.5;
+    QTest::newRow("300 wide: no width changes")
+        << 300.0 << 8000.0 << 11175.0 << 10935.0 << 1862.0 << 1562.0 << 4362.0 << 1516.5 << 1216.5
+        << 5978.5;
+    QTest::newRow("frames too narrow for grids")
+        << 450.0 << 8000.0 << 150.0 << 10935.0 << 1862.0 << 1562.0 << 4362.0 << 1516.5 << 1216.5
+        << 5978.5;
     QTest::newRow("height F1+1050: no height or top changes")
         << 10000.0 << F1 + 1050 << 9700.0 << 9500.0 << 2775.0 << 2415.0 << 5280.0 << 1455.0
         << 1095.0 << 6840.0;
@@ -70,7 +72,7 @@ void tst_NavigatorLayout::resize()
 
     // What the resize never moves.
     QCOMPARE(l.customersFrame.topLeft(), designed.customersFrame.topLeft());
-    for (const QRectF *grid : { &l.customersGrid, &l.equipmentGrid, &l.telemarketGrid })
+    for (const QRectF *grid : {&l.customersGrid, &l.equipmentGrid, &l.telemarketGrid})
         QCOMPARE(grid->topLeft(), QPointF(120, 240));
     QCOMPARE(l.equipmentFrame.left(), 120.0);
     QCOMPARE(l.telemarketFrame.left(), 120.0);
@@ -79,7 +81,7 @@ void tst_NavigatorLayout::resize()
 void tst_NavigatorLayout::gridsShareOneWidth()
 {
     NavigatorLayout l = NavigatorLayout::designed();
-    for (double w : { 9000.0, 12000.0, 400.0, 15000.0 }) {
+    for (double w : {9000.0, 12000.0, 400.0, 15000.0}) {
         l = resizedLayout(l, w, 9000, F1);
         QCOMPARE(l.equipmentGrid.width(), l.customersGrid.width());
         QCOMPARE(l.telemarketGrid.width(), l.customersGrid.width());

@@ -1,11 +1,11 @@
-#include "DataGrid.h"
-#include "Database.h"
-#include "MainMod.h"
 #include "NavigatorDriver.h"
+#include "MainMod.h"
+#include "Database.h"
+#include "frmNavigator.h"
+#include "DataGrid.h"
 #include "ScriptedMsgBox.h"
 #include "TempDatabase.h"
 #include "TestRegistry.h"
-#include "frmNavigator.h"
 
 #include <QDateTime>
 #include <QPushButton>
@@ -40,33 +40,27 @@ void tst_Search::initTestCase()
     m_db = std::make_unique<TempDatabase>();
     TempDatabase &d = *m_db;
     const QDateTime entered(QDate(2024, 3, 9), QTime(14, 5, 0));
-    d.addCustomer("Acme Office",
-        { { "Address1", "1 Main St" }, { "City", "Salem" }, { "State", "OR" }, { "Zip", "97301" },
-            { "Type", "Retail" }, { "DateEntered", entered } });
-    d.addMachine("Acme Office",
-        { { "Brand", "Kestrel" }, { "Notes", "needs toner" },
-            { "LeaseEnds", QDate(2026, 12, 15) } });
-    d.addMachine("Acme Office", { { "Brand", "Orvana" }, { "LeaseEnds", QDate(2027, 6, 1) } });
-    d.addMachine("ACME OFFICE", { { "Brand", "Pica" } }); // the link ignores case
-    d.addCall(
-        "Acme Office", { { "Interest", "wants color" }, { "NextCallBack", QDate(2027, 1, 10) } });
-    d.addCall("Acme Office", { { "Telemarketer", "Dana" }, { "NextCallBack", QDate(2027, 2, 1) } });
+    d.addCustomer("Acme Office", {{"Address1", "1 Main St"}, {"City", "Salem"}, {"State", "OR"},
+                                  {"Zip", "97301"}, {"Type", "Retail"}, {"DateEntered", entered}});
+    d.addMachine("Acme Office", {{"Brand", "Kestrel"}, {"Notes", "needs toner"},
+                                 {"LeaseEnds", QDate(2026, 12, 15)}});
+    d.addMachine("Acme Office", {{"Brand", "Orvana"}, {"LeaseEnds", QDate(2027, 6, 1)}});
+    d.addMachine("ACME OFFICE", {{"Brand", "Pica"}}); // the link ignores case
+    d.addCall("Acme Office", {{"Interest", "wants color"}, {"NextCallBack", QDate(2027, 1, 10)}});
+    d.addCall("Acme Office", {{"Telemarketer", "Dana"}, {"NextCallBack", QDate(2027, 2, 1)}});
 
-    d.addCustomer("O'Brien Dental",
-        { { "City", "salem" }, { "Type", "Medical" },
-            { "DateEntered", QDateTime(QDate(2023, 1, 5), QTime(0, 0)) } });
-    d.addCall("O'Brien Dental",
-        { { "Interest", "copier lease" }, { "NextCallBack", QDate(2026, 12, 31) } });
+    d.addCustomer("O'Brien Dental", {{"City", "salem"}, {"Type", "Medical"},
+                                     {"DateEntered", QDateTime(QDate(2023, 1, 5), QTime(0, 0))}});
+    d.addCall("O'Brien Dental", {{"Interest", "copier lease"}, {"NextCallBack", QDate(2026, 12, 31)}});
 
-    d.addCustomer("Baker & Sons", { { "City", "Portland" }, { "Type", "Legal" } });
-    d.addMachine("Baker & Sons", { { "Brand", "Kestrel" }, { "Model", "K1" }, { "SN", "alpha" } });
-    d.addMachine("Baker & Sons", { { "Brand", "Zeta" }, { "Notes", "beta" } });
+    d.addCustomer("Baker & Sons", {{"City", "Portland"}, {"Type", "Legal"}});
+    d.addMachine("Baker & Sons", {{"Brand", "Kestrel"}, {"Model", "K1"}, {"SN", "alpha"}});
+    d.addMachine("Baker & Sons", {{"Brand", "Zeta"}, {"Notes", "beta"}});
 
-    d.addCustomer("Café Élan", { { "City", "Eugene" }, { "Address1", "Rue 9" } });
-    d.addCustomer("Delta", { { "City", "Eugene" }, { "Contact1", "Ann * Star" } });
-    d.addCall("Delta", { { "Interest", "alpha" }, { "NextCallBack", QDate(2026, 12, 1) } });
-    d.addMachine(
-        "Delta", { { "Brand", "Zeta" }, { "Notes", "beta" }, { "LeaseEnds", QDate(2026, 12, 1) } });
+    d.addCustomer("Café Élan", {{"City", "Eugene"}, {"Address1", "Rue 9"}});
+    d.addCustomer("Delta", {{"City", "Eugene"}, {"Contact1", "Ann * Star"}});
+    d.addCall("Delta", {{"Interest", "alpha"}, {"NextCallBack", QDate(2026, 12, 1)}});
+    d.addMachine("Delta", {{"Brand", "Zeta"}, {"Notes", "beta"}, {"LeaseEnds", QDate(2026, 12, 1)}});
 
     m_form = std::make_unique<frmNavigator>();
     m_form->load();
@@ -89,74 +83,71 @@ void tst_Search::finds_data()
 {
     QTest::addColumn<SearchCriteria>("criteria");
     QTest::addColumn<QStringList>("expected");
-    const QStringList everyone
-        = { "Acme Office", "Baker & Sons", "Café Élan", "Delta", "O'Brien Dental" };
-    const DateWindow december { QDate(2026, 12, 1), QDate(2026, 12, 31) };
+    const QStringList everyone = {"Acme Office", "Baker & Sons", "Café Élan", "Delta", "O'Brien Dental"};
+    const DateWindow december{QDate(2026, 12, 1), QDate(2026, 12, 31)};
     SearchCriteria c;
 
     QTest::newRow("no criteria: everyone once, by name") << c << everyone;
     c = {};
     c.city = "Salem";
-    QTest::newRow("city ignores case") << c << QStringList { "Acme Office", "O'Brien Dental" };
+    QTest::newRow("city ignores case") << c << QStringList{"Acme Office", "O'Brien Dental"};
     c = {};
     c.customer = "O'Brien Dental";
-    QTest::newRow("customer with a quote") << c << QStringList { "O'Brien Dental" };
+    QTest::newRow("customer with a quote") << c << QStringList{"O'Brien Dental"};
     c = {};
     c.type = "Legal";
-    QTest::newRow("type") << c << QStringList { "Baker & Sons" };
+    QTest::newRow("type") << c << QStringList{"Baker & Sons"};
     c = {};
     c.leaseEnds = december;
-    QTest::newRow("lease window, both ends included")
-        << c << QStringList { "Acme Office", "Delta" };
-    c.leaseEnds = DateWindow { QDate(2026, 12, 2), QDate(2026, 12, 14) };
-    QTest::newRow("lease window just missing both") << c << QStringList {};
-    c.leaseEnds = DateWindow { december.stop, december.start };
-    QTest::newRow("reversed window finds nothing") << c << QStringList {};
+    QTest::newRow("lease window, both ends included") << c << QStringList{"Acme Office", "Delta"};
+    c.leaseEnds = DateWindow{QDate(2026, 12, 2), QDate(2026, 12, 14)};
+    QTest::newRow("lease window just missing both") << c << QStringList{};
+    c.leaseEnds = DateWindow{december.stop, december.start};
+    QTest::newRow("reversed window finds nothing") << c << QStringList{};
     c = {};
     c.callBack = december;
-    QTest::newRow("call-back window") << c << QStringList { "Delta", "O'Brien Dental" };
+    QTest::newRow("call-back window") << c << QStringList{"Delta", "O'Brien Dental"};
     c.leaseEnds = december;
-    QTest::newRow("both windows") << c << QStringList { "Delta" };
+    QTest::newRow("both windows") << c << QStringList{"Delta"};
     c = {};
     c.word1 = "TONER";
-    QTest::newRow("word in a machine, any case") << c << QStringList { "Acme Office" };
+    QTest::newRow("word in a machine, any case") << c << QStringList{"Acme Office"};
     c.word1 = "élan";
-    QTest::newRow("accented word") << c << QStringList { "Café Élan" };
+    QTest::newRow("accented word") << c << QStringList{"Café Élan"};
     c.word1 = "dana";
-    QTest::newRow("word in a call") << c << QStringList { "Acme Office" };
+    QTest::newRow("word in a call") << c << QStringList{"Acme Office"};
     c.word1 = "'b";
-    QTest::newRow("word with a quote") << c << QStringList { "O'Brien Dental" };
+    QTest::newRow("word with a quote") << c << QStringList{"O'Brien Dental"};
     c.word1 = "k#";
-    QTest::newRow("# stands for a digit") << c << QStringList { "Baker & Sons" };
+    QTest::newRow("# stands for a digit") << c << QStringList{"Baker & Sons"};
     c.word1 = "[xz]eta";
-    QTest::newRow("a list of characters") << c << QStringList { "Baker & Sons", "Delta" };
+    QTest::newRow("a list of characters") << c << QStringList{"Baker & Sons", "Delta"};
     c.word1 = "k?str";
-    QTest::newRow("? stands for one character")
-        << c << QStringList { "Acme Office", "Baker & Sons" };
+    QTest::newRow("? stands for one character") << c << QStringList{"Acme Office", "Baker & Sons"};
     c.word1 = "n*r";
-    QTest::newRow("* inside a word") << c << QStringList { "Acme Office", "Delta" };
+    QTest::newRow("* inside a word") << c << QStringList{"Acme Office", "Delta"};
     c = {};
     c.word1 = "alpha";
     c.word2 = "beta";
-    QTest::newRow("two words in two machines do not find") << c << QStringList { "Delta" };
+    QTest::newRow("two words in two machines do not find") << c << QStringList{"Delta"};
     c.word2 = "k1";
-    QTest::newRow("two words in one machine") << c << QStringList { "Baker & Sons" };
+    QTest::newRow("two words in one machine") << c << QStringList{"Baker & Sons"};
     c.word1 = "salem";
     c.word2 = "color";
-    QTest::newRow("customer and call") << c << QStringList { "Acme Office" };
+    QTest::newRow("customer and call") << c << QStringList{"Acme Office"};
     c = {};
     c.city = "Eugene";
     c.word1 = "9";
-    QTest::newRow("city and a word") << c << QStringList { "Café Élan" };
+    QTest::newRow("city and a word") << c << QStringList{"Café Élan"};
     c = {};
     c.word2 = "zeta";
-    QTest::newRow("second word alone") << c << QStringList { "Baker & Sons", "Delta" };
+    QTest::newRow("second word alone") << c << QStringList{"Baker & Sons", "Delta"};
     c = {};
     c.leaseEnds = december;
     c.word1 = "Orvana";
-    QTest::newRow("word only on a machine outside the window") << c << QStringList {};
+    QTest::newRow("word only on a machine outside the window") << c << QStringList{};
     c.word1 = "kestrel";
-    QTest::newRow("word on the machine inside the window") << c << QStringList { "Acme Office" };
+    QTest::newRow("word on the machine inside the window") << c << QStringList{"Acme Office"};
 }
 
 void tst_Search::finds()
@@ -188,7 +179,7 @@ void tst_Search::emptyResultKeepsHeader()
 {
     SearchCriteria c;
     c.word1 = "no such text anywhere";
-    QCOMPARE(search(c), QStringList {});
+    QCOMPARE(search(c), QStringList{});
     QCOMPARE(m_form->vsfgCustomers->rows(), 1);
     QCOMPARE(m_form->vsfgCustomers->textMatrix(0, 0), QString("Customer"));
     QCOMPARE(m_form->vsfgEquipment->rows(), 0);
