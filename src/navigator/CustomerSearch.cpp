@@ -108,9 +108,13 @@ QStringList findCustomers(Database &db, const SearchCriteria &criteria, const Wo
     if (const QStringList words = index ? indexedWords(criteria) : QStringList();
         !words.isEmpty()) {
         found = index->covering(words);
-        if (found->empty())
-            return {};
         customers = customersWithRowid(criteria);
+        // Nothing to read, but the statement is still put to the engine, so that a table it
+        // refuses or has lost fails the search as the engine's path would.
+        if (found->empty()) {
+            db.openTextRows(customers.sql, customers.values);
+            return {};
+        }
     }
     MaskSets machines, calls;
     if (plan.allWords && !found) {

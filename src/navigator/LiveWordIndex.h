@@ -12,11 +12,11 @@
 class RowChangeLog;
 
 // The word index of an open navigator. It is read off the window thread, on a snapshot of its
-// own, so that opening the navigator and its first search wait for none of it; until it is
-// ready the search takes the engine's path. The rows the program changes meanwhile and later
-// are logged from before the snapshot begins and read again at the next search; only when the
-// log cannot tell what changed (another program wrote, the tables were altered) is the index
-// read again from the start, off the window thread as before.
+// own and at a lower priority, so that opening the navigator and its first search wait for none
+// of it; until it is ready the search takes the engine's path, and the reading waits meanwhile. The
+// rows the program changes meanwhile and later are logged from before the snapshot begins and read
+// again at the next search; only when the log cannot tell what changed (another program wrote, the
+// tables were altered) is the index read again from the start, off the window thread as before.
 class LiveWordIndex
 {
 public:
