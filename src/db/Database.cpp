@@ -6,6 +6,7 @@
 #include "EngineFunctions.h"
 #include "PreparedStatement.h"
 #include "Recordset.h"
+#include "RowChangeLog.h"
 #include "Schema.h"
 #include "TextRows.h"
 
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <mutex>
 #include <sqlite3.h>
 #include <stdexcept>
 
@@ -83,11 +85,18 @@ struct Handle
 
 // Read-only connections to the file, keyed once: keying costs the engine a deliberately slow
 // derivation of the key (a good part of a second), which every report would otherwise wait for
-// before its first page. One idle connection is kept for the next report.
+// before its first page. One idle connection is kept for the next report. Snapshots may be
+// taken and ended on other threads than the window's, hence the lock around the idle one.
 struct Database::Readers
 {
+    Readers(const QString &path, const QString &password)
+        : path(path)
+        , password(password)
+    { }
+
     QString path;
     QString password;
+    std::mutex lock;
     sqlite3 *idle = nullptr;
 
     ~Readers() { sqlite3_close_v2(idle); }
@@ -95,8 +104,8 @@ struct Database::Readers
     // An idle connection or a new one, outside any transaction. Throws DbError.
     sqlite3 *take()
     {
-        if (idle)
-            return std::exchange(idle, nullptr);
+        if (sqlite3 *kept = takeIdle())
+            return kept;
         Handle handle;
         const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle.db,
             SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
@@ -112,11 +121,22 @@ struct Database::Readers
         return handle.release();
     }
 
+    sqlite3 *takeIdle()
+    {
+        const std::lock_guard<std::mutex> hold(lock);
+        return std::exchange(idle, nullptr);
+    }
+
     // A connection whose snapshot has ended; the pages it read are let go at once.
     void giveBack(sqlite3 *db)
     {
         sqlite3_db_release_memory(db);
-        sqlite3_close_v2(std::exchange(idle, db));
+        sqlite3 *older = nullptr;
+        {
+            const std::lock_guard<std::mutex> hold(lock);
+            older = std::exchange(idle, db);
+        }
+        sqlite3_close_v2(older);
     }
 
     DbError refusal(sqlite3 *db, int code) const
@@ -130,7 +150,7 @@ Database::Database(sqlite3 *db, const QString &path, const QString &password, in
     : m_db(db)
     , m_path(path)
     , m_foundVersion(foundVersion)
-    , m_readers(std::make_shared<Readers>(Readers { path, password }))
+    , m_readers(std::make_shared<Readers>(path, password))
 { }
 
 Database::Database(sqlite3 *db, const QString &path, const std::shared_ptr<Readers> &readers)
@@ -151,6 +171,8 @@ Database::~Database()
             return;
         }
     }
+    if (m_rowLog)
+        m_rowLog->detach();
     // The readers go first: closing the last connection to the file folds the write-ahead
     // journal back into it.
     m_readers.reset();
@@ -241,14 +263,33 @@ std::shared_ptr<Database> Database::openSnapshot() const
 {
     if (!m_readers)
         throw std::logic_error("database: a snapshot has no snapshots of its own");
-    sqlite3 *db = m_readers->take();
-    std::shared_ptr<Database> snapshot(new Database(db, m_path, m_readers));
+    return snapshotOn(m_readers);
+}
+
+std::shared_ptr<Database> Database::snapshotOn(const std::shared_ptr<Readers> &readers)
+{
+    sqlite3 *db = readers->take();
+    std::shared_ptr<Database> snapshot(new Database(db, readers->path, readers));
     // The transaction's first read fixes what it sees; it stays open until the snapshot goes.
     PreparedStatement::run(db, QStringLiteral("BEGIN"));
     QStringList tables;
     if (const int read = firstRead(db, tables); read != SQLITE_OK)
-        throw m_readers->refusal(db, read);
+        throw readers->refusal(db, read);
     return snapshot;
+}
+
+Database::SnapshotOpener Database::snapshotOpener() const
+{
+    if (!m_readers)
+        throw std::logic_error("database: a snapshot has no snapshots of its own");
+    return [readers = m_readers] { return snapshotOn(readers); };
+}
+
+std::shared_ptr<RowChangeLog> Database::rowChangeLog()
+{
+    if (!m_rowLog)
+        m_rowLog = std::make_shared<RowChangeLog>(m_db);
+    return m_rowLog;
 }
 
 namespace {

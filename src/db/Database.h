@@ -2,10 +2,12 @@
 
 #include <QString>
 #include <QVariantList>
+#include <functional>
 #include <memory>
 
 struct sqlite3;
 class Recordset;
+class RowChangeLog;
 class TextRows;
 
 // The one open database file of a run. Everything the windows send is written in the program's
@@ -38,6 +40,14 @@ public:
     // here and ends when the last holder lets it go. The file keeps a write-ahead journal, so
     // the snapshot never holds back a write of this connection. Throws DbError.
     std::shared_ptr<Database> openSnapshot() const;
+    // Opens snapshots as openSnapshot does, on any one thread at a time, also after this
+    // connection has gone: for work off the window thread.
+    using SnapshotOpener = std::function<std::shared_ptr<Database>()>;
+    SnapshotOpener snapshotOpener() const;
+
+    // The log of the rows this connection changes, made on the first call and kept while the
+    // connection lives; its holders may keep it longer.
+    std::shared_ptr<RowChangeLog> rowChangeLog();
 
     // Each statement takes its values bound to its ? marks, in order, never spliced into the text.
 
@@ -63,6 +73,7 @@ private:
     struct Readers;
     // A snapshot on a reader connection, handed back to readers when it goes.
     Database(sqlite3 *db, const QString &path, const std::shared_ptr<Readers> &readers);
+    static std::shared_ptr<Database> snapshotOn(const std::shared_ptr<Readers> &readers);
 
     sqlite3 *m_db = nullptr;
     QString m_path;
@@ -71,4 +82,5 @@ private:
     // knows where to hand its connection back, if the program's connection is still there.
     std::shared_ptr<Readers> m_readers;
     std::weak_ptr<Readers> m_returnTo;
+    std::shared_ptr<RowChangeLog> m_rowLog;
 };

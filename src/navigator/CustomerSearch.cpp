@@ -6,10 +6,12 @@
 #include "FoldedCollation.h"
 #include "SearchStatement.h"
 #include "TextRows.h"
+#include "WordIndex.h"
 
 #include <QHash>
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -35,18 +37,21 @@ MaskSets maskSets(Database &db, const BoundStatement &statement)
     return sets;
 }
 
-// A joined row is one machine (or none) and one call (or none) of the customer; the customer
-// is found when in some such row every word is in the customer, the machine or the call.
-bool wordsCovered(quint32 own, quint32 machines, quint32 calls, quint32 all)
+// The search words when the index can find them all: plain words and no date window, whose
+// dates the index does not keep. Empty otherwise.
+QStringList indexedWords(const SearchCriteria &c)
 {
-    for (quint32 m = 0; m <= all; ++m) {
-        if (!(machines >> m & 1))
+    if (c.leaseEnds || c.callBack)
+        return {};
+    QStringList words;
+    for (const QString *word : { &c.word1, &c.word2 }) {
+        if (word->isEmpty())
             continue;
-        for (quint32 t = 0; t <= all; ++t)
-            if ((calls >> t & 1) && ((own | m | t) & all) == all)
-                return true;
+        if (!WordIndex::takes(*word))
+            return {};
+        words << *word;
     }
-    return false;
+    return words;
 }
 
 // The sort fields of the found customers, as the engine orders them: the keys of all of them
@@ -93,11 +98,26 @@ struct SortKeys
 
 } // namespace
 
-QStringList findCustomers(Database &db, const SearchCriteria &criteria)
+QStringList findCustomers(Database &db, const SearchCriteria &criteria, const WordIndex *index)
 {
     const SearchPlan plan = searchPlan(criteria);
+    BoundStatement customers = plan.customers;
+    // With the index, the rowids of the customers the words find; the engine then only reads
+    // the customers for the grid and applies the other criteria.
+    std::optional<std::vector<qint64>> found;
+    if (const QStringList words = index ? indexedWords(criteria) : QStringList();
+        !words.isEmpty()) {
+        found = index->covering(words);
+        customers = customersWithRowid(criteria);
+        // Nothing to read, but the statement is still put to the engine, so that a table it
+        // refuses or has lost fails the search as the engine's path would.
+        if (found->empty()) {
+            db.openTextRows(customers.sql, customers.values);
+            return {};
+        }
+    }
     MaskSets machines, calls;
-    if (plan.allWords) {
+    if (plan.allWords && !found) {
         machines = maskSets(db, plan.machines);
         calls = maskSets(db, plan.calls);
     }
@@ -108,12 +128,14 @@ QStringList findCustomers(Database &db, const SearchCriteria &criteria)
     SortKeys keys;
     QStringList lines;
     QByteArray scratch;
-    TextRows rows = db.openTextRows(plan.customers.sql, plan.customers.values);
+    TextRows rows = db.openTextRows(customers.sql, customers.values);
     while (rows.next()) {
+        if (found && !std::binary_search(found->begin(), found->end(), rows.number(RowIdField)))
+            continue;
         const qsizetype mark = keys.block.size();
         const std::array<SortKeys::Field, 3> sortFields { keys.add(rows, NameField),
             keys.add(rows, Address1Field), keys.add(rows, Address2Field) };
-        if (plan.allWords) {
+        if (plan.allWords && !found) {
             // A customer without a name joins no machine and no call.
             const bool named = sortFields[0].size >= 0;
             const QByteArrayView name = named ? keys.view(sortFields[0]) : QByteArrayView();
@@ -121,7 +143,7 @@ QStringList findCustomers(Database &db, const SearchCriteria &criteria)
             const quint32 own = quint32(rows.number(WordMaskField));
             const quint32 m = named ? machines.value(lookup, noMachines) : noMachines;
             const quint32 t = named ? calls.value(lookup, noCalls) : noCalls;
-            if (!wordsCovered(own, m, t, quint32(plan.allWords))) {
+            if (!WordIndex::covered(own, m, t, quint32(plan.allWords))) {
                 keys.block.truncate(mark);
                 continue;
             }

@@ -217,3 +217,11 @@ SearchPlan searchPlan(const SearchCriteria &c)
               patterns + conditions.values };
     return plan;
 }
+
+BoundStatement customersWithRowid(const SearchCriteria &c)
+{
+    const BoundConditions conditions = boundCustomerConditions(c);
+    return { QStringLiteral("SELECT %1,Customer.rowid FROM Customer").arg(QLatin1String(SelectList))
+            + whereClause(conditions.conditions),
+        conditions.values };
+}

@@ -18,6 +18,7 @@ enum SearchField {
     ZipField = 5,
     DateEnteredField = 20,
     WordMaskField = 21,
+    RowIdField = 21, // in customersWithRowid's statement
 };
 
 // A statement with the values for its ? marks, in their order.
@@ -49,3 +50,7 @@ struct SearchPlan
 };
 
 SearchPlan searchPlan(const SearchCriteria &criteria);
+
+// The customers the criteria other than the words and windows leave, with the fields of the
+// kept statement and then each one's rowid; for words found in the word index.
+BoundStatement customersWithRowid(const SearchCriteria &criteria);

@@ -11,6 +11,7 @@
 #include "ErrorGuard.h"
 #include "FormFrame.h"
 #include "GridFill.h"
+#include "LiveWordIndex.h"
 #include "MsgBox.h"
 #include "ProgramValues.h"
 #include "SearchStatement.h"
@@ -60,6 +61,8 @@ frmNavigator::frmNavigator(QWidget *parent)
     connectEvents();
     resize(twipsToPixels(11340), twipsToPixels(8325));
 }
+
+frmNavigator::~frmNavigator() = default;
 
 void frmNavigator::buildCriteriaFrame()
 {
@@ -224,6 +227,8 @@ void frmNavigator::load()
         frame->resize(int(outer.width() * 0.9), int(outer.height() * 0.9));
     }
     FillCriteriaLists();
+    // Read off the window thread while the user sets the criteria.
+    m_words = std::make_unique<LiveWordIndex>(*gDatabase);
     vsfgCustomers->setRows(0);
     vsfgEquipment->setRows(0);
     vsfgTelemarket->setRows(0);
@@ -233,6 +238,7 @@ void frmNavigator::load()
 void frmNavigator::unload()
 {
     gNavigatorOpen = false;
+    m_words.reset();
 }
 
 void frmNavigator::FillCriteriaLists()
@@ -279,7 +285,10 @@ void frmNavigator::UpdateGrids()
     const SearchCriteria c = criteria();
     // Kept before the search runs, so that it names the latest search even when that fails.
     mSearchSQL = searchStatement(c);
-    const QStringList found = findCustomers(*gDatabase, c);
+    const WordIndex *index = m_words ? m_words->current(*gDatabase) : nullptr;
+    // A search by the engine's path has the processor to itself while the index is read.
+    const LiveWordIndex::Pause pause(index ? nullptr : m_words.get());
+    const QStringList found = findCustomers(*gDatabase, c, index);
     beginGridFill(*vsfgCustomers, CustomerHeaders);
     for (const QString &line : found)
         vsfgCustomers->addItem(line);

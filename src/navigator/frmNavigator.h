@@ -4,7 +4,10 @@
 #include "NavigatorLayout.h"
 #include "SearchCriteria.h"
 
+#include <memory>
+
 class DataGrid;
+class LiveWordIndex;
 class DatePicker;
 class QCheckBox;
 class QComboBox;
@@ -20,6 +23,7 @@ class frmNavigator : public ChildForm
     Q_OBJECT
 public:
     explicit frmNavigator(QWidget *parent = nullptr);
+    ~frmNavigator() override;
 
     void load() override;
     void unload() override;
@@ -30,6 +34,8 @@ public:
     // The text of the last search; empty until the first search.
     QString searchSQL() const { return mSearchSQL; }
     SearchCriteria criteria() const;
+    // The searched columns kept in memory while the window is open; null before load.
+    LiveWordIndex *wordIndex() const { return m_words.get(); }
 
     QGroupBox *Frame1, *Frame2, *Frame3, *Frame4;
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8;
@@ -66,4 +72,5 @@ private:
 
     QString mSearchSQL;
     NavigatorLayout m_layout = NavigatorLayout::designed();
+    std::unique_ptr<LiveWordIndex> m_words;
 };

@@ -6,6 +6,7 @@
 #include "TempDatabase.h"
 #include "TestRegistry.h"
 #include "TextRows.h"
+#include "WordIndex.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -18,10 +19,15 @@ class tst_SearchEquivalence : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void sameRowsInSameOrder_data();
     void sameRowsInSameOrder();
+    void unusualTextFoundAlike_data();
+    void unusualTextFoundAlike();
 
 private:
     std::unique_ptr<TempDatabase> m_db;
+    // The searched columns as the navigator keeps them once it has read them.
+    std::unique_ptr<WordIndex> m_index;
     QStringList m_names;
 };
 
@@ -112,10 +118,20 @@ void tst_SearchEquivalence::initTestCase()
                 { { "Telemarketer", text(r) }, { "Interest", text(r) },
                     { "NextCallBack", maybeDate(r) } });
     }
+    m_index = WordIndex::build(m_db->db(), [] { return true; });
+    QVERIFY(m_index);
+}
+
+void tst_SearchEquivalence::sameRowsInSameOrder_data()
+{
+    QTest::addColumn<bool>("indexReady");
+    QTest::newRow("engine") << false;
+    QTest::newRow("word index") << true;
 }
 
 void tst_SearchEquivalence::sameRowsInSameOrder()
 {
+    QFETCH(bool, indexReady);
     QRandomGenerator r(7);
     int nonEmpty = 0;
     int allWords = 0;
@@ -142,7 +158,7 @@ void tst_SearchEquivalence::sameRowsInSameOrder()
         c.word1 = words[0];
         c.word2 = words[1];
         const QStringList kept = keptRows(m_db->db(), searchStatement(c));
-        const QStringList fast = findCustomers(m_db->db(), c);
+        const QStringList fast = findCustomers(m_db->db(), c, indexReady ? m_index.get() : nullptr);
         if (kept != fast)
             QFAIL(qPrintable(QStringLiteral("round %1 differs: %2 rows against %3 for\n%4")
                                  .arg(round)
@@ -154,6 +170,47 @@ void tst_SearchEquivalence::sameRowsInSameOrder()
     // The data must give the comparison something to compare.
     QVERIFY(nonEmpty > 150);
     QVERIFY(allWords > 300);
+}
+
+void tst_SearchEquivalence::unusualTextFoundAlike_data()
+{
+    QTest::addColumn<QVariantMap>("customer");
+    QTest::addColumn<QVariantMap>("machine");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<bool>("found");
+    const QVariantMap none;
+    QTest::newRow("Kelvin sign") << QVariantMap { { "Address1", "\u212Aelvin St" } } << none
+                                 << "kelvin" << true;
+    QTest::newRow("final sigma") << QVariantMap { { "City", "ΟΔΟΣ" } } << none << "οδος" << true;
+    QTest::newRow("capital sharp s")
+        << QVariantMap { { "Address2", "STRA\u1E9EE" } } << none << "straße" << true;
+    QTest::newRow("stray byte: no word through it")
+        << QVariantMap { { "Fax", QByteArray("Red\xFFOx") } } << none << "redox" << false;
+    QTest::newRow("stray byte: words beside it")
+        << QVariantMap { { "Fax", QByteArray("Red\xFFOx") } } << none << "ox" << true;
+    QTest::newRow("not across two columns")
+        << QVariantMap { { "Address1", "Gre" }, { "Address2", "en" } } << none << "green" << false;
+    QTest::newRow("not across a machine's columns")
+        << none << QVariantMap { { "Brand", "Re" }, { "Model", "d" } } << "red" << false;
+    QTest::newRow("a machine's last column")
+        << none << QVariantMap { { "Notes", "needs toner" } } << "TONER" << true;
+}
+
+void tst_SearchEquivalence::unusualTextFoundAlike()
+{
+    QFETCH(QVariantMap, customer);
+    QFETCH(QVariantMap, machine);
+    QFETCH(QString, word);
+    QFETCH(bool, found);
+    ScratchDatabase s;
+    s.addCustomer("C", customer);
+    s.addMachine("C", machine);
+    const std::unique_ptr<WordIndex> index = WordIndex::build(s.db(), [] { return true; });
+    SearchCriteria c;
+    c.word1 = word;
+    const QStringList engine = findCustomers(s.db(), c);
+    QCOMPARE(engine.size(), found ? 1 : 0);
+    QCOMPARE(findCustomers(s.db(), c, index.get()), engine);
 }
 
 CORVANE_TEST(tst_SearchEquivalence)
