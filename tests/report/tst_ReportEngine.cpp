@@ -4,14 +4,11 @@
 #include "ReportStyle.h"
 #include "ReportTemplate.h"
 #include "ReportTestData.h"
-#include "ReportWorkbook.h"
 #include "TestRegistry.h"
 #include "WorkbookDateFormat.h"
 
-#include <QDir>
 #include <QImage>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace ReportTestData;
@@ -31,7 +28,6 @@ private slots:
     void unknownNamesAreRefused();
     void workbookDateFormats_data();
     void workbookDateFormats();
-    void workbookCancelKeepsTheOlderFile();
 };
 
 void tst_ReportEngine::templates_data()
@@ -225,27 +221,5 @@ void tst_ReportEngine::workbookDateFormats()
 }
 
 // A workbook cancelled once it is written, before it is put in place, leaves the older file.
-void tst_ReportEngine::workbookCancelKeepsTheOlderFile()
-{
-    QTemporaryDir dir;
-    QFile older(dir.filePath("list.xlsx"));
-    QVERIFY(older.open(QIODevice::WriteOnly) && older.write("older") == 5);
-    older.close();
-    QList<QStringList> rows;
-    for (int i = 0; i < 1000; ++i)
-        rows << QStringList { QString("Customer %1").arg(i), "Salem" };
-    Report report(ReportLayout::fromJson(Layout));
-    report.table(1).setDataSource(
-        std::make_unique<ListSource>(QStringList { "Customer", "City" }, rows), 3);
-    ReportWorkbook job(report, older.fileName());
-    while (job.step()) { }
-    QCOMPARE(job.progressText(), "Row 1000 of 1000");
-    job.cancel();
-    QVERIFY(!job.finish(nullptr));
-    QVERIFY(older.open(QIODevice::ReadOnly));
-    QCOMPARE(older.readAll(), "older");
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "list.xlsx" });
-}
-
 CORVANE_TEST(tst_ReportEngine)
 #include "tst_ReportEngine.moc"
