@@ -5,7 +5,30 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
+
+namespace {
+
+QFile::Permissions newFilePermissions()
+{
+    // The process's file mode mask can only be read by setting it; it is set back at once.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    const mode_t mode = 0666 & ~mask;
+    QFile::Permissions permissions;
+    const std::pair<mode_t, QFile::Permissions> bits[]
+        = { { S_IRUSR, QFile::ReadOwner | QFile::ReadUser },
+              { S_IWUSR, QFile::WriteOwner | QFile::WriteUser }, { S_IRGRP, QFile::ReadGroup },
+              { S_IWGRP, QFile::WriteGroup }, { S_IROTH, QFile::ReadOther },
+              { S_IWOTH, QFile::WriteOther } };
+    for (const auto &[bit, permission] : bits)
+        if (mode & bit)
+            permissions |= permission;
+    return permissions;
+}
+
+} // namespace
 
 WholeFile::WholeFile(const QString &path)
     : m_path(path)
@@ -58,6 +81,10 @@ bool WholeFile::commit()
     }
     if (!m_named)
         return false;
+    // A temporary file is the owner's alone; the file asked for gets what a file saved in
+    // place would have: the older file's permissions, or the usual ones of a new file.
+    m_named->setPermissions(
+        QFileInfo::exists(m_path) ? QFile::permissions(m_path) : newFilePermissions());
     // One rename that replaces an older file at once: it is there whole, old or new.
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(m_named->fileName()).toStdString(),

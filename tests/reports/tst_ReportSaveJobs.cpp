@@ -64,6 +64,9 @@ private:
     int m_row = 0;
 };
 
+constexpr QFile::Permissions Shared
+    = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+
 enum Ending { ToEnd, CancelButton, Escape, ViewerClosed, Replaced, Unwritable, Unreadable };
 
 bool whole(const QString &kind, const QByteArray &bytes)
@@ -139,6 +142,8 @@ void tst_ReportSaveJobs::fileWholeOrAbsent()
         QFile older(target);
         QVERIFY(QDir().mkpath(folder) && older.open(QIODevice::WriteOnly));
         older.write(Older);
+        // Readable by all, unlike a temporary file: the saved file keeps what the older had.
+        older.setPermissions(Shared);
     }
     ReportViewer::setFileChooser(
         [&](QWidget *, const QString &, const QString &, const QString &) { return target; });
@@ -187,7 +192,8 @@ void tst_ReportSaveJobs::fileWholeOrAbsent()
     QFile file(target);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     if (ending == ToEnd || ending == Replaced)
-        QVERIFY2(whole(kind, bytes), bytes.left(40).constData());
+        QVERIFY2(whole(kind, bytes) && (file.permissions() & Shared) == Shared,
+            bytes.left(40).constData());
     else if (ending != Unwritable)
         QCOMPARE(bytes, Older);
     // Nothing but the file asked for is ever seen in the folder.
