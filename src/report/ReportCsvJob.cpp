@@ -65,14 +65,12 @@ bool ReportCsvJob::flush()
 
 qint64 ReportCsvJob::total() const
 {
-    const ReportTable &table = m_report.table(1);
-    return table.complete() ? table.rowsRead() : 0;
+    return m_report.table(1).rowTotal();
 }
 
 QString ReportCsvJob::progressText() const
 {
-    const qint64 all = total();
-    return all > 0 ? tr("Row %1 of %2").arg(m_row).arg(all) : tr("Row %1").arg(m_row);
+    return rowProgress(m_row, total());
 }
 
 bool ReportCsvJob::finish(QString *problem)

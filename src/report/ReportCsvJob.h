@@ -4,7 +4,6 @@
 #include "WholeFile.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 
 class Report;
 
@@ -13,7 +12,6 @@ class Report;
 // place only when whole.
 class ReportCsvJob : public ReportSaveJob
 {
-    Q_DECLARE_TR_FUNCTIONS(ReportCsvJob)
 
 public:
     ReportCsvJob(Report &report, const QString &path);

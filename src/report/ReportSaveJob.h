@@ -30,4 +30,9 @@ public:
     // Stops the work before its end: nothing is left under the name asked for, and an older
     // file of that name stays as it was. A job dropped unfinished is cancelled.
     virtual void cancel() = 0;
+
+protected:
+    // The progress of a job that writes rows: "Row N of M", or "Row N" while the total is not
+    // known yet.
+    static QString rowProgress(qint64 row, qint64 total);
 };

@@ -48,6 +48,8 @@ public:
     void readAll();
     bool complete() const { return m_complete; }
     int rowsRead() const { return m_rowCount; }
+    // How many rows there are once every one has been read; 0 until then.
+    int rowTotal() const { return m_complete ? m_rowCount : 0; }
     // Rows kept in memory now.
     int rowsHeld() const;
     // Any row read so far; one that was let go is read again. Throws what the source throws.

@@ -180,13 +180,12 @@ void ReportWorkbook::dropBook()
 
 qint64 ReportWorkbook::total() const
 {
-    return m_table.complete() ? m_table.rowsRead() : 0;
+    return m_table.rowTotal();
 }
 
 QString ReportWorkbook::progressText() const
 {
-    const qint64 all = total();
-    return all > 0 ? tr("Row %1 of %2").arg(m_done).arg(all) : tr("Row %1").arg(m_done);
+    return rowProgress(m_done, total());
 }
 
 bool ReportWorkbook::finish(QString *problem)

@@ -4,7 +4,6 @@
 #include "WholeFile.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QString>
 #include <vector>
 
@@ -23,7 +22,6 @@ struct lxw_format;
 // place only when whole.
 class ReportWorkbook : public ReportSaveJob
 {
-    Q_DECLARE_TR_FUNCTIONS(ReportWorkbook)
 public:
     // Rows written by one step: some milliseconds of work.
     static constexpr int RowsPerStep = 400;

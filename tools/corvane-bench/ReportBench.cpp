@@ -220,8 +220,7 @@ QStringList runReportBench(
         const Timing xlsx = timeRuns(runs, [&] {
             r.exportList();
             ReportWorkbook job(r.control()->pages()->report(), dir.filePath("list.xlsx"));
-            while (job.step()) { }
-            job.finish(nullptr);
+            ReportJobRunner::runToEnd(job);
             return 0;
         });
         lines << line(scale, "export_xlsx", xlsx, rows,
