@@ -1,13 +1,189 @@
 #include "PdfFontEmbedding.h"
 
-// Interim: no font is embedded yet, so text is drawn as outlines.
+#include "PdfToUnicodeMap.h"
+#include "TrueTypeSubset.h"
+
+#include <QCryptographicHash>
+#include <QtEndian>
+
+#include <map>
+
+namespace {
+
+qint32 be(const QByteArray &table, qsizetype at, int bytes)
+{
+    if (at + bytes > table.size())
+        return 0;
+    const char *p = table.constData() + at;
+    return bytes == 2 ? qFromBigEndian<qint16>(p) : qFromBigEndian<qint32>(p);
+}
+
+// The font's own licence bits: a font restricted to the machine it is installed on (and not
+// also marked as one to preview or edit) may not travel inside a file, nor may a font that
+// allows its bitmaps only.
+constexpr quint16 RestrictedLicence = 0x0002;
+constexpr quint16 UsageBits = 0x000F;
+constexpr quint16 NoSubsetting = 0x0100;
+constexpr quint16 BitmapOnly = 0x0200;
+
+// Flags of a font descriptor: the glyphs are not those of the standard Latin set as far as a
+// reader knows (they are named by index), and the font is italic or has fixed widths.
+constexpr int FixedPitch = 1;
+constexpr int Symbolic = 4;
+constexpr int Italic = 64;
+
+QByteArray number(double value)
+{
+    QByteArray text = QByteArray::number(value, 'f', 3);
+    while (text.endsWith('0'))
+        text.chop(1);
+    if (text.endsWith('.'))
+        text.chop(1);
+    return text == "-0" ? "0" : text;
+}
+
+QByteArray ref(int object)
+{
+    return QByteArray::number(object) + " 0 R";
+}
+
+// A name as a PDF name object's text, with the bytes a name cannot hold as #xx.
+QByteArray pdfName(const QByteArray &name)
+{
+    QByteArray out;
+    for (char c : name) {
+        const auto u = uchar(c);
+        if (u < 0x21 || u > 0x7E || QByteArray("#()<>[]{}/%").contains(c))
+            out += '#' + QByteArray::number(u, 16).toUpper().rightJustified(2, '0');
+        else
+            out += c;
+    }
+    return out;
+}
+
+// The font's PostScript name from its name table (name 6), which is what a reader shows as the
+// font's name; the family and style names make one when the table has none.
+QByteArray postScriptName(const QRawFont &font)
+{
+    const QByteArray table = font.fontTable("name");
+    const qsizetype strings = quint16(be(table, 4, 2));
+    for (qsizetype i = 0, count = quint16(be(table, 2, 2)); i < count; ++i) {
+        const qsizetype record = 6 + i * 12;
+        const int platform = be(table, record, 2);
+        const qsizetype length = quint16(be(table, record + 8, 2));
+        const qsizetype at = strings + quint16(be(table, record + 10, 2));
+        if (be(table, record + 6, 2) != 6 || length == 0 || at + length > table.size())
+            continue;
+        const QByteArray bytes = table.mid(at, length);
+        if (platform == 1)
+            return bytes;
+        if (platform == 3 || platform == 0) {
+            QString name;
+            for (qsizetype c = 0; c + 1 < length; c += 2)
+                name += QChar(quint16(be(bytes, c, 2)));
+            return name.toLatin1();
+        }
+    }
+    QString name = font.familyName() + u'-' + font.styleName();
+    return name.remove(u' ').toLatin1();
+}
+
+}
+
 struct PdfFontEmbedding::Data
 {
     QRawFont font;
+    TrueTypeSubset subset;
+    std::map<quint32, QString> used;
+
+    quint16 fsType() const { return quint16(be(font.fontTable("OS/2"), 8, 2)); }
+    double em(qint32 units) const { return units * 1000.0 / font.unitsPerEm(); }
+    QList<quint32> glyphs() const;
+    QByteArray baseFont(const QList<quint32> &glyphs) const;
+    QByteArray widths(const QList<quint32> &glyphs, QByteArray *defaultWidth) const;
+    QByteArray descriptor(const QByteArray &name, int fontFile) const;
 };
 
+QList<quint32> PdfFontEmbedding::Data::glyphs() const
+{
+    QList<quint32> glyphs;
+    if (fsType() & NoSubsetting) {
+        for (int glyph = 0; glyph < subset.glyphCount(); ++glyph)
+            glyphs.append(glyph);
+    } else {
+        for (const auto &entry : used)
+            glyphs.append(entry.first);
+    }
+    return glyphs;
+}
+
+// The subset's name: six capitals made from the glyphs it holds, so that two different subsets
+// of one font in a reader's memory are told apart and the same pages give the same file.
+QByteArray PdfFontEmbedding::Data::baseFont(const QList<quint32> &glyphs) const
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (quint32 glyph : glyphs)
+        hash.addData(QByteArray::number(glyph) + ',');
+    const QByteArray digest = hash.result();
+    QByteArray tag;
+    for (int i = 0; i < 6; ++i)
+        tag += char('A' + uchar(digest.at(i)) % 26);
+    return '/' + tag + '+' + pdfName(postScriptName(font));
+}
+
+// The advances of the glyphs used, in thousandths of the em, as a reader places them; each run
+// of consecutive glyphs is one entry. Taken at a size of one pixel per font unit without hinting,
+// these are the font's own design advances.
+QByteArray PdfFontEmbedding::Data::widths(
+    const QList<quint32> &glyphs, QByteArray *defaultWidth) const
+{
+    QRawFont design = font;
+    design.setPixelSize(font.unitsPerEm());
+    QList<quint32> measured = glyphs;
+    measured.prepend(0);
+    const QList<QPointF> advances
+        = design.advancesForGlyphIndexes(measured, QRawFont::UseDesignMetrics);
+    const auto width
+        = [&](qsizetype i) { return number(advances.value(i).x() * 1000.0 / design.pixelSize()); };
+    *defaultWidth = width(0);
+
+    QByteArray out = "[";
+    for (qsizetype i = 1; i < measured.size(); ++i) {
+        if (i == 1 || measured.at(i) != measured.at(i - 1) + 1)
+            out += (i == 1 ? "" : "] ") + QByteArray::number(measured.at(i)) + " [";
+        else
+            out += ' ';
+        out += width(i);
+    }
+    return out + (measured.size() > 1 ? "]]" : "]");
+}
+
+QByteArray PdfFontEmbedding::Data::descriptor(const QByteArray &name, int fontFile) const
+{
+    const QByteArray head = font.fontTable("head");
+    const QByteArray hhea = font.fontTable("hhea");
+    const QByteArray post = font.fontTable("post");
+    const QByteArray os2 = font.fontTable("OS/2");
+    const double italicAngle = be(post, 4, 4) / 65536.0;
+    const int flags
+        = Symbolic | (italicAngle != 0 ? Italic : 0) | (be(post, 12, 4) ? FixedPitch : 0);
+    const qint32 ascent = be(hhea, 4, 2);
+    // The height of capitals is in the OS/2 table from its version 2; the ascent stands in
+    // for it before that.
+    const qint32 capHeight = be(os2, 0, 2) >= 2 ? be(os2, 88, 2) : ascent;
+    // No table holds the stem width; the weight class gives the usual estimate of it.
+    const double weight = os2.isEmpty() ? 400 : be(os2, 4, 2);
+    const int stemV = 50 + int(weight * weight / (65.0 * 65.0));
+    return "<< /Type /FontDescriptor /FontName " + name + " /Flags " + QByteArray::number(flags)
+        + " /FontBBox [" + number(em(be(head, 36, 2))) + ' ' + number(em(be(head, 38, 2))) + ' '
+        + number(em(be(head, 40, 2))) + ' ' + number(em(be(head, 42, 2))) + "] /ItalicAngle "
+        + number(italicAngle) + " /Ascent " + number(em(ascent)) + " /Descent "
+        + number(em(be(hhea, 6, 2))) + " /CapHeight " + number(em(capHeight)) + " /StemV "
+        + QByteArray::number(stemV) + " /FontFile2 " + ref(fontFile) + " >>";
+}
+
 PdfFontEmbedding::PdfFontEmbedding(const QRawFont &font)
-    : d(new Data { font })
+    : d(new Data { font, TrueTypeSubset(font), {} })
 { }
 
 PdfFontEmbedding::~PdfFontEmbedding()
@@ -17,12 +193,42 @@ PdfFontEmbedding::~PdfFontEmbedding()
 
 bool PdfFontEmbedding::embeddable() const
 {
-    return false;
+    const quint16 fsType = d->fsType();
+    return d->subset.hasOutlines() && (fsType & UsageBits) != RestrictedLicence
+        && !(fsType & BitmapOnly);
 }
 
-void PdfFontEmbedding::use(quint32, QStringView) { }
-
-QList<PdfObject> PdfFontEmbedding::objects(int) const
+void PdfFontEmbedding::use(quint32 glyph, QStringView text)
 {
-    return {};
+    d->used.try_emplace(glyph, text.toString());
+}
+
+QList<PdfObject> PdfFontEmbedding::objects(int first) const
+{
+    if (!embeddable())
+        return {};
+    const QList<quint32> glyphs = d->glyphs();
+    const QByteArray name = d->baseFont(glyphs);
+    QList<quint32> used;
+    for (const auto &entry : d->used)
+        used.append(entry.first);
+    QByteArray defaultWidth;
+    const QByteArray widths = d->widths(used, &defaultWidth);
+    const QByteArray file = d->subset.subset(glyphs);
+
+    QList<PdfObject> objects(5);
+    objects[0].body = "<< /Type /Font /Subtype /Type0 /BaseFont " + name
+        + " /Encoding /Identity-H /DescendantFonts [" + ref(first + 1) + "] /ToUnicode "
+        + ref(first + 4) + " >>";
+    objects[1].body = "<< /Type /Font /Subtype /CIDFontType2 /BaseFont " + name
+        + " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>"
+          " /FontDescriptor "
+        + ref(first + 2) + " /CIDToGIDMap /Identity /DW " + defaultWidth + " /W " + widths + " >>";
+    objects[2].body = d->descriptor(name, first + 3);
+    objects[3].body = "/Length1 " + QByteArray::number(file.size());
+    objects[3].stream = file;
+    objects[3].hasStream = true;
+    objects[4].stream = PdfToUnicodeMap::write(d->used);
+    objects[4].hasStream = true;
+    return objects;
 }
