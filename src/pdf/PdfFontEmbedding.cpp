@@ -117,18 +117,20 @@ QList<quint32> PdfFontEmbedding::Data::glyphs() const
     return glyphs;
 }
 
-// The subset's name: six capitals made from the glyphs it holds, so that two different subsets
-// of one font in a reader's memory are told apart and the same pages give the same file.
+// The subset's name: six capitals made from the font and the glyphs it holds, so that two different
+// subsets of one font in a reader's memory are told apart and the same pages give the same file.
 QByteArray PdfFontEmbedding::Data::baseFont(const QList<quint32> &glyphs) const
 {
+    const QByteArray postScript = postScriptName(font);
     QCryptographicHash hash(QCryptographicHash::Sha1);
+    hash.addData(postScript);
     for (quint32 glyph : glyphs)
         hash.addData(QByteArray::number(glyph) + ',');
     const QByteArray digest = hash.result();
     QByteArray tag;
     for (int i = 0; i < 6; ++i)
         tag += char('A' + uchar(digest.at(i)) % 26);
-    return '/' + tag + '+' + pdfName(postScriptName(font));
+    return '/' + tag + '+' + pdfName(postScript);
 }
 
 // The advances of the glyphs used, in thousandths of the em, as a reader places them; each run
@@ -200,7 +202,8 @@ bool PdfFontEmbedding::embeddable() const
 
 void PdfFontEmbedding::use(quint32 glyph, QStringView text)
 {
-    d->used.try_emplace(glyph, text.toString());
+    if (glyph < quint32(d->subset.glyphCount()))
+        d->used.try_emplace(glyph, text.toString());
 }
 
 QList<PdfObject> PdfFontEmbedding::objects(int first) const
