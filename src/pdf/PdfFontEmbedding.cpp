@@ -92,11 +92,17 @@ QByteArray postScriptName(const QRawFont &font)
 
 struct PdfFontEmbedding::Data
 {
+    explicit Data(const QRawFont &font)
+        : font(font)
+        , subset(font)
+    { }
+
     QRawFont font;
     TrueTypeSubset subset;
+    // The licence bits, read once: a page asks whether the font is embeddable for every run.
+    quint16 fsType = quint16(be(font.fontTable("OS/2"), 8, 2));
     std::map<quint32, QString> used;
 
-    quint16 fsType() const { return quint16(be(font.fontTable("OS/2"), 8, 2)); }
     double em(qint32 units) const { return units * 1000.0 / font.unitsPerEm(); }
     QList<quint32> glyphs() const;
     QByteArray baseFont(const QList<quint32> &glyphs) const;
@@ -107,7 +113,7 @@ struct PdfFontEmbedding::Data
 QList<quint32> PdfFontEmbedding::Data::glyphs() const
 {
     QList<quint32> glyphs;
-    if (fsType() & NoSubsetting) {
+    if (fsType & NoSubsetting) {
         for (int glyph = 0; glyph < subset.glyphCount(); ++glyph)
             glyphs.append(glyph);
     } else {
@@ -185,7 +191,7 @@ QByteArray PdfFontEmbedding::Data::descriptor(const QByteArray &name, int fontFi
 }
 
 PdfFontEmbedding::PdfFontEmbedding(const QRawFont &font)
-    : d(new Data { font, TrueTypeSubset(font), {} })
+    : d(new Data(font))
 { }
 
 PdfFontEmbedding::~PdfFontEmbedding()
@@ -195,15 +201,16 @@ PdfFontEmbedding::~PdfFontEmbedding()
 
 bool PdfFontEmbedding::embeddable() const
 {
-    const quint16 fsType = d->fsType();
+    const quint16 fsType = d->fsType;
     return d->subset.hasOutlines() && (fsType & UsageBits) != RestrictedLicence
         && !(fsType & BitmapOnly);
 }
 
+// Called for every glyph of every page: the text is copied only for a glyph not seen before.
 void PdfFontEmbedding::use(quint32 glyph, QStringView text)
 {
     if (glyph < quint32(d->subset.glyphCount()))
-        d->used.try_emplace(glyph, text.toString());
+        d->used.try_emplace(glyph, text.data(), text.size());
 }
 
 QList<PdfObject> PdfFontEmbedding::objects(int first) const
