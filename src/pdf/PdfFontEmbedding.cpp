@@ -1,22 +1,14 @@
 #include "PdfFontEmbedding.h"
 
+#include "FontTable.h"
 #include "PdfToUnicodeMap.h"
 #include "TrueTypeSubset.h"
 
 #include <QCryptographicHash>
-#include <QtEndian>
 
 #include <map>
 
 namespace {
-
-qint32 be(const QByteArray &table, qsizetype at, int bytes)
-{
-    if (at + bytes > table.size())
-        return 0;
-    const char *p = table.constData() + at;
-    return bytes == 2 ? qFromBigEndian<qint16>(p) : qFromBigEndian<qint32>(p);
-}
 
 // The font's own licence bits: a font restricted to the machine it is installed on (and not
 // also marked as one to preview or edit) may not travel inside a file, nor may a font that
@@ -65,22 +57,22 @@ QByteArray pdfName(const QByteArray &name)
 // font's name; the family and style names make one when the table has none.
 QByteArray postScriptName(const QRawFont &font)
 {
-    const QByteArray table = font.fontTable("name");
-    const qsizetype strings = quint16(be(table, 4, 2));
-    for (qsizetype i = 0, count = quint16(be(table, 2, 2)); i < count; ++i) {
+    const FontTable table(font.fontTable("name"));
+    const qsizetype strings = table.u16(4);
+    for (qsizetype i = 0, count = table.u16(2); i < count; ++i) {
         const qsizetype record = 6 + i * 12;
-        const int platform = be(table, record, 2);
-        const qsizetype length = quint16(be(table, record + 8, 2));
-        const qsizetype at = strings + quint16(be(table, record + 10, 2));
-        if (be(table, record + 6, 2) != 6 || length == 0 || at + length > table.size())
+        const int platform = table.u16(record);
+        const qsizetype length = table.u16(record + 8);
+        const qsizetype at = strings + table.u16(record + 10);
+        if (table.u16(record + 6) != 6 || length == 0 || at + length > table.size())
             continue;
-        const QByteArray bytes = table.mid(at, length);
+        const FontTable bytes(table.bytes().mid(at, length));
         if (platform == 1)
-            return bytes;
+            return bytes.bytes();
         if (platform == 3 || platform == 0) {
             QString name;
             for (qsizetype c = 0; c + 1 < length; c += 2)
-                name += QChar(quint16(be(bytes, c, 2)));
+                name += QChar(bytes.u16(c));
             return name.toLatin1();
         }
     }
@@ -100,7 +92,7 @@ struct PdfFontEmbedding::Data
     QRawFont font;
     TrueTypeSubset subset;
     // The licence bits, read once: a page asks whether the font is embeddable for every run.
-    quint16 fsType = quint16(be(font.fontTable("OS/2"), 8, 2));
+    quint16 fsType = FontTable(font.fontTable("OS/2")).u16(8);
     std::map<quint32, QString> used;
 
     double em(qint32 units) const { return units * 1000.0 / font.unitsPerEm(); }
@@ -168,25 +160,24 @@ QByteArray PdfFontEmbedding::Data::widths(
 
 QByteArray PdfFontEmbedding::Data::descriptor(const QByteArray &name, int fontFile) const
 {
-    const QByteArray head = font.fontTable("head");
-    const QByteArray hhea = font.fontTable("hhea");
-    const QByteArray post = font.fontTable("post");
-    const QByteArray os2 = font.fontTable("OS/2");
-    const double italicAngle = be(post, 4, 4) / 65536.0;
-    const int flags
-        = Symbolic | (italicAngle != 0 ? Italic : 0) | (be(post, 12, 4) ? FixedPitch : 0);
-    const qint32 ascent = be(hhea, 4, 2);
+    const FontTable head(font.fontTable("head"));
+    const FontTable hhea(font.fontTable("hhea"));
+    const FontTable post(font.fontTable("post"));
+    const FontTable os2(font.fontTable("OS/2"));
+    const double italicAngle = post.s32(4) / 65536.0;
+    const int flags = Symbolic | (italicAngle != 0 ? Italic : 0) | (post.u32(12) ? FixedPitch : 0);
+    const qint32 ascent = hhea.s16(4);
     // The height of capitals is in the OS/2 table from its version 2; the ascent stands in
     // for it before that.
-    const qint32 capHeight = be(os2, 0, 2) >= 2 ? be(os2, 88, 2) : ascent;
+    const qint32 capHeight = os2.u16(0) >= 2 ? os2.s16(88) : ascent;
     // No table holds the stem width; the weight class gives the usual estimate of it.
-    const double weight = os2.isEmpty() ? 400 : be(os2, 4, 2);
+    const double weight = os2.isEmpty() ? 400 : os2.u16(4);
     const int stemV = 50 + int(weight * weight / (65.0 * 65.0));
     return "<< /Type /FontDescriptor /FontName " + name + " /Flags " + QByteArray::number(flags)
-        + " /FontBBox [" + number(em(be(head, 36, 2))) + ' ' + number(em(be(head, 38, 2))) + ' '
-        + number(em(be(head, 40, 2))) + ' ' + number(em(be(head, 42, 2))) + "] /ItalicAngle "
+        + " /FontBBox [" + number(em(head.s16(36))) + ' ' + number(em(head.s16(38))) + ' '
+        + number(em(head.s16(40))) + ' ' + number(em(head.s16(42))) + "] /ItalicAngle "
         + number(italicAngle) + " /Ascent " + number(em(ascent)) + " /Descent "
-        + number(em(be(hhea, 6, 2))) + " /CapHeight " + number(em(capHeight)) + " /StemV "
+        + number(em(hhea.s16(6))) + " /CapHeight " + number(em(capHeight)) + " /StemV "
         + QByteArray::number(stemV) + " /FontFile2 " + ref(fontFile) + " >>";
 }
 

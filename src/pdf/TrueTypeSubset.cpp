@@ -1,27 +1,13 @@
 #include "TrueTypeSubset.h"
 
+#include "FontTable.h"
+
 #include <QtEndian>
 
 #include <algorithm>
 #include <set>
 
 namespace {
-
-// Reads of a font's big-endian numbers that give 0 past the end, so a damaged table makes
-// glyphs empty instead of reading beyond the bytes Qt handed over.
-quint16 u16(const QByteArray &bytes, qsizetype at)
-{
-    if (at < 0 || at + 2 > bytes.size())
-        return 0;
-    return qFromBigEndian<quint16>(bytes.constData() + at);
-}
-
-quint32 u32(const QByteArray &bytes, qsizetype at)
-{
-    if (at < 0 || at + 4 > bytes.size())
-        return 0;
-    return qFromBigEndian<quint32>(bytes.constData() + at);
-}
 
 void put16(QByteArray &bytes, qsizetype at, quint16 value)
 {
@@ -56,7 +42,7 @@ quint32 checksum(QByteArray bytes)
     padTo4(bytes);
     quint32 sum = 0;
     for (qsizetype at = 0; at < bytes.size(); at += 4)
-        sum += u32(bytes, at);
+        sum += FontTable(bytes).u32(at);
     return sum;
 }
 
@@ -82,8 +68,8 @@ TrueTypeSubset::TrueTypeSubset(const QRawFont &font)
     const QByteArray maxp = font.fontTable("maxp");
     if (m_head.size() < 54 || m_loca.isEmpty() || m_glyf.isEmpty() || maxp.size() < 6)
         return;
-    m_longLoca = u16(m_head, IndexToLocFormat) == 1;
-    const int glyphs = u16(maxp, 4);
+    m_longLoca = FontTable(m_head).u16(IndexToLocFormat) == 1;
+    const int glyphs = FontTable(maxp).u16(4);
     // A loca too short for the glyph count is not a font to cut from.
     if (m_loca.size() >= (glyphs + 1) * (m_longLoca ? 4 : 2))
         m_glyphCount = glyphs;
@@ -93,8 +79,9 @@ QByteArray TrueTypeSubset::glyphData(quint32 glyph) const
 {
     if (glyph >= quint32(m_glyphCount))
         return {};
-    const auto offset = [this](quint32 i) -> qsizetype {
-        return m_longLoca ? u32(m_loca, i * 4) : qsizetype(u16(m_loca, i * 2)) * 2;
+    const FontTable loca(m_loca);
+    const auto offset = [&](quint32 i) -> qsizetype {
+        return m_longLoca ? loca.u32(i * 4) : qsizetype(loca.u16(i * 2)) * 2;
     };
     const qsizetype start = offset(glyph);
     const qsizetype end = offset(glyph + 1);
@@ -112,16 +99,16 @@ QList<quint32> TrueTypeSubset::closure(const QList<quint32> &glyphs) const
         const quint32 glyph = pending.takeLast();
         if (glyph >= quint32(m_glyphCount) || !kept.insert(glyph).second)
             continue;
-        const QByteArray data = glyphData(glyph);
-        if (qint16(u16(data, 0)) >= 0)
+        const FontTable data(glyphData(glyph));
+        if (data.s16(0) >= 0)
             continue;
         // A composite: its components follow the header, each with flags saying how long the
         // placement and the transformation after it are.
         qsizetype at = 10;
         quint16 flags = MoreComponents;
         while ((flags & MoreComponents) && at + 4 <= data.size()) {
-            flags = u16(data, at);
-            pending.append(u16(data, at + 2));
+            flags = data.u16(at);
+            pending.append(data.u16(at + 2));
             at += 4 + ((flags & ArgsAreWords) ? 4 : 2);
             if (flags & HasScale)
                 at += 2;

@@ -1,3 +1,4 @@
+#include "FontTable.h"
 #include "PdfFontEmbedding.h"
 #include "TestRegistry.h"
 
@@ -17,17 +18,11 @@ QRawFont liberation(const QString &style)
     return QRawFont::fromFont(font);
 }
 
-quint32 be(const QByteArray &bytes, qsizetype at, int size)
-{
-    const char *p = bytes.constData() + at;
-    return size == 2 ? qFromBigEndian<quint16>(p) : qFromBigEndian<quint32>(p);
-}
-
 // Where a table's entry is in a font file's table directory.
 qsizetype entry(const QByteArray &file, const char *tag)
 {
     qsizetype at = 12;
-    while (at < 12 + 16 * be(file, 4, 2) && file.mid(at, 4) != tag)
+    while (at < 12 + 16 * FontTable(file).u16(4) && file.mid(at, 4) != tag)
         at += 16;
     return at;
 }
@@ -102,24 +97,24 @@ void tst_PdfFontEmbedding::subset()
     QVERIFY(loaded.pathForGlyph(unusedGlyph).isEmpty());
     if (!composite.isEmpty()) {
         const quint32 glyph = font.glyphIndexesForString(composite).value(0);
-        const QByteArray loca = font.fontTable("loca");
-        const quint32 at = be(font.fontTable("head"), 50, 2) ? be(loca, glyph * 4, 4)
-                                                             : be(loca, glyph * 2, 2) * 2;
-        QCOMPARE(qint16(be(font.fontTable("glyf"), at, 2)), -1);
+        const FontTable loca(font.fontTable("loca"));
+        const bool longLoca = FontTable(font.fontTable("head")).u16(50);
+        const quint32 at = longLoca ? loca.u32(glyph * 4) : loca.u16(glyph * 2) * 2;
+        QCOMPARE(FontTable(font.fontTable("glyf")).s16(at), -1);
     }
     quint32 sum = 0;
     for (qsizetype at = 0; at < file.size(); at += 4)
-        sum += be(file, at, 4);
+        sum += FontTable(file).u32(at);
     QCOMPARE(sum, 0xB1B0AFBAu);
 
-    const QByteArray hmtx = font.fontTable("hmtx");
-    const quint32 metrics = be(font.fontTable("hhea"), 34, 2);
+    const FontTable hmtx(font.fontTable("hmtx"));
+    const quint32 metrics = FontTable(font.fontTable("hhea")).u16(34);
     static const QRegularExpression run("(\\d+) \\[([\\d. ]+)\\]");
     QSet<quint32> widths;
     for (const auto &m : run.globalMatch(QString::fromLatin1(objects.at(1).body))) {
         quint32 glyph = m.captured(1).toUInt();
         for (const QString &width : m.captured(2).split(' ')) {
-            const double advance = be(hmtx, qMin(glyph, metrics - 1) * 4, 2);
+            const double advance = hmtx.u16(qMin(glyph, metrics - 1) * 4);
             QCOMPARE(width.toDouble(), qRound(advance * 1e6 / font.unitsPerEm()) / 1e3);
             widths.insert(glyph++);
         }
@@ -198,10 +193,10 @@ void tst_PdfFontEmbedding::embeddable()
     const QRawFont original = liberation("Regular");
     const QList<quint32> ab = original.glyphIndexesForString("ab");
     PdfFontEmbedding all(original);
-    for (quint32 glyph = 0; glyph < be(original.fontTable("maxp"), 4, 2); ++glyph)
+    for (quint32 glyph = 0; glyph < FontTable(original.fontTable("maxp")).u16(4); ++glyph)
         all.use(glyph, {});
     QByteArray file = all.objects(1).value(3).stream;
-    qToBigEndian(fsType, file.data() + be(file, entry(file, "OS/2") + 8, 4) + 8);
+    qToBigEndian(fsType, file.data() + FontTable(file).u32(entry(file, "OS/2") + 8) + 8);
     file.replace(entry(file, "glyf"), 4, table);
 
     PdfFontEmbedding embedding(QRawFont(file, 100));
