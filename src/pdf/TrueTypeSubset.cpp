@@ -121,8 +121,9 @@ QList<quint32> TrueTypeSubset::closure(const QList<quint32> &glyphs) const
     return QList<quint32>(kept.begin(), kept.end());
 }
 
-QByteArray TrueTypeSubset::glyfAndLoca(const QList<quint32> &kept, QByteArray *loca) const
+QByteArray TrueTypeSubset::cut(const QList<quint32> &kept, QByteArray *loca, QByteArray *hmtx) const
 {
+    const quint32 metrics = FontTable(m_font.fontTable("hhea")).u16(34);
     QByteArray glyf;
     loca->clear();
     auto next = kept.cbegin();
@@ -132,7 +133,14 @@ QByteArray TrueTypeSubset::glyfAndLoca(const QList<quint32> &kept, QByteArray *l
             ++next;
             glyf.append(glyphData(glyph));
             padTo4(glyf);
+            continue;
         }
+        // A glyph left out keeps no metrics either: a reader places glyphs by the widths the
+        // file gives, and zeros take next to nothing once the font is compressed.
+        const qsizetype at = glyph < metrics ? glyph * 4 : metrics * 4 + (glyph - metrics) * 2;
+        const qsizetype size = glyph < metrics ? 4 : 2;
+        if (at + size <= hmtx->size())
+            hmtx->replace(at, size, QByteArray(size, '\0'));
     }
     append32(*loca, quint32(glyf.size()));
     return glyf;
@@ -143,15 +151,16 @@ QByteArray TrueTypeSubset::subset(const QList<quint32> &glyphs) const
     if (!hasOutlines())
         return {};
     QByteArray loca;
-    const QByteArray glyf = glyfAndLoca(closure(glyphs), &loca);
+    QByteArray hmtx = m_font.fontTable("hmtx");
+    const QByteArray glyf = cut(closure(glyphs), &loca, &hmtx);
 
     QByteArray head = m_head;
     put32(head, CheckSumAdjustment, 0);
     put16(head, IndexToLocFormat, 1);
 
     QList<QPair<QByteArray, QByteArray>> tables { { "head", head }, { "loca", loca },
-        { "glyf", glyf } };
-    for (const char *tag : { "hhea", "hmtx", "maxp", "cvt ", "fpgm", "prep", "OS/2", "name" }) {
+        { "glyf", glyf }, { "hmtx", hmtx } };
+    for (const char *tag : { "hhea", "maxp", "cvt ", "fpgm", "prep", "OS/2", "name" }) {
         const QByteArray table = m_font.fontTable(tag);
         if (!table.isEmpty())
             tables.append({ tag, table });

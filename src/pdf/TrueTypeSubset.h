@@ -6,8 +6,8 @@
 
 // A TrueType font cut down to the glyphs a document uses, as the bytes of a font file. The glyph
 // indexes stay as they are, so a page can name glyphs by the original font's indexes: the
-// outlines of the glyphs not used are left empty, which is where a font's size lies. The
-// hinting programs stay, so a reader rasterises small text as the original would.
+// outlines and metrics of the glyphs not used are left empty, which is where a font's size lies.
+// The hinting programs stay, so a reader rasterises small text as the original would.
 class TrueTypeSubset
 {
 public:
@@ -25,7 +25,7 @@ public:
 
 private:
     QByteArray glyphData(quint32 glyph) const;
-    QByteArray glyfAndLoca(const QList<quint32> &kept, QByteArray *loca) const;
+    QByteArray cut(const QList<quint32> &kept, QByteArray *loca, QByteArray *hmtx) const;
     static QByteArray sfnt(QList<QPair<QByteArray, QByteArray>> tables);
 
     QRawFont m_font;

@@ -90,8 +90,11 @@ void tst_PdfFontEmbedding::subset()
     const QByteArray file = objects.at(3).stream;
 
     const QRawFont loaded(file, font.pixelSize());
-    for (quint32 glyph : glyphs + QList<quint32> { 0 })
+    for (quint32 glyph : glyphs + QList<quint32> { 0 }) {
         QCOMPARE(loaded.pathForGlyph(glyph), font.pathForGlyph(glyph));
+        QCOMPARE(
+            loaded.advancesForGlyphIndexes({ glyph }), font.advancesForGlyphIndexes({ glyph }));
+    }
     const quint32 unusedGlyph = font.glyphIndexesForString(unused).value(0);
     QVERIFY(!font.pathForGlyph(unusedGlyph).isEmpty());
     QVERIFY(loaded.pathForGlyph(unusedGlyph).isEmpty());
