@@ -16,6 +16,9 @@ class PdfFontEmbedding
 public:
     explicit PdfFontEmbedding(const QRawFont &font);
     ~PdfFontEmbedding();
+    // One font's record of glyphs has one owner; a copy would free it twice.
+    PdfFontEmbedding(const PdfFontEmbedding &) = delete;
+    PdfFontEmbedding &operator=(const PdfFontEmbedding &) = delete;
 
     // Whether the font can be embedded this way: TrueType outlines, and the font allows it.
     // A page draws the text of a font that cannot as outlines instead.
