@@ -7,6 +7,7 @@
 #include <QCryptographicHash>
 
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -87,12 +88,15 @@ struct PdfFontEmbedding::Data
     explicit Data(const QRawFont &font)
         : font(font)
         , subset(font)
+        , seen(subset.glyphCount())
     { }
 
     QRawFont font;
     TrueTypeSubset subset;
     // The licence bits, read once: a page asks whether the font is embeddable for every run.
     quint16 fsType = FontTable(font.fontTable("OS/2")).u16(8);
+    // Asked for every glyph of every page, so a glyph seen before costs one look at a flag.
+    std::vector<bool> seen;
     std::map<quint32, QString> used;
 
     double em(qint32 units) const { return units * 1000.0 / font.unitsPerEm(); }
@@ -197,11 +201,12 @@ bool PdfFontEmbedding::embeddable() const
         && !(fsType & BitmapOnly);
 }
 
-// Called for every glyph of every page: the text is copied only for a glyph not seen before.
 void PdfFontEmbedding::use(quint32 glyph, QStringView text)
 {
-    if (glyph < quint32(d->subset.glyphCount()))
-        d->used.try_emplace(glyph, text.data(), text.size());
+    if (glyph >= d->seen.size() || d->seen[glyph])
+        return;
+    d->seen[glyph] = true;
+    d->used.try_emplace(glyph, text.data(), text.size());
 }
 
 QList<PdfObject> PdfFontEmbedding::objects(int first) const
