@@ -95,7 +95,7 @@ struct PdfFontEmbedding::Data
     TrueTypeSubset subset;
     // The licence bits, read once: a page asks whether the font is embeddable for every run.
     quint16 fsType = FontTable(font.fontTable("OS/2")).u16(8);
-    // Asked for every glyph of every page, so a glyph seen before costs one look at a flag.
+    // Asked for every glyph of every page, so a glyph known before costs one look at a flag.
     std::vector<bool> seen;
     std::map<quint32, QString> used;
 
@@ -205,8 +205,12 @@ void PdfFontEmbedding::use(quint32 glyph, QStringView text)
 {
     if (glyph >= d->seen.size() || d->seen[glyph])
         return;
-    d->seen[glyph] = true;
-    d->used.try_emplace(glyph, text.data(), text.size());
+    QString &known = d->used[glyph];
+    // The first text wins, but a glyph first drawn for no known text takes one that comes later.
+    if (!text.isEmpty()) {
+        d->seen[glyph] = true;
+        known = text.toString();
+    }
 }
 
 QList<PdfObject> PdfFontEmbedding::objects(int first) const

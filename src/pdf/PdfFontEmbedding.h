@@ -25,7 +25,7 @@ public:
     bool embeddable() const;
 
     // Records that a page drew glyph, standing for text (one character or more; empty when
-    // it stands for none that is known).
+    // it stands for none that is known). The first text known for a glyph is the one kept.
     void use(quint32 glyph, QStringView text);
 
     // Every object of the font, numbered from first: the first is the Type0 font that a

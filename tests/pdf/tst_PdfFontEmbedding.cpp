@@ -136,6 +136,8 @@ void tst_PdfFontEmbedding::toUnicode_data()
     QTest::addColumn<QStringList>("expected");
     const QStringList abc { "a", "b", "c" };
     QTest::newRow("first text wins") << QList<quint32> { 68, 68 } << abc << QStringList { "a" };
+    QTest::newRow("text known later")
+        << QList<quint32> { 30, 30 } << QStringList { "", "x" } << QStringList { "x" };
     const QStringList ffi { "ffi" };
     QTest::newRow("ligature") << QList<quint32> { 1000 } << ffi << ffi;
     const QStringList astral { "\U0001D400", "a" };
