@@ -40,9 +40,10 @@ void padTo4(QByteArray &bytes)
 quint32 checksum(QByteArray bytes)
 {
     padTo4(bytes);
+    const FontTable words(bytes);
     quint32 sum = 0;
-    for (qsizetype at = 0; at < bytes.size(); at += 4)
-        sum += FontTable(bytes).u32(at);
+    for (qsizetype at = 0; at < words.size(); at += 4)
+        sum += words.u32(at);
     return sum;
 }
 
