@@ -9,8 +9,9 @@ PdfFontSet::~PdfFontSet() = default;
 
 PdfFontSet::Font &PdfFontSet::font(const QRawFont &raw)
 {
-    if (m_lastFont && raw == m_last)
-        return *m_lastFont;
+    for (const auto &[seen, font] : m_seen)
+        if (seen == raw)
+            return *font;
     // The same file at another size is the same font; the size is not part of the key.
     const QString key = raw.familyName() + u'\n' + raw.styleName() + u'\n'
         + QString::number(raw.weight()) + u'\n' + QString::number(int(raw.style()));
@@ -23,8 +24,7 @@ PdfFontSet::Font &PdfFontSet::font(const QRawFont &raw)
         entry = font.get();
         m_fonts.push_back(std::move(font));
     }
-    m_last = raw;
-    m_lastFont = entry;
+    m_seen.emplace_back(raw, entry);
     return *entry;
 }
 

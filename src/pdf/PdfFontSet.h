@@ -36,7 +36,7 @@ public:
 private:
     std::vector<std::unique_ptr<Font>> m_fonts;
     QHash<QString, Font *> m_byKey;
-    // The last font asked for: the pages ask for the same few fonts over and over.
-    QRawFont m_last;
-    Font *m_lastFont = nullptr;
+    // Every raw font asked for so far with its entry: the pages draw with a handful of fonts,
+    // and comparing raw fonts is cheaper than naming them.
+    std::vector<std::pair<QRawFont, Font *>> m_seen;
 };

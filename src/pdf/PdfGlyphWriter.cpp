@@ -22,17 +22,20 @@ void PdfGlyphWriter::write(QByteArray &out, const QRawFont &font, const quint32 
         writeOutlines(out, font, glyphs, positions, count, transform);
 }
 
-float PdfGlyphWriter::advance(Widths &widths, quint32 glyph)
+double PdfGlyphWriter::advance(Widths &widths, quint32 glyph)
 {
     if (glyph >= widths.thousandths.size()) {
         widths.thousandths.resize(size_t(glyph) + 1, -1);
         widths.used.resize(size_t(glyph) + 1, false);
     }
-    float &w = widths.thousandths[glyph];
+    double &w = widths.thousandths[glyph];
     if (w < 0) {
         const QList<QPointF> advances = widths.design.advancesForGlyphIndexes(
             QList<quint32> { glyph }, QRawFont::UseDesignMetrics);
-        w = advances.isEmpty() ? 0 : float(advances[0].x() * 1000 / widths.design.pixelSize());
+        // To a thousandth, as the font's widths are written and a reader adds them up.
+        w = advances.isEmpty()
+            ? 0
+            : std::round(advances[0].x() * 1000000 / widths.design.pixelSize()) / 1000;
     }
     return w;
 }
@@ -59,7 +62,7 @@ void PdfGlyphWriter::writeText(QByteArray &out, const QRawFont &font, const quin
     for (qsizetype i = 0; i < count; ++i) {
         const quint32 glyph = glyphs[i];
         const QPointF &at = positions[i];
-        const float w = advance(widths, glyph);
+        const double w = advance(widths, glyph);
         if (!widths.used[glyph]) {
             widths.used[glyph] = true;
             entry.embedding->use(
@@ -68,7 +71,7 @@ void PdfGlyphWriter::writeText(QByteArray &out, const QRawFont &font, const quin
         if (!open || at.y() != lineY) {
             // A new baseline: the text matrix puts the glyph there, y flipped back up.
             if (open)
-                out += "] TJ ";
+                out += ">] TJ ";
             const QPointF origin = transform.map(at);
             PdfFormat::number(out, transform.m11());
             PdfFormat::number(out, transform.m12());
@@ -81,17 +84,18 @@ void PdfGlyphWriter::writeText(QByteArray &out, const QRawFont &font, const quin
             pen = at.x();
             open = true;
         } else {
-            // TJ shifts are in thousandths of the em, a positive one to the left.
-            const long long shift = std::llround((pen - at.x()) * 1000 / size);
+            // TJ shifts are in thousandths of the em, a positive one to the left; written to
+            // a thousandth of that, so that every glyph stands where it was placed.
+            const double shift = std::round((pen - at.x()) * 1000000 / size) / 1000;
             if (shift != 0) {
                 out += "> ";
-                out += QByteArray::number(shift);
-                out += " <";
-                pen -= double(shift) * size / 1000;
+                PdfFormat::number(out, shift);
+                out += '<';
+                pen -= shift * size / 1000;
             }
         }
         PdfFormat::glyph(out, glyph);
-        pen += double(w) * size / 1000;
+        pen += w * size / 1000;
     }
     out += ">] TJ ET\n";
 }

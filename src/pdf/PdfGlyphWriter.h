@@ -28,7 +28,7 @@ private:
     struct Widths
     {
         QRawFont design; // the font at one pixel an em unit: its advances are the design ones
-        std::vector<float> thousandths; // by glyph; negative until known
+        std::vector<double> thousandths; // by glyph; negative until known
         std::vector<bool> used; // the glyphs the font's embedding has been told of
     };
 
@@ -36,7 +36,7 @@ private:
         const QPointF *positions, qsizetype count, QStringView chars, const QTransform &transform);
     void writeOutlines(QByteArray &out, const QRawFont &font, const quint32 *glyphs,
         const QPointF *positions, qsizetype count, const QTransform &transform);
-    float advance(Widths &widths, quint32 glyph);
+    double advance(Widths &widths, quint32 glyph);
 
     PdfFontSet &m_fonts;
     QHash<const void *, Widths> m_widths; // by the font set's entry

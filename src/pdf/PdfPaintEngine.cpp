@@ -261,6 +261,35 @@ void PdfPaintEngine::drawPolygon(const QPointF *points, int pointCount, PolygonD
     }
 }
 
+QList<QGlyphRun> PdfPaintEngine::shaped(const QString &text, const QFont &font)
+{
+    // A page's frame draws the same few texts on every page.
+    const QString key = font.key() + u'\n' + text;
+    if (const auto it = m_shaped.constFind(key); it != m_shaped.constEnd())
+        return *it;
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    QList<QGlyphRun> runs;
+    if (line.isValid())
+        runs = layout.glyphRuns();
+    // From the baseline's left end, as the painter places the text.
+    for (QGlyphRun &run : runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF &at : positions)
+            at.ry() -= line.ascent();
+        run.setPositions(positions);
+    }
+    if (m_shaped.size() >= ShapedKept)
+        m_shaped.clear();
+    m_shaped.insert(key, runs);
+    return runs;
+}
+
 void PdfPaintEngine::drawTextItem(const QPointF &p, const QTextItem &textItem)
 {
     // The painter has shaped the text already but hands on only its characters and font; it
@@ -268,22 +297,12 @@ void PdfPaintEngine::drawTextItem(const QPointF &p, const QTextItem &textItem)
     const QString text = textItem.text();
     if (text.isEmpty())
         return;
-    QTextLayout layout(text, textItem.font());
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    if (!line.isValid())
-        return;
+    const QList<QGlyphRun> runs = shaped(text, textItem.font());
     useFill(m_pen.color());
-    const QPointF origin = p - QPointF(0, line.ascent());
-    const QList<QGlyphRun> runs = layout.glyphRuns();
     for (const QGlyphRun &run : runs) {
         QList<QPointF> positions = run.positions();
         for (QPointF &at : positions)
-            at += origin;
+            at += p;
         const QList<quint32> glyphs = run.glyphIndexes();
         // The characters go one to a glyph when they match one to one, else all of them with
         // the first glyph; a text split among fonts keeps none.

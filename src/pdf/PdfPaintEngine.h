@@ -5,6 +5,8 @@
 #include "PdfGlyphWriter.h"
 
 #include <QColor>
+#include <QGlyphRun>
+#include <QHash>
 #include <QPaintEngine>
 #include <QPen>
 #include <QTransform>
@@ -48,6 +50,8 @@ public:
     Type type() const override { return User; }
 
 private:
+    // The text's glyph runs as one line in the font, from the baseline's left end.
+    QList<QGlyphRun> shaped(const QString &text, const QFont &font);
     void startPage();
     void endPage();
     // Makes the pen, or the fill colour given, the content's current one.
@@ -70,6 +74,8 @@ private:
     PdfDocument::Info m_info;
     QByteArray m_content;
     bool m_abandoned = false;
+    static constexpr qsizetype ShapedKept = 256;
+    QHash<QString, QList<QGlyphRun>> m_shaped;
 
     QTransform m_transform;
     QPen m_pen;
