@@ -26,7 +26,6 @@ double PdfGlyphWriter::advance(Widths &widths, quint32 glyph)
 {
     if (glyph >= widths.thousandths.size()) {
         widths.thousandths.resize(size_t(glyph) + 1, -1);
-        widths.used.resize(size_t(glyph) + 1, false);
     }
     double &w = widths.thousandths[glyph];
     if (w < 0) {
@@ -63,11 +62,7 @@ void PdfGlyphWriter::writeText(QByteArray &out, const QRawFont &font, const quin
         const quint32 glyph = glyphs[i];
         const QPointF &at = positions[i];
         const double w = advance(widths, glyph);
-        if (!widths.used[glyph]) {
-            widths.used[glyph] = true;
-            entry.embedding->use(
-                glyph, oneEach ? chars.mid(i, 1) : (i == 0 ? chars : QStringView()));
-        }
+        entry.embedding->use(glyph, oneEach ? chars.mid(i, 1) : (i == 0 ? chars : QStringView()));
         if (!open || at.y() != lineY) {
             // A new baseline: the text matrix puts the glyph there, y flipped back up.
             if (open)

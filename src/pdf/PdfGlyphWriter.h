@@ -29,7 +29,6 @@ private:
     {
         QRawFont design; // the font at one pixel an em unit: its advances are the design ones
         std::vector<double> thousandths; // by glyph; negative until known
-        std::vector<bool> used; // the glyphs the font's embedding has been told of
     };
 
     void writeText(QByteArray &out, const QRawFont &font, const quint32 *glyphs,
