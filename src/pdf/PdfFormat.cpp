@@ -37,12 +37,36 @@ void number(QByteArray &out, double value)
     out.append(at, end - at);
 }
 
+void hex(QByteArray &out, quint32 index)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    const char four[4] = { digits[(index >> 12) & 0xf], digits[(index >> 8) & 0xf],
+        digits[(index >> 4) & 0xf], digits[index & 0xf] };
+    out.append(four, 4);
+}
+
 void glyph(QByteArray &out, quint32 index)
 {
-    static const char hex[] = "0123456789ABCDEF";
-    const char digits[4] = { hex[(index >> 12) & 0xf], hex[(index >> 8) & 0xf],
-        hex[(index >> 4) & 0xf], hex[index & 0xf] };
-    out.append(digits, 4);
+    // Two bytes in a literal string, half the size of hex: only the string's own delimiters,
+    // its escape and the ends of lines (which a reader would read as other bytes) are escaped.
+    for (const char byte : { char(index >> 8), char(index & 0xff) }) {
+        switch (byte) {
+        case '(':
+        case ')':
+        case '\\':
+            out += '\\';
+            out += byte;
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        default:
+            out += byte;
+        }
+    }
 }
 
 QByteArray text(QStringView value)
@@ -61,7 +85,7 @@ QByteArray text(QStringView value)
     }
     QByteArray out = "<FEFF";
     for (const QChar c : value)
-        glyph(out, c.unicode());
+        hex(out, c.unicode());
     return out + '>';
 }
 

@@ -66,7 +66,7 @@ void PdfGlyphWriter::writeText(QByteArray &out, const QRawFont &font, const quin
         if (!open || at.y() != lineY) {
             // A new baseline: the text matrix puts the glyph there, y flipped back up.
             if (open)
-                out += ">] TJ ";
+                out += ")] TJ ";
             const QPointF origin = transform.map(at);
             PdfFormat::number(out, transform.m11());
             PdfFormat::number(out, transform.m12());
@@ -74,7 +74,7 @@ void PdfGlyphWriter::writeText(QByteArray &out, const QRawFont &font, const quin
             PdfFormat::number(out, -transform.m22());
             PdfFormat::number(out, origin.x());
             PdfFormat::number(out, origin.y());
-            out += "Tm [<";
+            out += "Tm [(";
             lineY = at.y();
             pen = at.x();
             open = true;
@@ -83,16 +83,16 @@ void PdfGlyphWriter::writeText(QByteArray &out, const QRawFont &font, const quin
             // a thousandth of that, so that every glyph stands where it was placed.
             const double shift = std::round((pen - at.x()) * 1000000 / size) / 1000;
             if (shift != 0) {
-                out += "> ";
+                out += ") ";
                 PdfFormat::number(out, shift);
-                out += '<';
+                out += '(';
                 pen -= shift * size / 1000;
             }
         }
         PdfFormat::glyph(out, glyph);
         pen += w * size / 1000;
     }
-    out += ">] TJ ET\n";
+    out += ")] TJ ET\n";
 }
 
 void PdfGlyphWriter::writeOutlines(QByteArray &out, const QRawFont &font, const quint32 *glyphs,
