@@ -1,5 +1,6 @@
 #include "FontTable.h"
 #include "PdfFontEmbedding.h"
+#include "PdfFormat.h"
 #include "PdfPaintDevice.h"
 #include "PdfPaintEngine.h"
 #include "TestRegistry.h"
@@ -35,14 +36,14 @@ QByteArray paint(const std::function<void(QPainter &, PdfPaintDevice &)> &draw)
 }
 
 // What a reader makes of the file: the output of one of poppler's tools.
-QString run(const QString &tool, const QByteArray &pdf)
+QString run(const QString &tool, const QByteArray &pdf, QStringList arguments = {})
 {
     QTemporaryDir dir;
     QFile file(dir.filePath("t.pdf"));
     if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
         return {};
     file.close();
-    QStringList arguments { file.fileName() };
+    arguments << file.fileName();
     if (tool == "pdftotext")
         arguments << "-";
     QProcess process;
@@ -95,6 +96,11 @@ private slots:
     void text_data();
     void text();
     void outlines();
+    void placement_data();
+    void placement();
+    void awkwardGlyphs();
+    void numbers_data();
+    void numbers();
     void document();
 };
 
@@ -206,6 +212,83 @@ void tst_PdfPaintDevice::outlines()
             inked += qGray(page.pixel(x, y)) < 64;
     QVERIFY2(inked > 40, qPrintable(QString::number(inked)));
     QCOMPARE(qGray(page.pixel(60, 60)), 255);
+}
+
+QRawFont liberation()
+{
+    QFont font("Liberation Sans");
+    font.setPixelSize(100);
+    return QRawFont::fromFont(font);
+}
+
+void tst_PdfPaintDevice::placement_data()
+{
+    QTest::addColumn<QPointF>("second"); // where the second word's glyph stands, in dots
+    QTest::newRow("a gap after the first") << QPointF(1300, 1000);
+    QTest::newRow("far along the line") << QPointF(2871.3, 1000);
+    QTest::newRow("on a line below") << QPointF(700.5, 1650.25);
+    QTest::newRow("back to the left") << QPointF(300, 1000);
+}
+
+// Glyphs of one run stand where they were placed, to a hundredth of a point, whether the
+// file shifts them along the line or starts a new one.
+void tst_PdfPaintDevice::placement()
+{
+    QFETCH(QPointF, second);
+    const QRawFont font = liberation();
+    const QList<quint32> glyphs = font.glyphIndexesForString("HW");
+    const QByteArray pdf = paint([&](QPainter &p, PdfPaintDevice &) {
+        PdfPaintEngine::of(p)->drawGlyphs(font, glyphs, { { 600, 1000 }, second }, u"HW");
+    });
+    static const QRegularExpression word("xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"[\\d.]+\" "
+                                         "yMax=\"([\\d.]+)\">(\\w)<");
+    QMap<QString, QPointF> at;
+    for (const auto &m : word.globalMatch(run("pdftotext", pdf, { "-bbox" })))
+        at.insert(m.captured(3), QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()));
+    QCOMPARE(at.keys(), QStringList({ "H", "W" }));
+    // A word's box starts at its first glyph's origin and ends the font's descent below its
+    // baseline, the same for both.
+    QVERIFY(qAbs(at["H"].x() - 60) < 0.01);
+    QVERIFY2(qAbs(at["W"].x() - second.x() / 10) < 0.01, qPrintable(QString::number(at["W"].x())));
+    QVERIFY(qAbs(at["W"].y() - at["H"].y() - (second.y() - 1000) / 10) < 0.01);
+}
+
+// Glyph indexes whose bytes are a literal string's delimiters, its escape or the ends of lines
+// reach the reader as they are.
+void tst_PdfPaintDevice::awkwardGlyphs()
+{
+    const QList<quint32> glyphs { 10, 13, 40, 41, 92 };
+    QList<QPointF> positions;
+    for (int i = 0; i < glyphs.size(); ++i)
+        positions << QPointF(500 + 200 * i, 1000);
+    const QByteArray pdf = paint([&](QPainter &p, PdfPaintDevice &) {
+        PdfPaintEngine::of(p)->drawGlyphs(liberation(), glyphs, positions, u"abcde");
+    });
+    QCOMPARE(run("pdftotext", pdf).simplified().remove(' '), QString("abcde"));
+}
+
+void tst_PdfPaintDevice::numbers_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("whole") << 842.0 << QByteArray("842 ");
+    QTest::newRow("zero") << 0.0 << QByteArray("0 ");
+    QTest::newRow("trailing zeros dropped") << 0.1 << QByteArray("0.1 ");
+    QTest::newRow("a zero inside the decimals") << 12.05 << QByteArray("12.05 ");
+    QTest::newRow("rounded to thousandths") << 3.14159 << QByteArray("3.142 ");
+    QTest::newRow("rounded up to a whole") << 1.9996 << QByteArray("2 ");
+    QTest::newRow("negative") << -0.375 << QByteArray("-0.375 ");
+    QTest::newRow("negative, rounded to zero") << -0.0004 << QByteArray("0 ");
+}
+
+// Numbers are written in the short form a reader takes, never as "-0" or in exponents.
+void tst_PdfPaintDevice::numbers()
+{
+    QFETCH(double, value);
+    QFETCH(QByteArray, written);
+    QByteArray out;
+    PdfFormat::number(out, value);
+    QCOMPARE(out, written);
 }
 
 // The file has the pages started, each of the layout's size, and the title given.
