@@ -1,5 +1,7 @@
 #include "ReportGlyphs.h"
 
+#include "PdfPaintEngine.h"
+
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPainter>
@@ -131,7 +133,7 @@ bool ReportGlyphs::width(const QString &text, double &width) const
 }
 
 bool ReportGlyphs::append(const QPointF &origin, const QString &text, QList<quint32> &glyphs,
-    QList<QPointF> &positions) const
+    QList<QPointF> &positions, QString &chars) const
 {
     thread_local std::vector<double> at;
     if (!layout(text, at))
@@ -140,14 +142,20 @@ bool ReportGlyphs::append(const QPointF &origin, const QString &text, QList<quin
         glyphs << m_glyph[text[i].unicode() - First];
         positions << QPointF(origin.x() + at[size_t(i)], origin.y());
     }
+    chars += text;
     return true;
 }
 
-void ReportGlyphs::draw(
-    QPainter &p, const QList<quint32> &glyphs, const QList<QPointF> &positions) const
+void ReportGlyphs::draw(QPainter &p, const QList<quint32> &glyphs, const QList<QPointF> &positions,
+    const QString &chars) const
 {
     if (glyphs.isEmpty())
         return;
+    // A PDF file takes the glyphs as they are, with their characters for copying and search.
+    if (PdfPaintEngine *pdf = PdfPaintEngine::of(p)) {
+        pdf->drawGlyphs(m_raw, glyphs, positions, chars);
+        return;
+    }
     QGlyphRun run;
     run.setRawFont(m_raw);
     run.setGlyphIndexes(glyphs);
@@ -159,8 +167,9 @@ bool ReportGlyphs::draw(QPainter &p, const QPointF &origin, const QString &text)
 {
     QList<quint32> glyphs;
     QList<QPointF> positions;
-    if (!append(origin, text, glyphs, positions))
+    QString chars;
+    if (!append(origin, text, glyphs, positions, chars))
         return false;
-    draw(p, glyphs, positions);
+    draw(p, glyphs, positions, chars);
     return true;
 }

@@ -26,12 +26,13 @@ public:
     // Draws the text with its baseline's left end at origin; false, and nothing drawn, when
     // the text is not for the tables.
     bool draw(QPainter &p, const QPointF &origin, const QString &text) const;
-    // Adds the text's glyphs, and where they stand, to a run; false, and nothing added, when
-    // the text is not for the tables.
+    // Adds the text's glyphs, where they stand and the character each stands for to a run;
+    // false, and nothing added, when the text is not for the tables.
     bool append(const QPointF &origin, const QString &text, QList<quint32> &glyphs,
-        QList<QPointF> &positions) const;
-    // Draws a run of this font's glyphs with one call.
-    void draw(QPainter &p, const QList<quint32> &glyphs, const QList<QPointF> &positions) const;
+        QList<QPointF> &positions, QString &chars) const;
+    // Draws a run of this font's glyphs with one call; chars holds one character a glyph.
+    void draw(QPainter &p, const QList<quint32> &glyphs, const QList<QPointF> &positions,
+        const QString &chars) const;
 
     // The characters the tables hold: from the space to the end of Latin-1.
     static constexpr char16_t First = 0x20;

@@ -3,7 +3,6 @@
 #include "ReportPages.h"
 
 #include <QElapsedTimer>
-#include <QPagedPaintDevice>
 
 ReportPageJob::ReportPageJob(ReportPages &pages, int first, int last)
     : m_pages(pages)
@@ -12,7 +11,7 @@ ReportPageJob::ReportPageJob(ReportPages &pages, int first, int last)
     , m_next(first)
 { }
 
-bool ReportPageJob::begin(QPagedPaintDevice &device, double scale)
+bool ReportPageJob::begin(QPaintDevice &device, double scale)
 {
     if (!m_painter.begin(&device))
         return false;
@@ -45,7 +44,7 @@ bool ReportPageJob::step()
         if (m_next > lastKnown())
             return false;
         if (m_next > m_first)
-            m_device->newPage();
+            newPage();
         m_painter.save();
         m_painter.scale(m_scale, m_scale);
         m_pages.paintPage(m_painter, m_next);

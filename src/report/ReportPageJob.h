@@ -6,13 +6,14 @@
 #include <QPainter>
 #include <climits>
 
-class QPagedPaintDevice;
+class QPaintDevice;
 class ReportPages;
 
 // Pages of a report painted onto a paged device (a PDF file, a printer) a slice at a time, so
 // that the work can stop between any two pages. A page's footer tells the number of pages, so
 // pages not counted yet are counted first, a page a turn, in the same slices. What the device
-// is and what becomes of it at the end or on a cancel is the concrete job's.
+// is, how it starts a page and what becomes of it at the end or on a cancel is the concrete
+// job's.
 class ReportPageJob : public ReportSaveJob
 {
     Q_DECLARE_TR_FUNCTIONS(ReportPageJob)
@@ -29,7 +30,9 @@ protected:
 
     // Begins painting; each page is scaled from report units by scale. False when the device
     // cannot be painted on; the job then does nothing.
-    bool begin(QPagedPaintDevice &device, double scale);
+    bool begin(QPaintDevice &device, double scale);
+    // Starts the device's next page.
+    virtual void newPage() = 0;
     bool begun() const { return m_device != nullptr; }
     // Ends the painting, the device taking what it was given; false when it refused it.
     bool endPainting();
@@ -42,7 +45,7 @@ private:
 
     ReportPages &m_pages;
     QPainter m_painter;
-    QPagedPaintDevice *m_device = nullptr;
+    QPaintDevice *m_device = nullptr;
     double m_scale = 1;
     int m_first;
     int m_last;

@@ -1,9 +1,8 @@
 #include "ReportPdfJob.h"
 
+#include "PdfPaintDevice.h"
 #include "Report.h"
 #include "ReportPages.h"
-
-#include <QPdfWriter>
 
 ReportPdfJob::ReportPdfJob(ReportPages &pages, const QString &path)
     : ReportPageJob(pages, 0)
@@ -11,12 +10,10 @@ ReportPdfJob::ReportPdfJob(ReportPages &pages, const QString &path)
 {
     if (!m_file.open())
         return;
-    m_pdf = std::make_unique<QPdfWriter>(&m_file.device());
-    m_pdf->setTitle(pages.report().layout().name);
-    m_pdf->setCreator(QStringLiteral("Corvane"));
     // At 720 dots an inch one dot is one report unit.
-    m_pdf->setResolution(int(ReportStyle::UnitsPerInch));
-    m_pdf->setPageLayout(pages.pageLayout());
+    m_pdf = std::make_unique<PdfPaintDevice>(
+        m_file.device(), pages.pageLayout(), int(ReportStyle::UnitsPerInch));
+    m_pdf->setInfo(pages.report().layout().name, QStringLiteral("Corvane"));
     begin(*m_pdf, 1);
 }
 
@@ -37,5 +34,12 @@ void ReportPdfJob::cancel()
 {
     // Forgotten first, so that the end of the painting writes nowhere.
     m_file.discard();
+    if (m_pdf)
+        m_pdf->abandon();
     endPainting();
+}
+
+void ReportPdfJob::newPage()
+{
+    m_pdf->newPage();
 }

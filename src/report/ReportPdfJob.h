@@ -5,7 +5,7 @@
 
 #include <memory>
 
-class QPdfWriter;
+class PdfPaintDevice;
 
 // Every page of a report written to a PDF file, the pages laid out as they are written. The
 // file stays open from the first slice to the last and is put in place only when whole.
@@ -18,7 +18,10 @@ public:
     bool finish(QString *problem) override;
     void cancel() override;
 
+protected:
+    void newPage() override;
+
 private:
     WholeFile m_file;
-    std::unique_ptr<QPdfWriter> m_pdf;
+    std::unique_ptr<PdfPaintDevice> m_pdf;
 };

@@ -45,6 +45,11 @@ ReportPrintJob::ReportPrintJob(ReportPages &pages, std::unique_ptr<QPrinter> pri
     begin(*m_printer, std::min(paper.width() / laidOut.width(), paper.height() / laidOut.height()));
 }
 
+void ReportPrintJob::newPage()
+{
+    m_printer->newPage();
+}
+
 ReportPrintJob::~ReportPrintJob()
 {
     cancel();

@@ -25,6 +25,9 @@ public:
     QString target() const { return m_target; }
     bool toFile() const { return m_file != nullptr; }
 
+protected:
+    void newPage() override;
+
 private:
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<WholeFile> m_file;

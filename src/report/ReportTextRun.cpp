@@ -9,10 +9,10 @@ ReportTextRun::ReportTextRun(QPainter &p, const ReportGlyphs &glyphs)
 
 ReportTextRun::~ReportTextRun()
 {
-    m_glyphs.draw(m_painter, m_indexes, m_positions);
+    m_glyphs.draw(m_painter, m_indexes, m_positions, m_chars);
 }
 
 bool ReportTextRun::add(const QPointF &origin, const QString &text)
 {
-    return m_glyphs.append(origin, text, m_indexes, m_positions);
+    return m_glyphs.append(origin, text, m_indexes, m_positions, m_chars);
 }

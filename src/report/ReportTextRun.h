@@ -2,9 +2,9 @@
 
 #include <QList>
 #include <QPointF>
+#include <QString>
 
 class QPainter;
-class QString;
 class ReportGlyphs;
 
 // One-line texts of one font and colour gathered to be drawn with one call when the run goes
@@ -28,4 +28,5 @@ private:
     const ReportGlyphs &m_glyphs;
     QList<quint32> m_indexes;
     QList<QPointF> m_positions;
+    QString m_chars;
 };
