@@ -1,13 +1,13 @@
 #include "PdfDocument.h"
 
+#include "PdfCompressor.h"
 #include "PdfFormat.h"
 
 #include <QIODevice>
-#include <zlib.h>
 
 PdfDocument::PdfDocument(QIODevice &out, int compression)
     : m_out(out)
-    , m_compression(compression)
+    , m_compressor(std::make_unique<PdfCompressor>(compression))
     , m_offsets(1, 0)
 {
     // The binary comment tells a transfer that the file is not text.
@@ -15,6 +15,8 @@ PdfDocument::PdfDocument(QIODevice &out, int compression)
     m_pageTree = reserve();
     m_resources = reserve();
 }
+
+PdfDocument::~PdfDocument() = default;
 
 int PdfDocument::reserve()
 {
@@ -24,15 +26,26 @@ int PdfDocument::reserve()
 
 void PdfDocument::write(int number, const PdfObject &object)
 {
-    m_offsets[size_t(number)] = m_written;
-    QByteArray head = QByteArray::number(number) + " 0 obj\n";
     if (!object.hasStream) {
-        put(head + object.body + "\nendobj\n");
+        m_offsets[size_t(number)] = m_written;
+        put(QByteArray::number(number) + " 0 obj\n" + object.body + "\nendobj\n");
         return;
     }
-    const QByteArray data = object.compress ? compressed(object.stream) : object.stream;
-    head += "<<" + object.body + " /Length " + QByteArray::number(data.size());
-    if (object.compress)
+    const QByteArray data
+        = object.compress ? m_compressor->compressed(object.stream) : QByteArray();
+    if (data.isEmpty())
+        writeStream(number, object.body, object.stream, false);
+    else
+        writeStream(number, object.body, data, true);
+}
+
+void PdfDocument::writeStream(
+    int number, const QByteArray &body, const QByteArray &data, bool compressed)
+{
+    m_offsets[size_t(number)] = m_written;
+    QByteArray head = QByteArray::number(number) + " 0 obj\n<<" + body + " /Length "
+        + QByteArray::number(data.size());
+    if (compressed)
         head += " /Filter /FlateDecode";
     put(head + ">>\nstream\n");
     put(data);
@@ -48,20 +61,36 @@ int PdfDocument::write(const PdfObject &object)
 
 void PdfDocument::addPage(const QByteArray &content, const QSizeF &points)
 {
-    PdfObject stream;
-    stream.hasStream = true;
-    stream.stream = content;
-    const int contents = write(stream);
-    QByteArray page = "<< /Type /Page /Parent " + QByteArray::number(m_pageTree)
+    writePendingPage();
+    m_compressor->start(content);
+    // The page's number is known now, and its place in the page tree; its content's number
+    // is kept until the content is written.
+    m_pending = PendingPage { reserve(), reserve(), points, content };
+    m_pages.push_back(m_pending->page);
+}
+
+void PdfDocument::writePendingPage()
+{
+    if (!m_pending)
+        return;
+    const PendingPage page = *m_pending;
+    m_pending.reset();
+    const QByteArray data = m_compressor->take();
+    if (data.isEmpty() && !page.content.isEmpty())
+        writeStream(page.contents, {}, page.content, false);
+    else
+        writeStream(page.contents, {}, data, true);
+    QByteArray body = "<< /Type /Page /Parent " + QByteArray::number(m_pageTree)
         + " 0 R /Resources " + QByteArray::number(m_resources) + " 0 R /MediaBox [0 0 ";
-    PdfFormat::number(page, points.width());
-    PdfFormat::number(page, points.height());
-    page += "] /Contents " + QByteArray::number(contents) + " 0 R >>";
-    m_pages.push_back(write(PdfObject { page, {}, false, false }));
+    PdfFormat::number(body, page.points.width());
+    PdfFormat::number(body, page.points.height());
+    body += "] /Contents " + QByteArray::number(page.contents) + " 0 R >>";
+    write(page.page, PdfObject { body, {}, false, false });
 }
 
 bool PdfDocument::finish(const QByteArray &resources, const Info &info)
 {
+    writePendingPage();
     write(m_resources, PdfObject { resources, {}, false, false });
     QByteArray tree
         = "<< /Type /Pages /Count " + QByteArray::number(qsizetype(m_pages.size())) + " /Kids [";
@@ -100,16 +129,4 @@ void PdfDocument::put(const char *bytes, qint64 size)
     if (m_out.write(bytes, size) != size)
         m_failed = true;
     m_written += size;
-}
-
-QByteArray PdfDocument::compressed(const QByteArray &data) const
-{
-    uLongf size = compressBound(uLong(data.size()));
-    QByteArray out(qsizetype(size), Qt::Uninitialized);
-    if (compress2(reinterpret_cast<Bytef *>(out.data()), &size,
-            reinterpret_cast<const Bytef *>(data.constData()), uLong(data.size()), m_compression)
-        != Z_OK)
-        return {};
-    out.truncate(qsizetype(size));
-    return out;
 }

@@ -24,6 +24,21 @@ void PdfPaintDevice::newPage()
     m_engine->newPage();
 }
 
+int PdfPaintDevice::placePart()
+{
+    return m_engine->placePart();
+}
+
+void PdfPaintDevice::beginPart(int part)
+{
+    m_engine->beginPart(part);
+}
+
+void PdfPaintDevice::endPart()
+{
+    m_engine->endPart();
+}
+
 void PdfPaintDevice::abandon()
 {
     m_engine->abandon();

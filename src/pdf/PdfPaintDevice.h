@@ -21,6 +21,10 @@ public:
     void setInfo(const QString &title, const QString &creator);
     // Ends the page painted so far and starts another one.
     void newPage();
+    // A part of the page painted later (see PdfPaintEngine::placePart).
+    int placePart();
+    void beginPart(int part);
+    void endPart();
     // The file is not wanted after all: ending the painting writes nothing more.
     void abandon();
 

@@ -64,9 +64,17 @@ bool PdfPaintEngine::end()
     setActive(false);
     if (m_abandoned)
         return false;
+    endPart();
     endPage();
     const QByteArray fonts = m_fonts.write(*m_document);
-    return m_document->finish("<< " + fonts + " /ProcSet [/PDF /Text] >>", m_info);
+    QByteArray parts;
+    if (!m_parts.empty()) {
+        parts = " /XObject <<";
+        for (const int part : m_parts)
+            parts += " /Fm" + QByteArray::number(part) + ' ' + QByteArray::number(part) + " 0 R";
+        parts += " >>";
+    }
+    return m_document->finish("<< " + fonts + parts + " /ProcSet [/PDF /Text] >>", m_info);
 }
 
 void PdfPaintEngine::newPage()
@@ -75,6 +83,42 @@ void PdfPaintEngine::newPage()
         return;
     endPage();
     startPage();
+}
+
+int PdfPaintEngine::placePart()
+{
+    const int part = m_document->reserve();
+    m_parts.push_back(part);
+    // A form keeps its own graphics state: nothing it sets reaches the page after it.
+    m_content += "/Fm" + QByteArray::number(part) + " Do\n";
+    return part;
+}
+
+void PdfPaintEngine::beginPart(int part)
+{
+    if (m_part != 0)
+        endPart();
+    m_part = part;
+    m_pageContent.swap(m_content);
+    m_content.clear();
+    m_written = Written();
+}
+
+void PdfPaintEngine::endPart()
+{
+    if (m_part == 0)
+        return;
+    // Painted under the page's own transform, in the same device pixels as the page.
+    const double dotsPerPoint = 1 / m_pointsPerDot;
+    QByteArray body = "/Type /XObject /Subtype /Form /BBox [0 0 ";
+    PdfFormat::number(body, m_pagePoints.width() * dotsPerPoint);
+    PdfFormat::number(body, m_pagePoints.height() * dotsPerPoint);
+    body += "] /Resources " + QByteArray::number(m_document->resources()) + " 0 R";
+    m_document->write(m_part, PdfObject { body, m_content, true, true });
+    m_content.swap(m_pageContent);
+    m_pageContent.clear();
+    m_written = Written();
+    m_part = 0;
 }
 
 void PdfPaintEngine::startPage()

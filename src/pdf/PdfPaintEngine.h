@@ -11,6 +11,7 @@
 #include <QPen>
 #include <QTransform>
 #include <memory>
+#include <vector>
 
 class QPainter;
 
@@ -32,6 +33,13 @@ public:
     void newPage();
     // Ends the painting without writing the rest of the file.
     void abandon() { m_abandoned = true; }
+
+    // A part of the page painted later, such as a frame that tells the number of pages: it
+    // takes its place in the page's content now, under what is painted after it, and is
+    // painted between beginPart and endPart once it can be. Returns the part's number.
+    int placePart();
+    void beginPart(int part);
+    void endPart();
 
     // Draws glyphs of one font, already placed, in the painter's pen colour; chars are the
     // characters they stand for, one per glyph.
@@ -74,6 +82,11 @@ private:
     PdfDocument::Info m_info;
     QByteArray m_content;
     bool m_abandoned = false;
+    // The parts placed, by object number; while one is painted, the page's own content and
+    // graphics state wait here.
+    std::vector<int> m_parts;
+    int m_part = 0;
+    QByteArray m_pageContent;
     static constexpr qsizetype ShapedKept = 256;
     QHash<QString, QList<QGlyphRun>> m_shaped;
 

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <climits>
+#include <vector>
 
 class QPaintDevice;
 class ReportPages;
@@ -20,7 +21,7 @@ class ReportPageJob : public ReportSaveJob
 
 public:
     bool step() override;
-    qint64 done() const override { return m_next - m_first; }
+    qint64 done() const override;
     qint64 total() const override;
     QString progressText() const override;
 
@@ -28,9 +29,18 @@ protected:
     // The pages from first to last (from 0); last may lie past the report's end.
     ReportPageJob(ReportPages &pages, int first, int last = INT_MAX);
 
+    ~ReportPageJob() override;
+
     // Begins painting; each page is scaled from report units by scale. False when the device
-    // cannot be painted on; the job then does nothing.
-    bool begin(QPaintDevice &device, double scale);
+    // cannot be painted on; the job then does nothing. A device that can paint a part of a
+    // page after the rest (framesLater) has every page laid out once: the pages are painted
+    // as they are counted, and their frames, which tell the number of pages, at the end.
+    bool begin(QPaintDevice &device, double scale, bool framesLater = false);
+    // With frames later: marks the current page's frame, to be painted later, and returns
+    // its mark; then paints that frame between beginFrame and endFrame.
+    virtual int placeFrame() { return 0; }
+    virtual void beginFrame(int) { }
+    virtual void endFrame() { }
     // Starts the device's next page.
     virtual void newPage() = 0;
     bool begun() const { return m_device != nullptr; }
@@ -40,6 +50,12 @@ protected:
     ReportPages &pages() { return m_pages; }
 
 private:
+    // Paints or counts one page, or paints one frame left for later; false when nothing is
+    // left to do.
+    bool advance();
+    void paint(int index, bool withFrame);
+    void paintFrameLater(std::size_t page);
+    void letCountingGo();
     // The last page there is to paint, once the pages are counted; -1 until then.
     int lastKnown() const;
 
@@ -51,4 +67,8 @@ private:
     int m_last;
     int m_next;
     bool m_ended = false;
+    bool m_framesLater = false;
+    bool m_holdsCounting = false;
+    std::vector<int> m_frames; // the marks of the frames left for later, from the first page
+    std::size_t m_framed = 0;
 };

@@ -19,8 +19,18 @@ ReportPages::~ReportPages() = default;
 
 void ReportPages::countInIdleTime()
 {
-    if (!m_paginator.complete())
+    m_countWanted = true;
+    if (!m_paginator.complete() && m_holds == 0)
         m_idle.start();
+}
+
+void ReportPages::holdCounting(bool hold)
+{
+    m_holds += hold ? 1 : -1;
+    if (m_holds > 0)
+        m_idle.stop();
+    else if (m_countWanted)
+        countInIdleTime();
 }
 
 void ReportPages::countSlice()
@@ -58,7 +68,29 @@ int ReportPages::pageCount()
 
 void ReportPages::paintPage(QPainter &p, int index)
 {
+    const bool wasComplete = m_paginator.complete();
     m_paginator.paintPage(p, index);
+    noticeEnd(wasComplete);
+}
+
+void ReportPages::paintBody(QPainter &p, int index)
+{
+    const bool wasComplete = m_paginator.complete();
+    m_paginator.paintBody(p, index);
+    noticeEnd(wasComplete);
+}
+
+void ReportPages::paintFrame(QPainter &p, int index)
+{
+    m_paginator.paintFrame(p, index);
+}
+
+void ReportPages::noticeEnd(bool wasComplete)
+{
+    if (!wasComplete && m_paginator.complete()) {
+        m_idle.stop();
+        emit pagesChanged();
+    }
 }
 
 bool ReportPages::writePdf(const QString &path, QString *problem)

@@ -36,6 +36,13 @@ public:
 
     // Draws a page (from 0); the painter's units are report units from the paper's corner.
     void paintPage(QPainter &p, int index);
+    // A page without its frame, and the frame alone (see ReportPaginator).
+    void paintBody(QPainter &p, int index);
+    void paintFrame(QPainter &p, int index);
+
+    // A job that lays out every page itself as it paints them holds the idle-time count off
+    // meanwhile, so that no page is laid out twice; the count goes on when it lets go.
+    void holdCounting(bool hold);
 
     // The whole report as a PDF file at once, put in place only when whole; false when the file
     // cannot be written, with the system's words for it in 'problem' when given.
@@ -48,7 +55,12 @@ signals:
 private:
     void countSlice();
 
+    // Emits pagesChanged when painting the page after the last known one ended the count.
+    void noticeEnd(bool wasComplete);
+
     std::unique_ptr<Report> m_report;
     ReportPaginator m_paginator;
     QTimer m_idle;
+    int m_holds = 0;
+    bool m_countWanted = false;
 };

@@ -94,6 +94,22 @@ bool ReportPaginator::ensurePage(int index)
 
 void ReportPaginator::paintPage(QPainter &p, int index)
 {
+    paint(p, index, true, true);
+}
+
+void ReportPaginator::paintBody(QPainter &p, int index)
+{
+    paint(p, index, true, false);
+}
+
+void ReportPaginator::paintFrame(QPainter &p, int index)
+{
+    if (index >= 0 && index < pagesKnown())
+        paint(p, index, false, true);
+}
+
+void ReportPaginator::paint(QPainter &p, int index, bool body, bool frame)
+{
     if (index < 0 || !ensurePage(index - 1))
         return;
     // The page after the last one known is laid out as it is drawn, its end kept as the start
@@ -105,18 +121,20 @@ void ReportPaginator::paintPage(QPainter &p, int index)
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    if (!next)
+    if (frame && !next)
         drawFrame(p, index);
-    p.save();
-    p.translate(ReportStyle::Margin, 0);
-    if (next) {
-        layoutNext(&p);
-    } else {
-        bool done = false;
-        layoutPage(m_starts[size_t(index)], &p, index, done);
+    if (body) {
+        p.save();
+        p.translate(ReportStyle::Margin, 0);
+        if (next) {
+            layoutNext(&p);
+        } else {
+            bool done = false;
+            layoutPage(m_starts[size_t(index)], &p, index, done);
+        }
+        p.restore();
     }
-    p.restore();
-    if (next)
+    if (frame && next)
         drawFrame(p, index);
     p.restore();
 }

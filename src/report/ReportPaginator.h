@@ -36,8 +36,14 @@ public:
     // Any page known may be drawn, in any order, and the one after the last known, which
     // then becomes known.
     void paintPage(QPainter &p, int index);
+    // The same without the page's frame (its title, its table headers and its footer, which
+    // tells the number of pages), for a file that draws the frames once every page is known.
+    void paintBody(QPainter &p, int index);
+    // Draws only the frame of a page known.
+    void paintFrame(QPainter &p, int index);
 
 private:
+    void paint(QPainter &p, int index, bool body, bool frame);
     struct Start
     {
         int record = 0;

@@ -14,7 +14,7 @@ ReportPdfJob::ReportPdfJob(ReportPages &pages, const QString &path)
     m_pdf = std::make_unique<PdfPaintDevice>(
         m_file.device(), pages.pageLayout(), int(ReportStyle::UnitsPerInch));
     m_pdf->setInfo(pages.report().layout().name, QStringLiteral("Corvane"));
-    begin(*m_pdf, 1);
+    begin(*m_pdf, 1, true);
 }
 
 ReportPdfJob::~ReportPdfJob()
@@ -42,4 +42,19 @@ void ReportPdfJob::cancel()
 void ReportPdfJob::newPage()
 {
     m_pdf->newPage();
+}
+
+int ReportPdfJob::placeFrame()
+{
+    return m_pdf->placePart();
+}
+
+void ReportPdfJob::beginFrame(int frame)
+{
+    m_pdf->beginPart(frame);
+}
+
+void ReportPdfJob::endFrame()
+{
+    m_pdf->endPart();
 }

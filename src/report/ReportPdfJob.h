@@ -21,6 +21,11 @@ public:
 protected:
     void newPage() override;
 
+protected:
+    int placeFrame() override;
+    void beginFrame(int frame) override;
+    void endFrame() override;
+
 private:
     WholeFile m_file;
     std::unique_ptr<PdfPaintDevice> m_pdf;
