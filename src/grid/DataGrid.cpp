@@ -158,7 +158,7 @@ void DataGrid::beginFill()
 
 QString DataGrid::textMatrix(int row, int col) const
 {
-    return m_model->cell(row, col).toString();
+    return m_model->cell(row, col);
 }
 
 void DataGrid::setTextMatrix(int row, int col, const QString &text)
