@@ -151,6 +151,11 @@ void DataGrid::addItem(const QString &tabSeparated)
     m_model->appendRow(tabSeparated);
 }
 
+void DataGrid::addItems(GridRowStore &&rows)
+{
+    m_model->appendRows(std::move(rows));
+}
+
 void DataGrid::beginFill()
 {
     m_model->beginFill();

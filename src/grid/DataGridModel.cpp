@@ -181,6 +181,13 @@ void DataGridModel::appendRow(const QString &tabSeparated)
     rowsAdded();
 }
 
+void DataGridModel::appendRows(GridRowStore &&rows)
+{
+    rows.truncate(m_cols);
+    m_rows.splice(std::move(rows));
+    rowsAdded();
+}
+
 QString DataGridModel::cell(int row, int col) const
 {
     if (col >= m_cols)

@@ -37,6 +37,8 @@ public:
     void setFixedCols(int count);
 
     void appendRow(const QString &tabSeparated);
+    // Rows made elsewhere, taken over whole.
+    void appendRows(GridRowStore &&rows);
     QString cell(int row, int col) const;
     // Cells firstCol..firstCol+count-1 of a row into out, in one pass over the row, as views
     // into buffer (reused from row to row, see GridRowStore::cells).

@@ -69,26 +69,53 @@ GridRowStore::Ref GridRowStore::commit(char *end)
     return ref;
 }
 
+void GridRowStore::appendWritten(char *begin, char *written, int maxCells)
+{
+    // A tab is one byte in UTF-8 and never part of another character's bytes. Only the cells
+    // kept are stored: up to the tab that ends cell maxCells-1.
+    char *end = maxCells > 0 ? written : begin;
+    int cells = 1;
+    for (char *p = begin; p != end; ++p) {
+        if (*p != '\t')
+            continue;
+        if (cells++ == maxCells) {
+            end = p;
+            break;
+        }
+        *p = CellEnd;
+    }
+    m_rows.push_back(commit(end));
+}
+
 void GridRowStore::append(QStringView tabSeparated, int maxCells)
 {
-    // Only the cells kept are stored: up to the tab that ends cell maxCells-1.
-    qsizetype end = maxCells > 0 ? tabSeparated.size() : 0;
-    qsizetype from = 0;
-    for (int c = 0; c < maxCells; ++c) {
-        const qsizetype tab = tabSeparated.indexOf(QLatin1Char('\t'), from);
-        if (tab < 0)
-            break;
-        if (c == maxCells - 1)
-            end = tab;
-        from = tab + 1;
-    }
-    const QStringView kept = tabSeparated.first(end);
     QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
-    char *begin = reserve(encoder.requiredSpace(kept.size()));
-    char *written = encoder.appendToBuffer(begin, kept);
-    // A tab is one byte in UTF-8 and never part of another character's bytes.
-    std::replace(begin, written, '\t', CellEnd);
-    m_rows.push_back(commit(written));
+    char *begin = reserve(encoder.requiredSpace(tabSeparated.size()));
+    appendWritten(begin, encoder.appendToBuffer(begin, tabSeparated), maxCells);
+}
+
+void GridRowStore::appendUtf8(QByteArrayView tabSeparated, int maxCells)
+{
+    char *begin = reserve(tabSeparated.size());
+    if (!tabSeparated.isEmpty())
+        std::memcpy(begin, tabSeparated.data(), size_t(tabSeparated.size()));
+    appendWritten(begin, begin + tabSeparated.size(), maxCells);
+}
+
+void GridRowStore::splice(GridRowStore &&tail)
+{
+    // The tail's blocks go first, so that this store's last block, the one rows are added
+    // to, stays last.
+    const auto shift = quint32(tail.m_blocks.size());
+    for (Ref &ref : m_rows)
+        ref.block += shift;
+    std::vector<Ref> rows = std::move(m_rows);
+    rows.insert(rows.end(), tail.m_rows.begin(), tail.m_rows.end());
+    for (Block &block : m_blocks)
+        tail.m_blocks.push_back(std::move(block));
+    m_blocks = std::move(tail.m_blocks);
+    m_rows = std::move(rows);
+    tail.resize(0);
 }
 
 QByteArrayView GridRowStore::text(int row) const
@@ -106,6 +133,24 @@ QString GridRowStore::cell(int row, int col) const
     const QByteArrayView line = text(row);
     const auto [from, end] = cellSpan(line, col);
     return QString::fromUtf8(line.sliced(from, end - from));
+}
+
+QString GridRowStore::line(int row) const
+{
+    if (row < 0 || row >= size())
+        return {};
+    QString joined;
+    const QByteArrayView text = this->text(row);
+    for (qsizetype from = 0; from <= text.size();) {
+        qsizetype end = text.indexOf(CellEnd, from);
+        if (end < 0)
+            end = text.size();
+        if (from > 0)
+            joined += QLatin1Char('\t');
+        joined += QString::fromUtf8(text.sliced(from, end - from));
+        from = end + 1;
+    }
+    return joined;
 }
 
 void GridRowStore::cells(int row, int first, int count, QString &buffer, QStringView *out) const

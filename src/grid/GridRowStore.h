@@ -21,9 +21,15 @@ public:
     void resize(int rows);
     // A row from tab-separated text; only its first maxCells cells are kept.
     void append(QStringView tabSeparated, int maxCells);
+    // The same from UTF-8, as the engine gives text: copied as it stands.
+    void appendUtf8(QByteArrayView tabSeparated, int maxCells);
+    // The rows of tail after these, taking its blocks over without copying them.
+    void splice(GridRowStore &&tail);
 
     // Empty beyond the row's last cell.
     QString cell(int row, int col) const;
+    // The row's cells, tab-separated.
+    QString line(int row) const;
     // Cells first..first+count-1 of a row into out, decoded into buffer, which out views and
     // which is reused from call to call: reading every row of a large grid this way allocates
     // nothing after the first rows.
@@ -56,6 +62,9 @@ private:
     // Room for at most `bytes` bytes of a new row; commit() then says how many were written.
     char *reserve(qsizetype bytes);
     Ref commit(char *end);
+    // The row just written at [begin, written) as tab-separated UTF-8 kept to its first
+    // maxCells cells.
+    void appendWritten(char *begin, char *written, int maxCells);
     // A row's cells as stored.
     QByteArrayView text(int row) const;
 
