@@ -4,14 +4,11 @@
 #include "ReportRowSource.h"
 
 #include <algorithm>
-#include <limits>
 #include <stdexcept>
 
 namespace {
 // The data tag of a record set; the only kind of data source the engine takes.
 constexpr int RecordsetTag = 3;
-constexpr qint64 NoDate = std::numeric_limits<qint64>::min();
-constexpr qint64 MsPerDay = 24 * 60 * 60 * 1000;
 // A reader that stands this close before a block goes on to it rather than seeking.
 constexpr int NearRows = 2 * ReportTable::BlockRows;
 // A reader that can seek is not kept after it has read this many rows: what the engine keeps
@@ -58,7 +55,6 @@ void ReportTable::discardRows()
 {
     m_complete = m_source == nullptr;
     m_rowCount = 0;
-    m_dates.clear();
     m_lastKey.clear();
     m_seekKey.clear();
     m_seekRun = 0;
@@ -86,11 +82,6 @@ bool ReportTable::readOne()
         return false;
     }
     append(values);
-    const int row = m_rowCount - 1;
-    const QList<QDateTime> &dates = m_source->dates();
-    for (qsizetype c = 0; c < std::min(dates.size(), m_columns.size()); ++c)
-        if (dates[c].isValid())
-            keepDate(row, int(c), dates[c]);
     return true;
 }
 
@@ -107,7 +98,7 @@ void ReportTable::append(const QStringList &values)
         trim(m_slots.size() - 1);
     }
     Slot &slot = m_slots.back();
-    slot.rows->append(values);
+    slot.rows->append(values, m_source->dates());
     slot.used = ++m_clock;
     ++m_rowCount;
     if (m_linkColumn >= 0) {
@@ -213,7 +204,7 @@ std::unique_ptr<ReportRowBlock> ReportTable::readBlock(
     for (int r = 0; r < rows; ++r, ++m_rereadAt) {
         if (!reader->next(values))
             return nullptr;
-        block->append(values);
+        block->append(values, reader->dates());
         if (m_linkColumn >= 0)
             block->linkLast(m_source->matchKey(values.value(m_linkColumn)));
     }
@@ -246,24 +237,11 @@ void ReportTable::trim(size_t keep) const
     }
 }
 
-void ReportTable::keepDate(int row, int column, const QDateTime &moment)
-{
-    m_dates.resize(std::max(m_dates.size(), size_t(column) + 1));
-    std::vector<qint64> &kept = m_dates[size_t(column)];
-    kept.resize(size_t(row), NoDate);
-    kept.push_back(moment.date().toJulianDay() * MsPerDay + moment.time().msecsSinceStartOfDay());
-}
-
 QDateTime ReportTable::dateValue(int row, int column) const
 {
-    if (row < 0 || column < 0 || size_t(column) >= m_dates.size()
-        || size_t(row) >= m_dates[size_t(column)].size())
+    if (row < 0 || row >= m_rowCount)
         return QDateTime();
-    const qint64 ms = m_dates[size_t(column)][size_t(row)];
-    if (ms == NoDate)
-        return QDateTime();
-    return QDateTime(QDate::fromJulianDay(ms / MsPerDay),
-        QTime::fromMSecsSinceStartOfDay(int(ms % MsPerDay)), Qt::UTC);
+    return block(size_t(row / BlockRows)).dateValue(row % BlockRows, column);
 }
 
 void ReportTable::setLinkColumn(const QString &name)

@@ -81,7 +81,6 @@ private:
     };
 
     bool readOne();
-    void keepDate(int row, int column, const QDateTime &moment);
     void append(const QStringList &values);
     // The rows of block b, read again if they were let go.
     const ReportRowBlock &block(size_t b) const;
@@ -99,9 +98,6 @@ private:
     QHash<QString, int> m_columnIndex; // by folded name
     bool m_complete = false;
     int m_rowCount = 0;
-    // By column, for the columns that hold dates: each row's moment in milliseconds from the
-    // start of Julian day 0, NoDate where the value is not a date.
-    std::vector<std::vector<qint64>> m_dates;
     QString m_linkName;
     int m_linkColumn = -1;
     QByteArray m_lastKey;
