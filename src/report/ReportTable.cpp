@@ -133,6 +133,11 @@ void ReportTable::readAll()
     while (readOne()) { }
 }
 
+std::unique_ptr<ReportRowSource> ReportTable::readerFromStart() const
+{
+    return m_source ? m_source->reopen(QString()) : nullptr;
+}
+
 int ReportTable::rowsHeld() const
 {
     int rows = 0;

@@ -50,6 +50,9 @@ public:
     int rowsRead() const { return m_rowCount; }
     // How many rows there are once every one has been read; 0 until then.
     int rowTotal() const { return m_complete ? m_rowCount : 0; }
+    // A reader of every row from the first, of its own and as the table reads them; null when
+    // the source cannot be read twice.
+    std::unique_ptr<ReportRowSource> readerFromStart() const;
     // Rows kept in memory now.
     int rowsHeld() const;
     // Any row read so far; one that was let go is read again. Throws what the source throws.
