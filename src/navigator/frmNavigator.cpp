@@ -10,6 +10,7 @@
 #include "DatePicker.h"
 #include "ErrorGuard.h"
 #include "FormFrame.h"
+#include "FreedMemory.h"
 #include "GridFill.h"
 #include "LiveWordIndex.h"
 #include "MsgBox.h"
@@ -294,6 +295,8 @@ void frmNavigator::UpdateGrids()
     finishGridFill(*vsfgCustomers);
     vsfgEquipment->setRows(0);
     vsfgTelemarket->setRows(0);
+    // The grid's earlier rows and the search's sort keys.
+    returnFreedMemory();
 }
 
 void frmNavigator::btnClear_Click()
