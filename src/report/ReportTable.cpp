@@ -31,6 +31,7 @@ void ReportTable::closeSource()
 {
     if (m_source && !m_complete)
         m_source->close();
+    m_ahead.reset();
 }
 
 void ReportTable::setDataSource(std::unique_ptr<ReportRowSource> source, int dataTag)
@@ -57,7 +58,10 @@ void ReportTable::discardRows()
     m_rowCount = 0;
     m_lastKey.clear();
     m_seekKey.clear();
+    m_seekValue.clear();
     m_seekRun = 0;
+    m_ahead.reset();
+    m_aheadRows = 0;
     m_slots.clear();
     m_heldBytes = 0;
     m_rereader.reset();
@@ -76,16 +80,43 @@ bool ReportTable::readOne()
     if (m_complete)
         return false;
     QStringList values;
-    if (!m_source->next(values)) {
+    ReportRowSource &reader = m_ahead ? *m_ahead : *m_source;
+    if (!reader.next(values)) {
         m_complete = true;
         m_source->close();
+        m_ahead.reset();
         return false;
     }
-    append(values);
+    append(values, reader.dates());
+    if (++m_aheadRows >= KeptReaderRows)
+        handOnReading(values);
     return true;
 }
 
-void ReportTable::append(const QStringList &values)
+void ReportTable::handOnReading(const QStringList &last)
+{
+    m_aheadRows = 0;
+    if (m_seekColumn < 0 || m_seekValue.isEmpty())
+        return;
+    std::unique_ptr<ReportRowSource> next = m_source->reopen(m_seekValue);
+    if (!next)
+        return;
+    // The new reader stands before the rows of the last row's value; the ones read already are
+    // passed over, the last of them read again to be sure it stands where the old one does.
+    QStringList values;
+    for (int i = 0; i + 1 < m_seekRun; ++i)
+        if (!next->skip())
+            return;
+    if (!next->next(values) || values != last)
+        return;
+    if (m_ahead)
+        m_ahead.reset();
+    else
+        m_source->close();
+    m_ahead = std::move(next);
+}
+
+void ReportTable::append(const QStringList &values, const QList<QDateTime> &dates)
 {
     if (m_slots.empty() || m_slots.back().rows->rows() == BlockRows) {
         if (!m_slots.empty()) {
@@ -98,7 +129,7 @@ void ReportTable::append(const QStringList &values)
         trim(m_slots.size() - 1);
     }
     Slot &slot = m_slots.back();
-    slot.rows->append(values, m_source->dates());
+    slot.rows->append(values, dates);
     slot.used = ++m_clock;
     ++m_rowCount;
     if (m_linkColumn >= 0) {
@@ -113,6 +144,7 @@ void ReportTable::append(const QStringList &values)
         const QByteArray key = m_seekColumn == m_linkColumn ? m_lastKey : m_source->matchKey(value);
         m_seekRun = m_rowCount > 1 && key == m_seekKey ? m_seekRun + 1 : 1;
         m_seekKey = key;
+        m_seekValue = value;
         if (slot.rows->rows() == 1) {
             slot.seekValue = value;
             slot.lead = m_seekRun - 1;
