@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <memory>
 
+class ReportReading;
 class ReportRowSource;
 class ReportTable;
 
@@ -30,6 +31,7 @@ public:
 private:
     ReportTable &m_table;
     std::unique_ptr<ReportRowSource> m_own;
+    std::unique_ptr<ReportReading> m_reading; // of m_own
     int m_row = -1;
     QStringList m_values;
 };

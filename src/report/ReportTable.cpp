@@ -1,5 +1,6 @@
 #include "ReportTable.h"
 
+#include "ReportReading.h"
 #include "ReportRowBlock.h"
 #include "ReportRowSource.h"
 
@@ -31,7 +32,7 @@ void ReportTable::closeSource()
 {
     if (m_source && !m_complete)
         m_source->close();
-    m_ahead.reset();
+    m_reading.reset();
 }
 
 void ReportTable::setDataSource(std::unique_ptr<ReportRowSource> source, int dataTag)
@@ -40,6 +41,7 @@ void ReportTable::setDataSource(std::unique_ptr<ReportRowSource> source, int dat
         throw std::invalid_argument("report data source: only record sets (tag 3) are taken");
     closeSource();
     m_source = std::move(source);
+    m_reading = std::make_unique<ReportReading>(*m_source);
     m_columns = m_source->columnNames();
     m_seekColumn = m_source->seekColumn();
     m_columnIndex.clear();
@@ -58,10 +60,7 @@ void ReportTable::discardRows()
     m_rowCount = 0;
     m_lastKey.clear();
     m_seekKey.clear();
-    m_seekValue.clear();
     m_seekRun = 0;
-    m_ahead.reset();
-    m_aheadRows = 0;
     m_slots.clear();
     m_heldBytes = 0;
     m_rereader.reset();
@@ -80,40 +79,13 @@ bool ReportTable::readOne()
     if (m_complete)
         return false;
     QStringList values;
-    ReportRowSource &reader = m_ahead ? *m_ahead : *m_source;
-    if (!reader.next(values)) {
+    if (!m_reading->next(values)) {
         m_complete = true;
         m_source->close();
-        m_ahead.reset();
         return false;
     }
-    append(values, reader.dates());
-    if (++m_aheadRows >= KeptReaderRows)
-        handOnReading(values);
+    append(values, m_reading->dates());
     return true;
-}
-
-void ReportTable::handOnReading(const QStringList &last)
-{
-    m_aheadRows = 0;
-    if (m_seekColumn < 0 || m_seekValue.isEmpty())
-        return;
-    std::unique_ptr<ReportRowSource> next = m_source->reopen(m_seekValue);
-    if (!next)
-        return;
-    // The new reader stands before the rows of the last row's value; the ones read already are
-    // passed over, the last of them read again to be sure it stands where the old one does.
-    QStringList values;
-    for (int i = 0; i + 1 < m_seekRun; ++i)
-        if (!next->skip())
-            return;
-    if (!next->next(values) || values != last)
-        return;
-    if (m_ahead)
-        m_ahead.reset();
-    else
-        m_source->close();
-    m_ahead = std::move(next);
 }
 
 void ReportTable::append(const QStringList &values, const QList<QDateTime> &dates)
@@ -144,7 +116,6 @@ void ReportTable::append(const QStringList &values, const QList<QDateTime> &date
         const QByteArray key = m_seekColumn == m_linkColumn ? m_lastKey : m_source->matchKey(value);
         m_seekRun = m_rowCount > 1 && key == m_seekKey ? m_seekRun + 1 : 1;
         m_seekKey = key;
-        m_seekValue = value;
         if (slot.rows->rows() == 1) {
             slot.seekValue = value;
             slot.lead = m_seekRun - 1;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+class ReportReading;
 class ReportRowBlock;
 class ReportRowSource;
 
@@ -85,11 +86,6 @@ private:
 
     bool readOne();
     void append(const QStringList &values, const QList<QDateTime> &dates);
-    // The engine keeps what a statement has given so far (the rows seen, for DISTINCT) until
-    // the statement ends: the first reading goes on now and then from a new reader started at
-    // the last row's value, so that this stays small however long the report. last is the
-    // row read last.
-    void handOnReading(const QStringList &last);
     // The rows of block b, read again if they were let go.
     const ReportRowBlock &block(size_t b) const;
     std::unique_ptr<ReportRowBlock> readAgain(size_t b) const;
@@ -111,10 +107,8 @@ private:
     QByteArray m_lastKey;
     int m_seekColumn = -1;
     QByteArray m_seekKey; // of the last row read
-    QString m_seekValue; // of the last row read
-    // The reader of the first reading once the source's own has handed on; rows it has given.
-    std::unique_ptr<ReportRowSource> m_ahead;
-    int m_aheadRows = 0;
+    // The first reading of the rows, from m_source on.
+    std::unique_ptr<ReportReading> m_reading;
     int m_seekRun = 0; // rows read with that key, one after the other
     qint64 m_budget = DefaultRowBudget;
 
