@@ -22,10 +22,13 @@ const char *const Database::Password = "KXQ";
 
 namespace {
 
-// Every page read from the file is decrypted; a search visits every page of the three tables,
-// so a cache that holds a large customer base whole keeps the search from decrypting it again
-// each time. The engine takes memory for it only as pages are read.
-constexpr const char *CacheSize = "PRAGMA cache_size = -524288";
+// Every page read from the file is decrypted; a search by the criteria visits every page of the
+// customers and the index pages of the machines and calls, so a cache that holds those of a
+// large customer base keeps the search from decrypting them again each time. A search by words
+// the word index cannot take reads the machines and calls whole, several times the rest: the
+// cache is not made to hold them too, which would keep hundreds of megabytes for the rare
+// search. The engine takes memory for it only as pages are read.
+constexpr const char *CacheSize = "PRAGMA cache_size = -65536";
 // A snapshot's reader goes through its statements' rows once, in order, and reads a page again
 // only for a report page laid out again: a small cache serves it, where the search's would hold
 // the whole file for as long as a report is shown.

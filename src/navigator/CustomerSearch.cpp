@@ -11,6 +11,7 @@
 #include <QHash>
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -98,7 +99,7 @@ struct SortKeys
 
 } // namespace
 
-QStringList findCustomers(Database &db, const SearchCriteria &criteria, const WordIndex *index)
+GridRowStore findCustomerRows(Database &db, const SearchCriteria &criteria, const WordIndex *index)
 {
     const SearchPlan plan = searchPlan(criteria);
     BoundStatement customers = plan.customers;
@@ -126,7 +127,7 @@ QStringList findCustomers(Database &db, const SearchCriteria &criteria, const Wo
     const quint32 noCalls = plan.callWindow ? 0 : 1;
 
     SortKeys keys;
-    QStringList lines;
+    GridRowStore lines;
     QByteArray scratch;
     TextRows rows = db.openTextRows(customers.sql, customers.values);
     while (rows.next()) {
@@ -149,16 +150,24 @@ QStringList findCustomers(Database &db, const SearchCriteria &criteria, const Wo
             }
         }
         keys.rows.push_back(sortFields);
-        lines << customerLine(rows, scratch);
+        putCustomerLine(rows, scratch);
+        lines.appendUtf8(scratch, std::numeric_limits<int>::max());
     }
-    std::vector<std::size_t> order(lines.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
+    std::vector<int> order(size_t(lines.size()));
+    for (int i = 0; i < lines.size(); ++i)
+        order[size_t(i)] = i;
     std::sort(order.begin(), order.end(),
-        [&keys](std::size_t a, std::size_t b) { return keys.before(a, b); });
-    QStringList sorted;
-    sorted.reserve(lines.size());
-    for (const std::size_t i : order)
-        sorted << std::move(lines[qsizetype(i)]);
-    return sorted;
+        [&keys](int a, int b) { return keys.before(std::size_t(a), std::size_t(b)); });
+    lines.reorder(0, order);
+    return lines;
+}
+
+QStringList findCustomers(Database &db, const SearchCriteria &criteria, const WordIndex *index)
+{
+    const GridRowStore rows = findCustomerRows(db, criteria, index);
+    QStringList lines;
+    lines.reserve(rows.size());
+    for (int r = 0; r < rows.size(); ++r)
+        lines << rows.line(r);
+    return lines;
 }

@@ -58,6 +58,13 @@ void FoldedRows::put(qint64 rowid, qint32 group, const TextRows &row)
     compactWhenWorthIt();
 }
 
+void FoldedRows::reserve(qsizetype rows)
+{
+    m_cells.reserve(size_t(rows) * size_t(m_columns));
+    m_rowids.reserve(size_t(rows));
+    m_groups.reserve(size_t(rows));
+}
+
 void FoldedRows::squeeze()
 {
     m_values.squeeze();

@@ -29,6 +29,9 @@ public:
     void put(qint64 rowid, qint32 group, const TextRows &row);
     // A row that is no more.
     void remove(qint64 rowid);
+    // Room for this many rows in all, so that reading them does not copy what was read before
+    // each time the room runs out.
+    void reserve(qsizetype rows);
     // Lets go of the room kept for growing, once the rows are all read.
     void squeeze();
 

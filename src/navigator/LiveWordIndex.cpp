@@ -1,6 +1,7 @@
 #include "LiveWordIndex.h"
 
 #include "DbError.h"
+#include "FreedMemory.h"
 #include "RowChangeLog.h"
 
 #ifdef Q_OS_LINUX
@@ -79,6 +80,8 @@ void LiveWordIndex::startReading()
             // engine failure in its turn.
             m_read.reset();
         }
+        // What the reading used on the way is this thread's and would stay with it.
+        returnFreedMemory();
         m_done.store(true, std::memory_order_release);
     });
 }

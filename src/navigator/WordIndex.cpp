@@ -19,6 +19,11 @@ const char *const Statements[RowChangeLog::TableCount] = {
 constexpr int SearchedFrom = 2;
 constexpr int SearchedColumns[RowChangeLog::TableCount] = { 13, 6, 2 };
 
+// The tables as the statements name them, for the room their rows take.
+const char *const Tables[RowChangeLog::TableCount] = { "Customer", "Equipment", "Telemarket" };
+// Room is made ahead for no more rows than this; a table with more grows as it is read.
+constexpr qint64 MostRowsAhead = 1 << 24;
+
 // How often a build asks whether to go on.
 constexpr int RowsBetweenStops = 4096;
 
@@ -69,6 +74,12 @@ std::unique_ptr<WordIndex> WordIndex::build(Database &db, const GoOn &goOn)
 {
     auto index = std::make_unique<WordIndex>();
     for (int table = 0; table < RowChangeLog::TableCount; ++table) {
+        // The largest rowid, found at once, bounds the rows; growing a hundred megabytes of
+        // rows step by step would hold the old room and the new at each step.
+        TextRows last = db.openTextRows(
+            QStringLiteral("SELECT max(rowid) FROM %1").arg(QLatin1String(Tables[table])));
+        if (last.next() && last.number(0) > 0 && last.number(0) <= MostRowsAhead)
+            index->m_tables[size_t(table)].reserve(qsizetype(last.number(0)));
         if (!index->read(db, Table(table), QLatin1String(Statements[table]), {}, &goOn))
             return nullptr;
         index->m_tables[size_t(table)].squeeze();

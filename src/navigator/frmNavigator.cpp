@@ -10,6 +10,7 @@
 #include "DatePicker.h"
 #include "ErrorGuard.h"
 #include "FormFrame.h"
+#include "FreedMemory.h"
 #include "GridFill.h"
 #include "LiveWordIndex.h"
 #include "MsgBox.h"
@@ -288,13 +289,14 @@ void frmNavigator::UpdateGrids()
     const WordIndex *index = m_words ? m_words->current(*gDatabase) : nullptr;
     // A search by the engine's path has the processor to itself while the index is read.
     const LiveWordIndex::Pause pause(index ? nullptr : m_words.get());
-    const QStringList found = findCustomers(*gDatabase, c, index);
+    GridRowStore found = findCustomerRows(*gDatabase, c, index);
     beginGridFill(*vsfgCustomers, CustomerHeaders);
-    for (const QString &line : found)
-        vsfgCustomers->addItem(line);
+    vsfgCustomers->addItems(std::move(found));
     finishGridFill(*vsfgCustomers);
     vsfgEquipment->setRows(0);
     vsfgTelemarket->setRows(0);
+    // The grid's earlier rows and the search's sort keys.
+    returnFreedMemory();
 }
 
 void frmNavigator::btnClear_Click()

@@ -15,6 +15,7 @@ constexpr int MaxSliceRows = 1000;
 
 ReportCsvJob::ReportCsvJob(Report &report, const QString &path)
     : m_report(report)
+    , m_rows(report.table(1))
     , m_file(path)
 {
     m_open = m_file.open();
@@ -33,20 +34,19 @@ bool ReportCsvJob::step()
 {
     if (!m_open || m_ended)
         return false;
-    ReportTable &table = m_report.table(1);
-    const int columns = int(table.columnNames().size());
+    const int columns = int(m_report.table(1).columnNames().size());
     QStringList values;
     QElapsedTimer timer;
     timer.start();
     const int sliceEnd = m_row + MaxSliceRows;
     do {
-        if (!table.ensureRow(m_row)) {
+        if (!m_rows.next()) {
             m_ended = true;
             break;
         }
         values.clear();
         for (int c = 0; c < columns; ++c)
-            values << table.text(m_row, c);
+            values << m_rows.text(c);
         m_chunk += ReportCsv::line(values);
         ++m_row;
         if (m_chunk.size() > ChunkBytes && !flush())

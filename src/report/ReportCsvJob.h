@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReportRowReader.h"
 #include "ReportSaveJob.h"
 #include "WholeFile.h"
 
@@ -29,6 +30,7 @@ private:
     bool flush();
 
     Report &m_report;
+    ReportRowReader m_rows;
     WholeFile m_file;
     bool m_open = false;
     bool m_ended = false;

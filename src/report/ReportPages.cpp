@@ -1,5 +1,6 @@
 #include "ReportPages.h"
 
+#include "FreedMemory.h"
 #include "ReportJobRunner.h"
 #include "ReportPdfJob.h"
 
@@ -43,6 +44,8 @@ void ReportPages::countSlice()
     while (timer.elapsed() < ReportSaveJob::SliceMs && m_paginator.layoutNext()) { }
     if (!m_paginator.complete())
         m_idle.start();
+    else
+        returnFreedMemory(); // the rows read and let go on the way
     emit pagesChanged();
 }
 
@@ -61,8 +64,10 @@ int ReportPages::pageCount()
     const bool wasComplete = m_paginator.complete();
     while (m_paginator.layoutNext()) { }
     m_idle.stop();
-    if (!wasComplete)
+    if (!wasComplete) {
+        returnFreedMemory(); // the rows read and let go on the way
         emit pagesChanged();
+    }
     return m_paginator.pagesKnown();
 }
 

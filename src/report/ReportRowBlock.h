@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <string>
@@ -16,7 +18,9 @@ public:
     explicit ReportRowBlock(int columns);
 
     // A row at the end; values it lacks are empty, values beyond the columns are left out.
-    void append(const QStringList &values);
+    // dates holds, by column, the moment a date value stands for (invalid for the others;
+    // empty when the row holds no date).
+    void append(const QStringList &values, const QList<QDateTime> &dates);
     // For a subreport's table: the row just appended is linked to its entry by key. Rows come
     // in key order, so the rows of one key are one run.
     void linkLast(const QByteArray &key);
@@ -25,6 +29,8 @@ public:
 
     int rows() const { return m_rows; }
     QString text(int row, int column) const;
+    // The moment the value stands for, or an invalid one (see ReportTable::dateValue).
+    QDateTime dateValue(int row, int column) const;
     // The rows of the block linked by key, as [first, end); empty when there are none.
     std::pair<int, int> linked(const QByteArray &key) const;
     // What the block holds in memory, in bytes.
@@ -44,5 +50,9 @@ private:
     std::string m_text;
     std::vector<qint64> m_ends; // where each value ends in m_text, row by row
     std::vector<Run> m_runs;
+    // The date values, in the order of their rows and columns: by row * columns + column, the
+    // moment in milliseconds from the start of Julian day 0. Kept with the rows, they go when
+    // the rows go.
+    std::vector<std::pair<qint64, qint64>> m_dates;
     size_t m_digest = 0;
 };

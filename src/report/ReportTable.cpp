@@ -1,17 +1,15 @@
 #include "ReportTable.h"
 
+#include "ReportReading.h"
 #include "ReportRowBlock.h"
 #include "ReportRowSource.h"
 
 #include <algorithm>
-#include <limits>
 #include <stdexcept>
 
 namespace {
 // The data tag of a record set; the only kind of data source the engine takes.
 constexpr int RecordsetTag = 3;
-constexpr qint64 NoDate = std::numeric_limits<qint64>::min();
-constexpr qint64 MsPerDay = 24 * 60 * 60 * 1000;
 // A reader that stands this close before a block goes on to it rather than seeking.
 constexpr int NearRows = 2 * ReportTable::BlockRows;
 // A reader that can seek is not kept after it has read this many rows: what the engine keeps
@@ -34,6 +32,7 @@ void ReportTable::closeSource()
 {
     if (m_source && !m_complete)
         m_source->close();
+    m_reading.reset();
 }
 
 void ReportTable::setDataSource(std::unique_ptr<ReportRowSource> source, int dataTag)
@@ -42,6 +41,7 @@ void ReportTable::setDataSource(std::unique_ptr<ReportRowSource> source, int dat
         throw std::invalid_argument("report data source: only record sets (tag 3) are taken");
     closeSource();
     m_source = std::move(source);
+    m_reading = std::make_unique<ReportReading>(*m_source);
     m_columns = m_source->columnNames();
     m_seekColumn = m_source->seekColumn();
     m_columnIndex.clear();
@@ -58,7 +58,6 @@ void ReportTable::discardRows()
 {
     m_complete = m_source == nullptr;
     m_rowCount = 0;
-    m_dates.clear();
     m_lastKey.clear();
     m_seekKey.clear();
     m_seekRun = 0;
@@ -80,21 +79,16 @@ bool ReportTable::readOne()
     if (m_complete)
         return false;
     QStringList values;
-    if (!m_source->next(values)) {
+    if (!m_reading->next(values)) {
         m_complete = true;
         m_source->close();
         return false;
     }
-    append(values);
-    const int row = m_rowCount - 1;
-    const QList<QDateTime> &dates = m_source->dates();
-    for (qsizetype c = 0; c < std::min(dates.size(), m_columns.size()); ++c)
-        if (dates[c].isValid())
-            keepDate(row, int(c), dates[c]);
+    append(values, m_reading->dates());
     return true;
 }
 
-void ReportTable::append(const QStringList &values)
+void ReportTable::append(const QStringList &values, const QList<QDateTime> &dates)
 {
     if (m_slots.empty() || m_slots.back().rows->rows() == BlockRows) {
         if (!m_slots.empty()) {
@@ -107,7 +101,7 @@ void ReportTable::append(const QStringList &values)
         trim(m_slots.size() - 1);
     }
     Slot &slot = m_slots.back();
-    slot.rows->append(values);
+    slot.rows->append(values, dates);
     slot.used = ++m_clock;
     ++m_rowCount;
     if (m_linkColumn >= 0) {
@@ -140,6 +134,11 @@ bool ReportTable::ensureRow(int row)
 void ReportTable::readAll()
 {
     while (readOne()) { }
+}
+
+std::unique_ptr<ReportRowSource> ReportTable::readerFromStart() const
+{
+    return m_source ? m_source->reopen(QString()) : nullptr;
 }
 
 int ReportTable::rowsHeld() const
@@ -213,7 +212,7 @@ std::unique_ptr<ReportRowBlock> ReportTable::readBlock(
     for (int r = 0; r < rows; ++r, ++m_rereadAt) {
         if (!reader->next(values))
             return nullptr;
-        block->append(values);
+        block->append(values, reader->dates());
         if (m_linkColumn >= 0)
             block->linkLast(m_source->matchKey(values.value(m_linkColumn)));
     }
@@ -246,24 +245,11 @@ void ReportTable::trim(size_t keep) const
     }
 }
 
-void ReportTable::keepDate(int row, int column, const QDateTime &moment)
-{
-    m_dates.resize(std::max(m_dates.size(), size_t(column) + 1));
-    std::vector<qint64> &kept = m_dates[size_t(column)];
-    kept.resize(size_t(row), NoDate);
-    kept.push_back(moment.date().toJulianDay() * MsPerDay + moment.time().msecsSinceStartOfDay());
-}
-
 QDateTime ReportTable::dateValue(int row, int column) const
 {
-    if (row < 0 || column < 0 || size_t(column) >= m_dates.size()
-        || size_t(row) >= m_dates[size_t(column)].size())
+    if (row < 0 || row >= m_rowCount)
         return QDateTime();
-    const qint64 ms = m_dates[size_t(column)][size_t(row)];
-    if (ms == NoDate)
-        return QDateTime();
-    return QDateTime(QDate::fromJulianDay(ms / MsPerDay),
-        QTime::fromMSecsSinceStartOfDay(int(ms % MsPerDay)), Qt::UTC);
+    return block(size_t(row / BlockRows)).dateValue(row % BlockRows, column);
 }
 
 void ReportTable::setLinkColumn(const QString &name)

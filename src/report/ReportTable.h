@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+class ReportReading;
 class ReportRowBlock;
 class ReportRowSource;
 
@@ -50,6 +51,9 @@ public:
     int rowsRead() const { return m_rowCount; }
     // How many rows there are once every one has been read; 0 until then.
     int rowTotal() const { return m_complete ? m_rowCount : 0; }
+    // A reader of every row from the first, of its own and as the table reads them; null when
+    // the source cannot be read twice.
+    std::unique_ptr<ReportRowSource> readerFromStart() const;
     // Rows kept in memory now.
     int rowsHeld() const;
     // Any row read so far; one that was let go is read again. Throws what the source throws.
@@ -81,8 +85,7 @@ private:
     };
 
     bool readOne();
-    void keepDate(int row, int column, const QDateTime &moment);
-    void append(const QStringList &values);
+    void append(const QStringList &values, const QList<QDateTime> &dates);
     // The rows of block b, read again if they were let go.
     const ReportRowBlock &block(size_t b) const;
     std::unique_ptr<ReportRowBlock> readAgain(size_t b) const;
@@ -99,14 +102,13 @@ private:
     QHash<QString, int> m_columnIndex; // by folded name
     bool m_complete = false;
     int m_rowCount = 0;
-    // By column, for the columns that hold dates: each row's moment in milliseconds from the
-    // start of Julian day 0, NoDate where the value is not a date.
-    std::vector<std::vector<qint64>> m_dates;
     QString m_linkName;
     int m_linkColumn = -1;
     QByteArray m_lastKey;
     int m_seekColumn = -1;
     QByteArray m_seekKey; // of the last row read
+    // The first reading of the rows, from m_source on.
+    std::unique_ptr<ReportReading> m_reading;
     int m_seekRun = 0; // rows read with that key, one after the other
     qint64 m_budget = DefaultRowBudget;
 

@@ -20,6 +20,7 @@ constexpr double MsPerDay = 24.0 * 60 * 60 * 1000;
 
 ReportWorkbook::ReportWorkbook(Report &report, const QString &path)
     : m_table(report.table(1))
+    , m_rows(m_table)
     , m_file(path)
 {
     m_columns = int(m_table.columnNames().size());
@@ -82,7 +83,7 @@ bool ReportWorkbook::step()
     if (m_state != State::Writing)
         return false;
     for (int n = 0; n < RowsPerStep; ++n) {
-        if (!m_table.ensureRow(int(m_done))) {
+        if (!m_rows.next()) {
             close();
             return false;
         }
@@ -97,10 +98,10 @@ bool ReportWorkbook::writeRow(int row)
 {
     const lxw_row_t sheetRow = lxw_row_t(row) + 1;
     for (int c = 0; c < m_columns; ++c) {
-        const QString text = m_table.text(row, c);
+        const QString text = m_rows.text(c);
         if (text.isEmpty())
             continue; // an empty cell, not an empty text
-        const QDateTime when = m_table.dateValue(row, c);
+        const QDateTime when = m_rows.dateValue(c);
         if (!when.isValid() || when.date() < FirstSafeDay) {
             if (!writeText(int(sheetRow), c, text, nullptr))
                 return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReportRowReader.h"
 #include "ReportSaveJob.h"
 #include "WholeFile.h"
 
@@ -49,6 +50,7 @@ private:
     void dropBook();
 
     ReportTable &m_table;
+    ReportRowReader m_rows;
     WholeFile m_file;
     QString m_writing; // the name the library writes the file under until it is whole
     lxw_workbook *m_book = nullptr;

@@ -24,6 +24,8 @@ private slots:
     void subreportRowsMatchTheirEntry();
     void subreportRowsLetGoAreFoundAgain_data();
     void subreportRowsLetGoAreFoundAgain();
+    void firstReadingGoesOnWhereItStood_data();
+    void firstReadingGoesOnWhereItStood();
     void pagesAreLaidOutAsAskedFor();
     void pagesLaidOutAgainAfterTheirRowsWentAreUnchanged_data();
     void pagesLaidOutAgainAfterTheirRowsWentAreUnchanged();
@@ -101,6 +103,39 @@ void tst_ReportPaging::subreportRowsLetGoAreFoundAgain()
     QVERIFY2(read <= readAgain, qPrintable(QString::number(read)));
     if (from < to)
         QCOMPARE(table.text(to - 1, 1), QString::number(to - 1));
+}
+
+void tst_ReportPaging::firstReadingGoesOnWhereItStood_data()
+{
+    QTest::addColumn<ListSource::Seek>("seek");
+    QTest::addColumn<bool>("tried"); // whether a new reader is tried at all
+    QTest::newRow("sought") << ListSource::Seek::Exact << true;
+    QTest::newRow("sought wrongly") << ListSource::Seek::Wrong << true;
+    QTest::newRow("cannot seek") << ListSource::Seek::None << false;
+}
+
+// A long first reading goes on from new readers of the source: every row comes once, in
+// order, also where one name's rows (in changing letter case) go on past the point where the
+// reader is handed on, and where a new reader does not stand where the old one did.
+void tst_ReportPaging::firstReadingGoesOnWhereItStood()
+{
+    QFETCH(ListSource::Seek, seek);
+    QFETCH(bool, tried);
+    const QStringList cases { "Name %1", "NAME %1", "name %1" };
+    QList<QStringList> rows;
+    for (int r = 0; r < 6000; ++r)
+        rows << QStringList { cases[r % 3].arg(r / 700, 2, 10, QChar('0')), QString::number(r) };
+    int read = 0;
+    ReportTable table;
+    table.setDataSource(
+        std::make_unique<ListSource>(QStringList { "Owner", "Row" }, rows, &read, seek), 3);
+    table.setRowBudget(std::numeric_limits<qint64>::max());
+    table.readAll();
+    QCOMPARE(table.rowsRead(), 6000);
+    for (int r = 0; r < 6000; ++r)
+        QCOMPARE(table.text(r, 1), QString::number(r));
+    // A new reader reads the last row again, to be sure where it stands.
+    QCOMPARE(read > 6000, tried);
 }
 
 void tst_ReportPaging::pagesAreLaidOutAsAskedFor()
