@@ -28,7 +28,7 @@ namespace {
 // the word index cannot take reads the machines and calls whole, several times the rest: the
 // cache is not made to hold them too, which would keep hundreds of megabytes for the rare
 // search. The engine takes memory for it only as pages are read.
-constexpr const char *CacheSize = "PRAGMA cache_size = -65536";
+constexpr const char *CacheSize = "PRAGMA cache_size = -131072";
 // A snapshot's reader goes through its statements' rows once, in order, and reads a page again
 // only for a report page laid out again: a small cache serves it, where the search's would hold
 // the whole file for as long as a report is shown.

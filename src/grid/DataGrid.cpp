@@ -151,11 +151,6 @@ void DataGrid::addItem(const QString &tabSeparated)
     m_model->appendRow(tabSeparated);
 }
 
-void DataGrid::addItems(GridRowStore &&rows)
-{
-    m_model->appendRows(std::move(rows));
-}
-
 void DataGrid::beginFill()
 {
     m_model->beginFill();
@@ -163,7 +158,7 @@ void DataGrid::beginFill()
 
 QString DataGrid::textMatrix(int row, int col) const
 {
-    return m_model->cell(row, col);
+    return m_model->cell(row, col).toString();
 }
 
 void DataGrid::setTextMatrix(int row, int col, const QString &text)

@@ -7,7 +7,6 @@
 #include <memory>
 
 class DataGridModel;
-class GridRowStore;
 
 // The flex grid the windows fill row by row from tab-separated text. Row and column numbers
 // count fixed rows and columns too: with one fixed row, row 0 is the header and data starts at
@@ -32,8 +31,6 @@ public:
 
     // Appends one row below the last, cells from column 0 separated by tab characters.
     void addItem(const QString &tabSeparated);
-    // Many rows at once, made elsewhere and taken over without a copy.
-    void addItems(GridRowStore &&rows);
     // Rows added from now on are shown together when the fill is over: at refresh(), or at
     // the first thing that needs the shown rows (setting the current cell, sorting, fitting
     // rows). Emptying the grid ends a fill too. A hundred thousand rows are then one change

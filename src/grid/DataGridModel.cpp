@@ -44,7 +44,7 @@ QVariant DataGridModel::headerData(int section, Qt::Orientation orientation, int
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return cell(0, section);
+        return cell(0, section).toString();
     case Qt::TextAlignmentRole:
         return int(alignmentOf(0, section));
     default:
@@ -65,18 +65,22 @@ void DataGridModel::sort(int column, Qt::SortOrder order)
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
 
     const int count = dataRows();
-    // The column's cells are decoded for the sort alone; only where the rows lie is reordered.
-    std::vector<QString> texts;
-    texts.reserve(size_t(count));
+    std::vector<QStringView> cells;
+    cells.reserve(size_t(count));
     for (int i = 0; i < count; ++i)
-        texts.push_back(m_rows.cell(m_fixedRows + i, column));
-    const std::vector<int> permutation
-        = CellOrder(std::vector<QStringView>(texts.begin(), texts.end())).sorted(order);
-    std::vector<QString>().swap(texts);
-    m_rows.reorder(m_fixedRows, permutation);
+        cells.push_back(m_rows[size_t(m_fixedRows + i)].cell(column));
+    const std::vector<int> permutation = CellOrder(cells).sorted(order);
+
+    std::vector<GridRow> sorted;
+    sorted.reserve(m_rows.size());
     std::vector<int> newPosition(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i)
+    for (int f = 0; f < m_fixedRows; ++f)
+        sorted.push_back(std::move(m_rows[size_t(f)]));
+    for (int i = 0; i < count; ++i) {
+        sorted.push_back(std::move(m_rows[size_t(m_fixedRows + permutation[i])]));
         newPosition[size_t(permutation[i])] = i;
+    }
+    m_rows = std::move(sorted);
 
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
@@ -95,7 +99,7 @@ void DataGridModel::setGridRows(int count)
     if (count == gridRows())
         return;
     if (count > gridRows()) {
-        m_rows.resize(count);
+        m_rows.resize(size_t(count));
         rowsAdded();
         return;
     }
@@ -104,12 +108,12 @@ void DataGridModel::setGridRows(int count)
     const bool headerGoes = fixed != m_fixedRows;
     if (keptData < m_announced) {
         beginRemoveRows({}, keptData, m_announced - 1);
-        m_rows.resize(count);
+        m_rows.resize(size_t(count));
         m_fixedRows = fixed;
         m_announced = keptData;
         endRemoveRows();
     } else {
-        m_rows.resize(count);
+        m_rows.resize(size_t(count));
         m_fixedRows = fixed;
     }
     if (headerGoes && m_cols > 0)
@@ -130,7 +134,8 @@ void DataGridModel::setGridCols(int count)
         beginRemoveColumns({}, count, m_cols - 1);
         m_cols = count;
         m_columns.resize(size_t(count));
-        m_rows.truncate(count);
+        for (GridRow &row : m_rows)
+            row.truncate(count);
         endRemoveColumns();
     }
     m_fixedCols = std::min(m_fixedCols, m_cols);
@@ -142,7 +147,7 @@ void DataGridModel::setFixedRows(int count)
     if (count == m_fixedRows)
         return;
     if (count > gridRows())
-        m_rows.resize(count);
+        m_rows.resize(size_t(count));
     if (count == 1) {
         // Row 0 leaves the data rows and becomes the header.
         if (m_announced > 0) {
@@ -177,28 +182,24 @@ void DataGridModel::setFixedCols(int count)
 
 void DataGridModel::appendRow(const QString &tabSeparated)
 {
-    m_rows.append(tabSeparated, m_cols);
+    m_rows.push_back(GridRow::fromTabSeparated(tabSeparated, m_cols));
     rowsAdded();
 }
 
-void DataGridModel::appendRows(GridRowStore &&rows)
+QStringView DataGridModel::cell(int row, int col) const
 {
-    rows.truncate(m_cols);
-    m_rows.splice(std::move(rows));
-    rowsAdded();
-}
-
-QString DataGridModel::cell(int row, int col) const
-{
-    if (col >= m_cols)
+    if (row < 0 || row >= gridRows() || col < 0 || col >= m_cols)
         return {};
-    return m_rows.cell(row, col);
+    return m_rows[size_t(row)].cell(col);
 }
 
-void DataGridModel::cells(int row, int firstCol, int count, QString &buffer, QStringView *out) const
+void DataGridModel::cells(int row, int firstCol, int count, QStringView *out) const
 {
     const int inside = std::clamp(m_cols - firstCol, 0, count);
-    m_rows.cells(row, firstCol, inside, buffer, out);
+    if (row >= 0 && row < gridRows())
+        m_rows[size_t(row)].cells(firstCol, inside, out);
+    else
+        std::fill(out, out + inside, QStringView());
     std::fill(out + inside, out + count, QStringView());
 }
 
@@ -206,7 +207,7 @@ void DataGridModel::setCell(int row, int col, const QString &text)
 {
     if (row < 0 || row >= gridRows() || col < 0 || col >= m_cols)
         return;
-    m_rows.setCell(row, col, text);
+    m_rows[size_t(row)].setCell(col, text);
     if (row < m_fixedRows) {
         emit headerDataChanged(Qt::Horizontal, col, col);
     } else if (row - m_fixedRows < m_announced) {
@@ -217,10 +218,10 @@ void DataGridModel::setCell(int row, int col, const QString &text)
 
 QString DataGridModel::displayText(int row, int col) const
 {
-    const QString text = cell(row, col);
+    const QStringView text = cell(row, col);
     if (row < m_fixedRows || col < 0 || col >= m_cols || m_columns[size_t(col)].format.isEmpty())
-        return text;
-    return formatText(text, m_columns[size_t(col)].format);
+        return text.toString();
+    return formatText(text.toString(), m_columns[size_t(col)].format);
 }
 
 void DataGridModel::setColAlignment(int col, Qt::Alignment alignment)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GridRowStore.h"
+#include "GridRow.h"
 
 #include <QAbstractTableModel>
 #include <vector>
@@ -27,7 +27,7 @@ public:
     // Sorts the data rows, stable; the fixed row stays where it is.
     void sort(int column, Qt::SortOrder order) override;
 
-    int gridRows() const { return m_rows.size(); }
+    int gridRows() const { return int(m_rows.size()); }
     void setGridRows(int count);
     int gridCols() const { return m_cols; }
     void setGridCols(int count);
@@ -37,12 +37,10 @@ public:
     void setFixedCols(int count);
 
     void appendRow(const QString &tabSeparated);
-    // Rows made elsewhere, taken over whole.
-    void appendRows(GridRowStore &&rows);
-    QString cell(int row, int col) const;
-    // Cells firstCol..firstCol+count-1 of a row into out, in one pass over the row, as views
-    // into buffer (reused from row to row, see GridRowStore::cells).
-    void cells(int row, int firstCol, int count, QString &buffer, QStringView *out) const;
+    QStringView cell(int row, int col) const;
+    const GridRow &rowAt(int row) const { return m_rows[size_t(row)]; }
+    // Cells firstCol..firstCol+count-1 of a row into out, in one pass over the row.
+    void cells(int row, int firstCol, int count, QStringView *out) const;
     void setCell(int row, int col, const QString &text);
     QString displayText(int row, int col) const;
 
@@ -74,7 +72,7 @@ private:
     void announceRows();
     void columnChanged(int col);
 
-    GridRowStore m_rows;
+    std::vector<GridRow> m_rows;
     std::vector<Column> m_columns;
     int m_cols = 0;
     int m_fixedRows = 0;

@@ -6,7 +6,6 @@
 #include <QHeaderView>
 #include <QStyle>
 #include <QTableView>
-#include <list>
 #include <vector>
 
 namespace {
@@ -51,26 +50,30 @@ void GridFit::columns(int firstCol, int lastCol, bool roomForSortMark)
     std::vector<int> estimates(static_cast<size_t>(columns) * size_t(std::max(dataCount, 0)));
     std::vector<int> rowEstimates(static_cast<size_t>(columns));
     std::vector<QStringView> rowCells(static_cast<size_t>(columns));
-    QString rowText;
     for (int i = 0; i < dataCount; ++i) {
-        m_model.cells(firstData + i, firstCol, columns, rowText, rowCells.data());
+        const GridRow &row = m_model.rowAt(firstData + i);
+        if (row.isLine()) {
+            cellGauge.estimateCells(
+                row.line(), row.lineCells(), firstCol, columns, rowEstimates.data());
+        } else {
+            row.cells(firstCol, columns, rowCells.data());
+            for (int c = 0; c < columns; ++c)
+                rowEstimates[size_t(c)] = cellGauge.estimate(rowCells[size_t(c)]);
+        }
         for (int c = 0; c < columns; ++c) {
             const std::vector<QString> &formatted = shown[size_t(c)];
-            estimates[size_t(c) * size_t(dataCount) + size_t(i)] = cellGauge.estimate(
-                formatted.empty() ? rowCells[size_t(c)] : QStringView(formatted[size_t(i)]));
+            estimates[size_t(c) * size_t(dataCount) + size_t(i)] = formatted.empty()
+                ? rowEstimates[size_t(c)]
+                : cellGauge.estimate(formatted[size_t(i)]);
         }
     }
     std::vector<int> widest(static_cast<size_t>(columns));
     for (int c = 0; c < columns; ++c) {
-        // The few texts measured exactly are decoded and kept while they are compared.
-        std::list<QString> measured;
         widest[size_t(c)] = cellGauge.widest(
             estimates.data() + size_t(c) * size_t(dataCount), dataCount, [&](int i) {
                 const std::vector<QString> &formatted = shown[size_t(c)];
-                if (!formatted.empty())
-                    return QStringView(formatted[size_t(i)]);
-                measured.push_back(m_model.cell(firstData + i, firstCol + c));
-                return QStringView(measured.back());
+                return formatted.empty() ? m_model.cell(firstData + i, firstCol + c)
+                                         : QStringView(formatted[size_t(i)]);
             });
     }
 

@@ -28,14 +28,8 @@ void appendDateEntered(QByteArray &row, const TextRows &rows)
 
 QString customerLine(const TextRows &rows, QByteArray &scratch)
 {
-    putCustomerLine(rows, scratch);
-    return QString::fromUtf8(scratch);
-}
-
-void putCustomerLine(const TextRows &rows, QByteArray &scratch)
-{
-    // The row is put together in the engine's own UTF-8, as the grid keeps it: a grid of
-    // 100,000 rows would otherwise make two million texts only to join them again.
+    // The row is put together in the engine's own UTF-8 and converted once: a grid of 100,000
+    // rows would otherwise make two million texts only to join them again.
     QByteArrayView fields[DateEntered];
     qsizetype size = 0;
     for (int field = Name; field < DateEntered; ++field) {
@@ -63,4 +57,5 @@ void putCustomerLine(const TextRows &rows, QByteArray &scratch)
     *out = '\t';
     Q_ASSERT(out + 1 == scratch.constData() + size);
     appendDateEntered(scratch, rows);
+    return QString::fromUtf8(scratch);
 }

@@ -9,5 +9,3 @@ class TextRows;
 // of the statement in 19 tab-separated cells, City, State and Zip in one, DateEntered in the
 // date-and-time form. scratch is reused from row to row.
 QString customerLine(const TextRows &rows, QByteArray &scratch);
-// The same row in UTF-8, put in line.
-void putCustomerLine(const TextRows &rows, QByteArray &line);

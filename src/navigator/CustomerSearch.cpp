@@ -11,7 +11,6 @@
 #include <QHash>
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <optional>
 #include <vector>
 
@@ -99,7 +98,7 @@ struct SortKeys
 
 } // namespace
 
-GridRowStore findCustomerRows(Database &db, const SearchCriteria &criteria, const WordIndex *index)
+QStringList findCustomers(Database &db, const SearchCriteria &criteria, const WordIndex *index)
 {
     const SearchPlan plan = searchPlan(criteria);
     BoundStatement customers = plan.customers;
@@ -127,7 +126,7 @@ GridRowStore findCustomerRows(Database &db, const SearchCriteria &criteria, cons
     const quint32 noCalls = plan.callWindow ? 0 : 1;
 
     SortKeys keys;
-    GridRowStore lines;
+    QStringList lines;
     QByteArray scratch;
     TextRows rows = db.openTextRows(customers.sql, customers.values);
     while (rows.next()) {
@@ -150,24 +149,16 @@ GridRowStore findCustomerRows(Database &db, const SearchCriteria &criteria, cons
             }
         }
         keys.rows.push_back(sortFields);
-        putCustomerLine(rows, scratch);
-        lines.appendUtf8(scratch, std::numeric_limits<int>::max());
+        lines << customerLine(rows, scratch);
     }
-    std::vector<int> order(size_t(lines.size()));
-    for (int i = 0; i < lines.size(); ++i)
-        order[size_t(i)] = i;
+    std::vector<std::size_t> order(lines.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
     std::sort(order.begin(), order.end(),
-        [&keys](int a, int b) { return keys.before(std::size_t(a), std::size_t(b)); });
-    lines.reorder(0, order);
-    return lines;
-}
-
-QStringList findCustomers(Database &db, const SearchCriteria &criteria, const WordIndex *index)
-{
-    const GridRowStore rows = findCustomerRows(db, criteria, index);
-    QStringList lines;
-    lines.reserve(rows.size());
-    for (int r = 0; r < rows.size(); ++r)
-        lines << rows.line(r);
-    return lines;
+        [&keys](std::size_t a, std::size_t b) { return keys.before(a, b); });
+    QStringList sorted;
+    sorted.reserve(lines.size());
+    for (const std::size_t i : order)
+        sorted << std::move(lines[qsizetype(i)]);
+    return sorted;
 }

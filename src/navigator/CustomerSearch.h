@@ -2,8 +2,6 @@
 
 #include "SearchCriteria.h"
 
-#include "GridRowStore.h"
-
 #include <QStringList>
 
 class Database;
@@ -12,8 +10,5 @@ class WordIndex;
 // The customers a search finds, each as its row of the customer grid, exactly those of the
 // kept statement and in its order: by name, then the two address lines, ignoring letter case,
 // Null first. With an index, plain search words are found through it. Throws DbError.
-GridRowStore findCustomerRows(
-    Database &db, const SearchCriteria &criteria, const WordIndex *index = nullptr);
-// The same rows as tab-separated texts.
 QStringList findCustomers(
     Database &db, const SearchCriteria &criteria, const WordIndex *index = nullptr);

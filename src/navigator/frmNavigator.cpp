@@ -289,9 +289,10 @@ void frmNavigator::UpdateGrids()
     const WordIndex *index = m_words ? m_words->current(*gDatabase) : nullptr;
     // A search by the engine's path has the processor to itself while the index is read.
     const LiveWordIndex::Pause pause(index ? nullptr : m_words.get());
-    GridRowStore found = findCustomerRows(*gDatabase, c, index);
+    const QStringList found = findCustomers(*gDatabase, c, index);
     beginGridFill(*vsfgCustomers, CustomerHeaders);
-    vsfgCustomers->addItems(std::move(found));
+    for (const QString &line : found)
+        vsfgCustomers->addItem(line);
     finishGridFill(*vsfgCustomers);
     vsfgEquipment->setRows(0);
     vsfgTelemarket->setRows(0);

@@ -17,7 +17,7 @@ BareEngine::BareEngine(const QString &path)
     const QByteArray key(Database::Password);
     sqlite3_key(m_db, key.constData(), int(key.size()));
     // The same page cache as the program's own connection, so that both pay the same for reading.
-    sqlite3_exec(m_db, "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
+    sqlite3_exec(m_db, "PRAGMA cache_size = -131072", nullptr, nullptr, nullptr);
 }
 
 BareEngine::~BareEngine()
