@@ -38,7 +38,8 @@ QMap<quint32, QString> readCMap(const QByteArray &cmap)
             text += QChar(char16_t(m.captured(3).mid(at, 4).toUInt(nullptr, 16)));
         const uint first = m.captured(1).toUInt(nullptr, 16);
         const uint last = m.hasCaptured(2) ? m.captured(2).toUInt(nullptr, 16) : first;
-        for (uint glyph = first; glyph <= last; ++glyph, text[0] = QChar(text[0].unicode() + 1))
+        for (uint glyph = first; glyph <= last;
+             ++glyph, text[0] = QChar(char16_t(text[0].unicode() + 1)))
             texts.insert(glyph, text);
     }
     return texts;
