@@ -1,6 +1,7 @@
 #include "PdfFontEmbedding.h"
 
 #include "FontTable.h"
+#include "PdfFormat.h"
 #include "PdfToUnicodeMap.h"
 #include "TrueTypeSubset.h"
 
@@ -27,12 +28,10 @@ constexpr int Italic = 64;
 
 QByteArray number(double value)
 {
-    QByteArray text = QByteArray::number(value, 'f', 3);
-    while (text.endsWith('0'))
-        text.chop(1);
-    if (text.endsWith('.'))
-        text.chop(1);
-    return text == "-0" ? "0" : text;
+    QByteArray text;
+    PdfFormat::number(text, value);
+    text.chop(1); // the space the content streams' form puts after it
+    return text;
 }
 
 QByteArray ref(int object)

@@ -1,5 +1,7 @@
 #include "PdfToUnicodeMap.h"
 
+#include "PdfFormat.h"
+
 #include <QList>
 
 namespace {
@@ -9,17 +11,19 @@ constexpr int BlockSize = 100;
 
 QByteArray hex4(quint32 value)
 {
-    return QByteArray::number(value, 16).toUpper().rightJustified(4, '0');
+    QByteArray out;
+    PdfFormat::hex(out, value);
+    return out;
 }
 
 // The text as UTF-16BE, which is what a ToUnicode map holds: a character outside the Basic
 // Multilingual Plane is already its surrogate pair in a QString.
 QByteArray utf16(const QString &text)
 {
-    QByteArray hex;
+    QByteArray hex = "<";
     for (QChar c : text)
-        hex += hex4(c.unicode());
-    return '<' + hex + '>';
+        PdfFormat::hex(hex, c.unicode());
+    return hex + '>';
 }
 
 // A glyph that may end or continue a range: one UTF-16 unit that is not half a pair.
