@@ -151,6 +151,11 @@ void DataGrid::addItem(const QString &tabSeparated)
     m_model->appendRow(tabSeparated);
 }
 
+void DataGrid::addUtf8Item(const QByteArray &tabSeparated)
+{
+    m_model->appendUtf8Row(tabSeparated);
+}
+
 void DataGrid::beginFill()
 {
     m_model->beginFill();
@@ -158,7 +163,7 @@ void DataGrid::beginFill()
 
 QString DataGrid::textMatrix(int row, int col) const
 {
-    return m_model->cell(row, col).toString();
+    return m_model->cell(row, col);
 }
 
 void DataGrid::setTextMatrix(int row, int col, const QString &text)
@@ -438,7 +443,9 @@ void DataGrid::typeAhead(const QString &prefix)
     if (column >= cols())
         return;
     for (int r = fixedRows(); r < rows(); ++r) {
-        if (m_model->cell(r, column).startsWith(prefix, Qt::CaseInsensitive)) {
+        const bool starts = m_model->rowAt(r).visitCell(
+            column, [&](auto cell) { return cell.startsWith(prefix, Qt::CaseInsensitive); });
+        if (starts) {
             setCurrentCell(r, column);
             return;
         }

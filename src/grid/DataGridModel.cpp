@@ -4,6 +4,7 @@
 #include "Formats.h"
 
 #include <algorithm>
+#include <type_traits>
 
 DataGridModel::DataGridModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -44,7 +45,7 @@ QVariant DataGridModel::headerData(int section, Qt::Orientation orientation, int
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return cell(0, section).toString();
+        return cell(0, section);
     case Qt::TextAlignmentRole:
         return int(alignmentOf(0, section));
     default:
@@ -65,10 +66,26 @@ void DataGridModel::sort(int column, Qt::SortOrder order)
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
 
     const int count = dataRows();
-    std::vector<QStringView> cells;
-    cells.reserve(size_t(count));
-    for (int i = 0; i < count; ++i)
-        cells.push_back(m_rows[size_t(m_fixedRows + i)].cell(column));
+    // The cells of rows kept in Latin-1 are widened into one text for the while of the sort,
+    // and viewed there once it is whole.
+    QString widened;
+    std::vector<QStringView> cells(static_cast<size_t>(count));
+    std::vector<std::pair<int, qsizetype>> widenedAt; // row, where its cell starts in widened
+    for (int i = 0; i < count; ++i) {
+        m_rows[size_t(m_fixedRows + i)].visitCell(column, [&](auto view) {
+            if constexpr (std::is_same_v<decltype(view), QStringView>) {
+                cells[size_t(i)] = view;
+            } else {
+                widenedAt.emplace_back(i, widened.size());
+                widened += view;
+            }
+        });
+    }
+    for (size_t w = 0; w < widenedAt.size(); ++w) {
+        const qsizetype end = w + 1 < widenedAt.size() ? widenedAt[w + 1].second : widened.size();
+        cells[size_t(widenedAt[w].first)]
+            = QStringView(widened).sliced(widenedAt[w].second, end - widenedAt[w].second);
+    }
     const std::vector<int> permutation = CellOrder(cells).sorted(order);
 
     std::vector<GridRow> sorted;
@@ -186,21 +203,17 @@ void DataGridModel::appendRow(const QString &tabSeparated)
     rowsAdded();
 }
 
-QStringView DataGridModel::cell(int row, int col) const
+void DataGridModel::appendUtf8Row(const QByteArray &tabSeparated)
+{
+    m_rows.push_back(GridRow::fromUtf8TabSeparated(tabSeparated, m_cols));
+    rowsAdded();
+}
+
+QString DataGridModel::cell(int row, int col) const
 {
     if (row < 0 || row >= gridRows() || col < 0 || col >= m_cols)
         return {};
     return m_rows[size_t(row)].cell(col);
-}
-
-void DataGridModel::cells(int row, int firstCol, int count, QStringView *out) const
-{
-    const int inside = std::clamp(m_cols - firstCol, 0, count);
-    if (row >= 0 && row < gridRows())
-        m_rows[size_t(row)].cells(firstCol, inside, out);
-    else
-        std::fill(out, out + inside, QStringView());
-    std::fill(out + inside, out + count, QStringView());
 }
 
 void DataGridModel::setCell(int row, int col, const QString &text)
@@ -218,10 +231,10 @@ void DataGridModel::setCell(int row, int col, const QString &text)
 
 QString DataGridModel::displayText(int row, int col) const
 {
-    const QStringView text = cell(row, col);
+    const QString text = cell(row, col);
     if (row < m_fixedRows || col < 0 || col >= m_cols || m_columns[size_t(col)].format.isEmpty())
-        return text.toString();
-    return formatText(text.toString(), m_columns[size_t(col)].format);
+        return text;
+    return formatText(text, m_columns[size_t(col)].format);
 }
 
 void DataGridModel::setColAlignment(int col, Qt::Alignment alignment)

@@ -37,10 +37,9 @@ public:
     void setFixedCols(int count);
 
     void appendRow(const QString &tabSeparated);
-    QStringView cell(int row, int col) const;
+    void appendUtf8Row(const QByteArray &tabSeparated);
+    QString cell(int row, int col) const;
     const GridRow &rowAt(int row) const { return m_rows[size_t(row)]; }
-    // Cells firstCol..firstCol+count-1 of a row into out, in one pass over the row.
-    void cells(int row, int firstCol, int count, QStringView *out) const;
     void setCell(int row, int col, const QString &text);
     QString displayText(int row, int col) const;
 

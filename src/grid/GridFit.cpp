@@ -49,16 +49,17 @@ void GridFit::columns(int firstCol, int lastCol, bool roomForSortMark)
     TextWidthGauge cellGauge(m_view.font());
     std::vector<int> estimates(static_cast<size_t>(columns) * size_t(std::max(dataCount, 0)));
     std::vector<int> rowEstimates(static_cast<size_t>(columns));
-    std::vector<QStringView> rowCells(static_cast<size_t>(columns));
     for (int i = 0; i < dataCount; ++i) {
         const GridRow &row = m_model.rowAt(firstData + i);
-        if (row.isLine()) {
+        if (row.isLine() && row.isLatin1()) {
             cellGauge.estimateCells(
-                row.line(), row.lineCells(), firstCol, columns, rowEstimates.data());
+                row.latin1Line(), row.lineCells(), firstCol, columns, rowEstimates.data());
+        } else if (row.isLine()) {
+            cellGauge.estimateCells(
+                row.utf16Line(), row.lineCells(), firstCol, columns, rowEstimates.data());
         } else {
-            row.cells(firstCol, columns, rowCells.data());
-            for (int c = 0; c < columns; ++c)
-                rowEstimates[size_t(c)] = cellGauge.estimate(rowCells[size_t(c)]);
+            row.visitCells(firstCol, columns,
+                [&](int c, auto cell) { rowEstimates[size_t(c)] = cellGauge.estimate(cell); });
         }
         for (int c = 0; c < columns; ++c) {
             const std::vector<QString> &formatted = shown[size_t(c)];
@@ -73,7 +74,7 @@ void GridFit::columns(int firstCol, int lastCol, bool roomForSortMark)
             estimates.data() + size_t(c) * size_t(dataCount), dataCount, [&](int i) {
                 const std::vector<QString> &formatted = shown[size_t(c)];
                 return formatted.empty() ? m_model.cell(firstData + i, firstCol + c)
-                                         : QStringView(formatted[size_t(i)]);
+                                         : formatted[size_t(i)];
             });
     }
 
@@ -95,8 +96,8 @@ void GridFit::rows(int firstCol, int lastCol)
     const int margin = std::max(standard - lineHeight, 0);
     for (int r = m_model.fixedRows(); r < m_model.gridRows(); ++r) {
         qsizetype lines = 1;
-        for (int c = firstCol; c <= lastCol; ++c)
-            lines = std::max(lines, m_model.cell(r, c).count(QLatin1Char('\n')) + 1);
+        m_model.rowAt(r).visitCells(firstCol, lastCol - firstCol + 1,
+            [&](int, auto cell) { lines = std::max(lines, cell.count(QLatin1Char('\n')) + 1); });
         const int height = lines > 1 ? int(lines) * lineHeight + margin : standard;
         const int viewRow = r - m_model.fixedRows();
         if (m_view.rowHeight(viewRow) != height)

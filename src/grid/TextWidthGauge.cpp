@@ -35,37 +35,66 @@ int TextWidthGauge::advance(QChar c)
     return *it;
 }
 
-int TextWidthGauge::estimate(QStringView text)
+template <typename Char> int TextWidthGauge::estimateOf(const Char *p, const Char *end)
 {
     int longest = 0;
     int line = 0;
-    for (const QChar c : text) {
-        if (c == QLatin1Char('\n')) {
+    for (; p != end; ++p) {
+        if (*p == u'\n') {
             longest = std::max(longest, line);
             line = 0;
         } else {
-            line += advance(c);
+            if constexpr (sizeof(Char) == 1)
+                line += m_latin1[*p];
+            else
+                line += *p < 256 ? m_latin1[*p] : advance(QChar(*p));
         }
     }
     return std::max(longest, line);
 }
 
+int TextWidthGauge::estimate(QStringView text)
+{
+    return estimateOf(text.utf16(), text.utf16() + text.size());
+}
+
+int TextWidthGauge::estimate(QLatin1StringView text)
+{
+    const auto *p = reinterpret_cast<const uchar *>(text.latin1());
+    return estimateOf(p, p + text.size());
+}
+
 void TextWidthGauge::estimateCells(QStringView line, int maxCells, int first, int count, int *out)
+{
+    estimateCellsOf(line.utf16(), line.utf16() + line.size(), maxCells, first, count, out);
+}
+
+void TextWidthGauge::estimateCells(
+    QLatin1StringView line, int maxCells, int first, int count, int *out)
+{
+    const auto *p = reinterpret_cast<const uchar *>(line.latin1());
+    estimateCellsOf(p, p + line.size(), maxCells, first, count, out);
+}
+
+template <typename Char>
+void TextWidthGauge::estimateCellsOf(
+    const Char *p, const Char *end, int maxCells, int first, int count, int *out)
 {
     std::fill(out, out + count, 0);
     const int last = std::min(first + count, maxCells);
     int col = 0;
     int longest = 0;
     int width = 0;
-    const char16_t *p = line.utf16();
-    const char16_t *end = p + line.size();
     while (col < last) {
         // Runs of ordinary characters take one table look-up each; the table marks the tab
         // and the line feed with negative advances.
         int a = 0;
         for (; p != end; ++p) {
-            const char16_t c = *p;
-            a = c < 256 ? m_marked[c] : advance(QChar(c));
+            const Char c = *p;
+            if constexpr (sizeof(Char) == 1)
+                a = m_marked[c];
+            else
+                a = c < 256 ? m_marked[c] : advance(QChar(c));
             if (a < 0)
                 break;
             width += a;
@@ -95,7 +124,7 @@ int TextWidthGauge::exact(QStringView text) const
 }
 
 int TextWidthGauge::widest(
-    const int *estimates, int count, const std::function<QStringView(int)> &text) const
+    const int *estimates, int count, const std::function<QString(int)> &text) const
 {
     const int largest = count > 0 ? *std::max_element(estimates, estimates + count) : 0;
     const int threshold = largest - std::max(SlackPixels * Unit, largest / 100 * SlackPercent);
@@ -130,9 +159,9 @@ int TextWidthGauge::widest(
     }
 
     int result = 0;
-    QSet<QStringView> measured;
+    QSet<QString> measured;
     for (int i : chosen) {
-        const QStringView t = text(i);
+        const QString t = text(i);
         if (!measured.contains(t)) {
             measured.insert(t);
             result = std::max(result, exact(t));

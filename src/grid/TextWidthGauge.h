@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QHash>
+#include <QLatin1StringView>
 #include <QStringView>
 #include <functional>
 
@@ -21,18 +22,25 @@ public:
 
     // Sum of the advances of the characters of the text's longest line, in Units.
     int estimate(QStringView text);
+    int estimate(QLatin1StringView text);
     // Estimates of cells first..first+count-1 of a line of tab-separated cells, of which only
     // the first maxCells count, into out; 0 for cells the line does not have. One pass over the
     // line, the hot loop of fitting a large grid.
     void estimateCells(QStringView line, int maxCells, int first, int count, int *out);
+    void estimateCells(QLatin1StringView line, int maxCells, int first, int count, int *out);
     // The exact width of the text's longest line.
     int exact(QStringView text) const;
     // The width in pixels of the widest of count texts, given their estimates; text(i) gives
     // the i-th.
-    int widest(const int *estimates, int count, const std::function<QStringView(int)> &text) const;
+    int widest(const int *estimates, int count, const std::function<QString(int)> &text) const;
 
 private:
     int advance(QChar c);
+    // The same for UTF-16 (char16_t) and Latin-1 (uchar) text.
+    template <typename Char> int estimateOf(const Char *p, const Char *end);
+    template <typename Char>
+    void estimateCellsOf(
+        const Char *p, const Char *end, int maxCells, int first, int count, int *out);
 
     QFontMetrics m_metrics;
     QFontMetricsF m_fractional;

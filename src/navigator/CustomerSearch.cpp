@@ -98,7 +98,7 @@ struct SortKeys
 
 } // namespace
 
-QStringList findCustomers(Database &db, const SearchCriteria &criteria, const WordIndex *index)
+QByteArrayList findCustomers(Database &db, const SearchCriteria &criteria, const WordIndex *index)
 {
     const SearchPlan plan = searchPlan(criteria);
     BoundStatement customers = plan.customers;
@@ -126,7 +126,7 @@ QStringList findCustomers(Database &db, const SearchCriteria &criteria, const Wo
     const quint32 noCalls = plan.callWindow ? 0 : 1;
 
     SortKeys keys;
-    QStringList lines;
+    QByteArrayList lines;
     QByteArray scratch;
     TextRows rows = db.openTextRows(customers.sql, customers.values);
     while (rows.next()) {
@@ -156,7 +156,7 @@ QStringList findCustomers(Database &db, const SearchCriteria &criteria, const Wo
         order[i] = i;
     std::sort(order.begin(), order.end(),
         [&keys](std::size_t a, std::size_t b) { return keys.before(a, b); });
-    QStringList sorted;
+    QByteArrayList sorted;
     sorted.reserve(lines.size());
     for (const std::size_t i : order)
         sorted << std::move(lines[qsizetype(i)]);

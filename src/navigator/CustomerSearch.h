@@ -2,13 +2,14 @@
 
 #include "SearchCriteria.h"
 
-#include <QStringList>
+#include <QByteArrayList>
 
 class Database;
 class WordIndex;
 
 // The customers a search finds, each as its row of the customer grid, exactly those of the
 // kept statement and in its order: by name, then the two address lines, ignoring letter case,
-// Null first. With an index, plain search words are found through it. Throws DbError.
-QStringList findCustomers(
+// Null first, in UTF-8. With an index, plain search words are found through it. Throws
+// DbError.
+QByteArrayList findCustomers(
     Database &db, const SearchCriteria &criteria, const WordIndex *index = nullptr);

@@ -289,10 +289,10 @@ void frmNavigator::UpdateGrids()
     const WordIndex *index = m_words ? m_words->current(*gDatabase) : nullptr;
     // A search by the engine's path has the processor to itself while the index is read.
     const LiveWordIndex::Pause pause(index ? nullptr : m_words.get());
-    const QStringList found = findCustomers(*gDatabase, c, index);
+    const QByteArrayList found = findCustomers(*gDatabase, c, index);
     beginGridFill(*vsfgCustomers, CustomerHeaders);
-    for (const QString &line : found)
-        vsfgCustomers->addItem(line);
+    for (const QByteArray &line : found)
+        vsfgCustomers->addUtf8Item(line);
     finishGridFill(*vsfgCustomers);
     vsfgEquipment->setRows(0);
     vsfgTelemarket->setRows(0);

@@ -90,9 +90,12 @@ int ReportBands::cellLines(const QList<ReportColumnLayout> &columns, const QList
 
 ReportBands::RowLines ReportBands::rowLines(int sub, int row)
 {
-    std::vector<RowLines> &known = m_rowLines[size_t(sub + 1)];
-    if (size_t(row) < known.size() && known[size_t(row)].cells > 0)
-        return known[size_t(row)];
+    std::vector<KnownLines> &known = m_rowLines[size_t(sub + 1)];
+    if (size_t(row) < known.size() && known[size_t(row)].cells > 0) {
+        const KnownLines kept = known[size_t(row)];
+        if (kept.cells < KnownLines::Most && kept.notes < KnownLines::Most)
+            return { kept.cells, kept.notes };
+    }
     RowLines lines;
     if (sub < 0) {
         lines.cells = cellLines(m_report.layout().sections[m_tableSection].columns, m_tableWidths,
@@ -106,7 +109,8 @@ ReportBands::RowLines ReportBands::rowLines(int sub, int row)
     }
     if (known.size() <= size_t(row))
         known.resize(size_t(row) + 1);
-    known[size_t(row)] = lines;
+    known[size_t(row)] = { quint16(std::min<int>(lines.cells, KnownLines::Most)),
+        quint16(std::min<int>(lines.notes, KnownLines::Most)) };
     return lines;
 }
 

@@ -66,12 +66,20 @@ public:
 private:
     struct RowLines
     {
-        int cells = 0; // 0: not measured yet
+        int cells = 0;
         int notes = 0;
     };
     // A row's lines, of the main table's (sub -1) or a subreport's; measured once, as the pages
     // are counted before they are drawn.
     RowLines rowLines(int sub, int row);
+    // What is kept of a row's lines, one for each row of every table: small, as a long report
+    // has a million. A row of more lines than it holds is measured again each time.
+    struct KnownLines
+    {
+        static constexpr quint16 Most = 0xFFFF;
+        quint16 cells = 0; // 0: not measured yet
+        quint16 notes = 0;
+    };
     double entryHeight(int section, int row);
     QString value(const ReportTable &table, int row, const QString &field) const;
     // A line of the layout for a row of the table it is bound to.
@@ -104,7 +112,7 @@ private:
     double m_tableHeader = 0;
     QList<QList<double>> m_subWidths;
     QList<double> m_subHeaders;
-    std::vector<std::vector<RowLines>> m_rowLines; // the main table's, then each subreport's
+    std::vector<std::vector<KnownLines>> m_rowLines; // the main table's, then each subreport's
     std::vector<double> m_entryHeights; // a layout has one entry section
     // The columns each line of the layout names, by the line (the layout outlives the bands).
     mutable QHash<const ReportTemplate *, QList<int>> m_columnsOf;

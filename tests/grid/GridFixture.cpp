@@ -21,8 +21,14 @@ std::unique_ptr<DataGrid> filledGrid(const QStringList &lines, int cols, int fix
     grid->setCols(cols);
     grid->setFixedCols(fixedCols);
     grid->beginFill();
-    for (const QString &line : lines)
-        grid->addItem(line);
+    // Every other row as the database gives it, in UTF-8: kept in Latin-1 when it can be, so
+    // that sorting and fitting meet both kinds of row side by side.
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i % 2)
+            grid->addUtf8Item(lines[i].toUtf8());
+        else
+            grid->addItem(lines[i]);
+    }
     grid->autoSize(0, cols - 1);
     grid->setFixedRows(1);
     grid->refresh();

@@ -100,12 +100,24 @@ void tst_DataGrid::addItemCells()
     DataGrid grid;
     grid.setCols(cols);
     grid.addItem(line);
-    QCOMPARE(grid.rows(), 1);
-    for (int col = 0; col < cols; ++col)
-        QCOMPARE(grid.textMatrix(0, col), cells[col]);
+    // As UTF-8: kept in Latin-1 (the first three) or not (the last).
+    const QStringList leads { "", "é", QString("ÿ") + QChar(0x80), "Ł" };
+    for (const QString &lead : leads)
+        grid.addUtf8Item((lead + line).toUtf8());
+    QCOMPARE(grid.rows(), 1 + leads.size());
+    for (int row = 0; row < grid.rows(); ++row)
+        for (int col = 0; col < cols; ++col)
+            QCOMPARE(grid.textMatrix(row, col),
+                col == 0 && row > 0 ? leads[row - 1] + cells[col] : cells[col]);
     // A dropped cell does not come back when the grid gets more columns.
     grid.setCols(cols + 1);
     QCOMPARE(grid.textMatrix(0, cols), QString());
+    QCOMPARE(grid.textMatrix(1, cols), QString());
+    // An edit of a row kept as bytes takes any text and leaves the other cells alone.
+    grid.setTextMatrix(1, cols, "ß");
+    QCOMPARE(grid.textMatrix(1, cols), QString("ß"));
+    for (int col = 0; col < cols; ++col)
+        QCOMPARE(grid.textMatrix(1, col), cells[col]);
 }
 
 void tst_DataGrid::rowCounts_data()
@@ -299,7 +311,7 @@ void tst_DataGrid::autoSizeFitsWidestText()
     DataGrid grid;
     grid.setCols(2);
     for (const QString &line : lines)
-        grid.addItem(line + "\tx");
+        grid.addUtf8Item((line + "\tx").toUtf8());
     grid.setColFormat(0, format);
     grid.setFixedRows(1);
     grid.setAutoSizeMode(DataGrid::SizeColumns);

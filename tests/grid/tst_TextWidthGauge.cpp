@@ -97,8 +97,8 @@ void tst_TextWidthGauge::widestIsMeasured()
     std::vector<int> estimates;
     for (const QString &t : texts)
         estimates.push_back(gauge.estimate(t));
-    const int widest = gauge.widest(
-        estimates.data(), int(texts.size()), [&texts](int i) { return QStringView(texts[i]); });
+    const int widest
+        = gauge.widest(estimates.data(), int(texts.size()), [&texts](int i) { return texts[i]; });
     int exact = 0;
     for (const QString &t : texts)
         exact = std::max(exact, gauge.exact(t));
