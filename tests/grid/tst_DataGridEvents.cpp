@@ -265,6 +265,8 @@ void tst_DataGridEvents::typeAhead_data()
     QTest::newRow("letter case ignored") << true << 0 << "BR" << L { 0, 100 } << L { 2, 3 };
     QTest::newRow("accents compared as typed")
         << true << 0 << "caf" << L { 0, 1, 2 } << L { 4, 4, 4 };
+    QTest::newRow("accented letter case ignored")
+        << true << 0 << "CAFÉ" << L { 0, 1, 2, 3 } << L { 4, 4, 4, 4 };
     QTest::newRow("pause starts over") << true << 0 << "bd" << L { 0, 2500 } << L { 2, 5 };
     QTest::newRow("just under two seconds") << true << 0 << "ba" << L { 0, 1999 } << L { 2, 2 };
     QTest::newRow("two seconds exactly") << true << 0 << "bd" << L { 0, 2000 } << L { 2, 5 };
