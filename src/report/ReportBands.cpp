@@ -95,6 +95,7 @@ ReportBands::RowLines ReportBands::rowLines(int sub, int row)
         const KnownLines kept = known[size_t(row)];
         if (kept.cells < KnownLines::Most && kept.notes < KnownLines::Most)
             return { kept.cells, kept.notes };
+        return m_manyLines.value({ sub + 1, row });
     }
     RowLines lines;
     if (sub < 0) {
@@ -111,6 +112,8 @@ ReportBands::RowLines ReportBands::rowLines(int sub, int row)
         known.resize(size_t(row) + 1);
     known[size_t(row)] = { quint16(std::min<int>(lines.cells, KnownLines::Most)),
         quint16(std::min<int>(lines.notes, KnownLines::Most)) };
+    if (lines.cells >= KnownLines::Most || lines.notes >= KnownLines::Most)
+        m_manyLines.insert({ sub + 1, row }, lines);
     return lines;
 }
 
@@ -160,9 +163,12 @@ void ReportBands::addRow(
     band.cellLines = cells;
     const int total = cells + notes;
     for (int from = 0; from < total;) {
-        int to = total;
-        while (to > from + 1 && sliceHeight(cells, from, to) > m_tallestBand)
-            --to;
+        // As many lines as fit the tallest band, one at least. Counted up from the first: a
+        // row of many thousand lines (a long note) would otherwise cost its whole length for
+        // every slice of it, on every page that lays it out.
+        int to = from + 1;
+        while (to < total && sliceHeight(cells, from, to + 1) <= m_tallestBand)
+            ++to;
         band.firstLine = from;
         band.lastLine = to;
         band.height = sliceHeight(cells, from, to);

@@ -73,7 +73,7 @@ private:
     // are counted before they are drawn.
     RowLines rowLines(int sub, int row);
     // What is kept of a row's lines, one for each row of every table: small, as a long report
-    // has a million. A row of more lines than it holds is measured again each time.
+    // has a million. A row of more lines than it holds is kept aside whole.
     struct KnownLines
     {
         static constexpr quint16 Most = 0xFFFF;
@@ -113,6 +113,7 @@ private:
     QList<QList<double>> m_subWidths;
     QList<double> m_subHeaders;
     std::vector<std::vector<KnownLines>> m_rowLines; // the main table's, then each subreport's
+    QHash<std::pair<int, int>, RowLines> m_manyLines; // by table (as above) and row
     std::vector<double> m_entryHeights; // a layout has one entry section
     // The columns each line of the layout names, by the line (the layout outlives the bands).
     mutable QHash<const ReportTemplate *, QList<int>> m_columnsOf;

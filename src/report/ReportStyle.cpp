@@ -41,6 +41,7 @@ ReportStyle::ReportStyle()
     m_fonts[Small] = fontOf(7.5, false);
     for (int r = 0; r < RoleCount; ++r) {
         m_metrics[r] = new QFontMetricsF(m_fonts[r]);
+        m_lineHeights[r] = m_metrics[r]->lineSpacing();
         m_glyphs[r] = std::make_unique<ReportGlyphs>(m_fonts[r]);
     }
 }

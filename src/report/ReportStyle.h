@@ -30,7 +30,7 @@ struct ReportStyle
 
     const QFont &font(Role role) const { return m_fonts[role]; }
     const QFontMetricsF &metrics(Role role) const { return *m_metrics[role]; }
-    double lineHeight(Role role) const { return m_metrics[role]->lineSpacing(); }
+    double lineHeight(Role role) const { return m_lineHeights[role]; }
 
     // The width of one line of text, as Qt's shaping gives it.
     double advance(Role role, const QString &text) const;
@@ -81,6 +81,8 @@ private:
 
     QFont m_fonts[RoleCount];
     QFontMetricsF *m_metrics[RoleCount];
+    // Asked for every line laid out; the font engine takes a lock each time it is asked.
+    double m_lineHeights[RoleCount];
     std::unique_ptr<ReportGlyphs> m_glyphs[RoleCount];
     // Widths of the texts the glyph tables cannot measure.
     mutable QHash<QString, double> m_advances[RoleCount];

@@ -31,6 +31,7 @@ private slots:
     void pagesLaidOutAgainAfterTheirRowsWentAreUnchanged();
     void pagesDrawTheSameInAnyOrder_data();
     void pagesDrawTheSameInAnyOrder();
+    void rowsOfVeryManyLinesKeepThemAll();
 };
 
 void tst_ReportPaging::subreportRowsMatchTheirEntry()
@@ -290,6 +291,28 @@ void tst_ReportPaging::pagesDrawTheSameInAnyOrder()
         QCOMPARE(image(*drawn, index), image(*reference, index));
     QVERIFY(drawn->complete());
     QCOMPARE(drawn->pageCount(), reference->pageCount());
+}
+
+void tst_ReportPaging::rowsOfVeryManyLinesKeepThemAll()
+{
+    // A row's lines are kept small once measured; a row of more lines than that holds must
+    // not come out shorter when a later page lays it out again.
+    auto pagesFor = [](int lines) {
+        const QList<QStringList> customers { { "A", "Salem" }, { "B", "Bend" } };
+        const QList<QStringList> machines { { "A", "Brand" },
+            { "B", QString("x\n").repeated(lines - 1) + "x" }, { "B", "Brand" } };
+        auto report = std::make_unique<Report>(ReportLayout::fromJson(Layout));
+        report->OpenSubreport("Sub")->table(1).setDataSource(
+            std::make_unique<ListSource>(QStringList { "Owner", "Brand" }, machines), 3);
+        report->table(1).setDataSource(
+            std::make_unique<ListSource>(QStringList { "Customer", "City" }, customers), 3);
+        report->DiscardSavedData();
+        report->ReadRecords();
+        return ReportPages(std::move(report)).pageCount();
+    };
+    const int fewer = pagesFor(60000);
+    const int more = pagesFor(70000);
+    QVERIFY2(more > fewer + fewer / 10, qPrintable(QString("%1 <= %2").arg(more).arg(fewer)));
 }
 
 CORVANE_TEST(tst_ReportPaging)
