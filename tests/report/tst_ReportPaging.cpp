@@ -15,6 +15,24 @@
 
 using namespace ReportTestData;
 
+namespace {
+
+// The pages of the test layout over customers (name, city) and their machines (owner, brand).
+std::unique_ptr<ReportPages> openPages(
+    const QList<QStringList> &customers, const QList<QStringList> &machines)
+{
+    auto report = std::make_unique<Report>(ReportLayout::fromJson(Layout));
+    report->OpenSubreport("Sub")->table(1).setDataSource(
+        std::make_unique<ListSource>(QStringList { "Owner", "Brand" }, machines), 3);
+    report->table(1).setDataSource(
+        std::make_unique<ListSource>(QStringList { "Customer", "City" }, customers), 3);
+    report->DiscardSavedData();
+    report->ReadRecords();
+    return std::make_unique<ReportPages>(std::move(report));
+}
+
+} // namespace
+
 // Pages laid out as far as they are asked for, in any order, from rows that may have been let
 // go and read again, with each subreport's rows beside their entry.
 class tst_ReportPaging : public QObject
@@ -261,14 +279,7 @@ void tst_ReportPaging::pagesDrawTheSameInAnyOrder()
             for (int m = 0; m < i % 6; ++m)
                 machines << QStringList { name, QString("Brand %1").arg(m) };
         }
-        auto report = std::make_unique<Report>(ReportLayout::fromJson(Layout));
-        report->OpenSubreport("Sub")->table(1).setDataSource(
-            std::make_unique<ListSource>(QStringList { "Owner", "Brand" }, machines), 3);
-        report->table(1).setDataSource(
-            std::make_unique<ListSource>(QStringList { "Customer", "City" }, customers), 3);
-        report->DiscardSavedData();
-        report->ReadRecords();
-        return std::make_unique<ReportPages>(std::move(report));
+        return openPages(customers, machines);
     };
     auto image = [](ReportPages &pages, int index) {
         QImage out(QSize(200, 260), QImage::Format_RGB32);
@@ -301,14 +312,7 @@ void tst_ReportPaging::rowsOfVeryManyLinesKeepThemAll()
         const QList<QStringList> customers { { "A", "Salem" }, { "B", "Bend" } };
         const QList<QStringList> machines { { "A", "Brand" },
             { "B", QString("x\n").repeated(lines - 1) + "x" }, { "B", "Brand" } };
-        auto report = std::make_unique<Report>(ReportLayout::fromJson(Layout));
-        report->OpenSubreport("Sub")->table(1).setDataSource(
-            std::make_unique<ListSource>(QStringList { "Owner", "Brand" }, machines), 3);
-        report->table(1).setDataSource(
-            std::make_unique<ListSource>(QStringList { "Customer", "City" }, customers), 3);
-        report->DiscardSavedData();
-        report->ReadRecords();
-        return ReportPages(std::move(report)).pageCount();
+        return openPages(customers, machines)->pageCount();
     };
     const int fewer = pagesFor(60000);
     const int more = pagesFor(70000);
